@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a job needs, only those that are missing.
+# Usage: scripts/deps.sh run|test|bench
+set -euo pipefail
+
+run_packages=(g++ cmake make pkg-config qt6-base-dev libglib2.0-dev fonts-ipafont-gothic)
+test_packages=(libgtest-dev libgmock-dev faketime xvfb xauth desktop-file-utils dpkg-dev file)
+bench_packages=(libbenchmark-dev dateutils faketime hyperfine)
+
+case "${1:-}" in
+  run) wanted=("${run_packages[@]}") ;;
+  test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
+  bench) wanted=("${run_packages[@]}" "${bench_packages[@]}") ;;
+  *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

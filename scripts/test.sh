@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds and runs every test: once as released, once under AddressSanitizer
+# and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh test
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=abort_on_error=0:halt_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+echo "== sanitizer build"
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKALVENOR_SANITIZE=ON >/dev/null
+cmake --build build/asan -j "$jobs"
+ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+echo "== release build"
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release -j "$jobs"
+ctest --test-dir build/release --output-on-failure -j "$jobs"

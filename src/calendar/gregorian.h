@@ -1,0 +1,65 @@
+// Gregorian day arithmetic on the proleptic calendar.
+//
+// Dates are three 16-bit fields that need not form a valid date: every
+// routine folds out-of-range fields by plain arithmetic, so day 0 is the last
+// day of the previous month and month 13 is January of the next year
+// ((2000, 13, 1) is 2001-01-01). Years are astronomical: year 0 is 1 BC and a
+// leap year. Day numbers count from 0001-01-01 = day 1 (2000-01-01 is
+// 730120); dates before it have numbers of 0 and below.
+//
+// Example, the one that trips people up: SerialDateConvert is a single
+// routine for both directions, chosen by the serial it is handed.
+//   ymd::SerialDay n = 0;  ymd::DateParts d{2000, 1, 1};
+//   ymd::SerialDateConvert(n, d);   // n == 730120, d unchanged
+//   d = {};
+//   ymd::SerialDateConvert(n, d);   // d == {2000, 1, 1}, n unchanged
+// So a computed day number of exactly 0 comes back as the number of the
+// fields passed in; callers that may produce 0 must not hand it over.
+//
+// Values that do not fit their width raise checked::OverflowError.
+#pragma once
+
+#include <cstdint>
+
+namespace ymd {
+
+using SerialDay = std::int32_t;
+
+struct DateParts {
+  std::int16_t year = 0;
+  std::int16_t month = 0;
+  std::int16_t day = 0;
+  friend bool operator==(const DateParts&, const DateParts&) = default;
+};
+
+// 32767-12-31, the last day whose year fits the 16-bit year field.
+inline constexpr SerialDay kLastSerialDay = 11967900;
+
+// Days of the month in that year; 0 for month 0 and for months outside
+// 0..12, which the table has no row for.
+std::int16_t DaysInMonth(std::int16_t year, std::int16_t month);
+
+// Ordinal day within the year, 1 for January 1. Months of 1 or less add no
+// preceding months; month 13 and above add all twelve.
+std::int16_t DayOfYear(const DateParts& date);
+
+// Month and day of an ordinal day of the year. Days of 0 or below give
+// month 1 with that day; days past the year's end walk on to month 100 at
+// most.
+void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year,
+                           std::int16_t& month, std::int16_t& day);
+
+// serial == 0: stores the day number of date into serial.
+// serial != 0: stores the date of that day number into date (any serial
+// whose year fits 16 bits; past 11967900 is an overflow).
+void SerialDateConvert(SerialDay& serial, DateParts& date);
+
+// Weekday number, 0 Sunday .. 6 Saturday, for dates from 0001-01-01 on. For
+// earlier field combinations the remainder may be negative (-6..0), as the
+// truncating division leaves it.
+std::int16_t WeekdayOf(const DateParts& date);
+
+// The day number of a date, folded (SerialDateConvert with serial 0).
+SerialDay SerialOf(const DateParts& date);
+
+}  // namespace ymd
