@@ -1,0 +1,25 @@
+// The help launcher: the program's own directory and the desktop's
+// "open this document" service.
+#pragma once
+
+#include <string>
+
+#include "ui/toolkit.h"
+
+namespace hhelp {
+
+// The directory holding the running executable (links resolved), without a
+// trailing "/".
+std::u16string AppDirectory();
+
+// Whether an ordinary file (links followed) exists at path; a directory
+// does not count.
+bool FileExists(const std::u16string& path);
+
+// Opens the document with the desktop's default application for its type.
+// A name without any "." gets ".HTM" appended; when the desktop refuses,
+// name + ".HTM" is tried once more, and if that fails too the browser
+// warning is shown in window.
+void OpenDocument(ui::Toolkit& window, const std::u16string& name);
+
+}  // namespace hhelp
