@@ -9,8 +9,14 @@
 namespace hhelp {
 
 // The directory holding the running executable (links resolved), without a
-// trailing "/".
+// trailing "/". At the root this leaves the empty text, so the help paths
+// built on it are "/help" and "/help.htm", never "//help".
 std::u16string AppDirectory();
+
+// The directory part of an executable's path as AppDirectory gives it:
+// everything before the last "/" ("/opt/k/kalvenor" -> "/opt/k",
+// "/kalvenor" -> "").
+std::u16string DirectoryOf(const std::u16string& executable);
 
 // Whether an ordinary file (links followed) exists at path; a directory
 // does not count.
