@@ -1,0 +1,46 @@
+#include <cstdint>
+
+#include "calendar/gregorian.h"
+#include "calendar/month_table.h"
+#include "numeric/checked.h"
+
+namespace ymd {
+namespace {
+
+// Months 13 and up have no days, so a day past December walks on to here.
+constexpr std::int16_t kMonthWalkEnd = 100;
+
+}  // namespace
+
+std::int16_t DayOfYear(const DateParts& date) {
+  // The preceding months only ever add days, so the running sum grows
+  // monotonically: checking the total once fails exactly where adding month
+  // by month in 16 bits would.
+  return checked::Int16(std::int32_t{date.day} +
+                        DaysBeforeMonth(date.year, date.month));  // [-32768, 33133]
+}
+
+void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year,
+                           std::int16_t& month, std::int16_t& day) {
+  const std::int16_t yearLength = DaysBeforeMonth(year, 13);  // [365, 366]
+  if (dayOfYear <= 0) {
+    month = 1;
+    day = dayOfYear;
+    return;
+  }
+  if (dayOfYear > yearLength) {
+    month = kMonthWalkEnd;
+    day = static_cast<std::int16_t>(dayOfYear - yearLength);  // [1, 32402]
+    return;
+  }
+  // No month is longer than 31 days, so this guess is the month or the one
+  // before it.
+  int found = dayOfYear / 32 + 1;  // [1, 12]
+  if (dayOfYear > DaysBeforeMonth(year, static_cast<std::int16_t>(found + 1))) {
+    ++found;
+  }
+  month = static_cast<std::int16_t>(found);                                // [1, 12]
+  day = static_cast<std::int16_t>(dayOfYear - DaysBeforeMonth(year, month));  // [1, 31]
+}
+
+}  // namespace ymd
