@@ -1,0 +1,207 @@
+// The typed-date language: full form, month/day and day only, each
+// completed from the reference day (today + offset) where fields are left
+// out.
+#include "parse/date_parser.h"
+
+#include <cstdint>
+
+#include "numeric/checked.h"
+#include "parse/clock.h"
+#include "parse/number.h"
+#include "parse/weekday_day.h"
+#include "text/fields.h"
+
+namespace ymd {
+namespace {
+
+struct TodayCache {
+  DateParts reference;  // today + lastOffset
+  bool built = false;
+  std::int16_t lastOffset = 0;
+};
+
+TodayCache& Cache() {
+  static TodayCache cache;
+  return cache;
+}
+
+// The reference day, taken from the clock at the first parse and kept for
+// the run unless the offset changes.
+const DateParts& ReferenceDay(std::int16_t offset) {
+  TodayCache& cache = Cache();
+  if (!cache.built || cache.lastOffset != offset) {
+    SerialDay serial = checked::Int32(SerialOf(TodayDate()) + offset);
+    // A serial of 0 would turn the conversion round; nothing before
+    // 0001-01-01 converts anyway.
+    if (serial < 1) throw checked::OverflowError();
+    SerialDateConvert(serial, cache.reference);
+    cache.built = true;
+  }
+  cache.lastOffset = offset;
+  return cache.reference;
+}
+
+std::int16_t ValueOf(const std::u16string& field) {
+  return RoundToInt16(ReadNumber(field));
+}
+
+bool AsksForMonthEnd(const std::u16string& dayField) {
+  return !dayField.empty() && (dayField[0] == u'E' || dayField[0] == u'e');
+}
+
+struct Era {
+  char16_t upper;
+  char16_t lower;
+  double yearOffset;  // era year 1 is yearOffset + 1
+};
+
+constexpr Era kEras[] = {
+    {u'H', u'h', 1988}, {u'S', u's', 1925}, {u'T', u't', 1911}, {u'M', u'm', 1867}};
+
+// The year of the year field: a number, or an era letter and the era year
+// up to a further copy of the letter (HH12 has the empty era year).
+std::int16_t YearOf(const std::u16string& yearField) {
+  std::int16_t year = ValueOf(yearField);
+  for (const Era& era : kEras) {
+    if (yearField.empty()) break;
+    if (yearField[0] != era.upper && yearField[0] != era.lower) continue;
+    std::u16string eraYear;
+    chars::GetField(eraYear, yearField, {era.upper, era.lower}, 2);
+    year = RoundToInt16(ReadNumber(eraYear) + era.yearOffset);
+  }
+  // Two-digit years: 0..51 are 2000s, 52..99 1900s. A leading "0" with more
+  // behind it ("05", "00") means the year as written.
+  const bool twoDigitRule = yearField == u"0" || yearField.empty() ||
+                            yearField[0] != u'0';
+  if (twoDigitRule && year < 100) {
+    year = checked::Int16(year + (year <= 51 ? 2000 : 1900));
+  }
+  return year;
+}
+
+// The checks every form ends with; an "E" day becomes the month's length.
+void Validate(DateParts& date, const std::u16string& dayField) {
+  if (AsksForMonthEnd(dayField)) date.day = kDayPastMonthEnd;
+  if (date.month < 1 || date.month > 12) {
+    date.day = kDayInvalid;
+    return;
+  }
+  const std::int16_t length = DaysInMonth(date.year, date.month);
+  if (date.day == kDayPastMonthEnd) date.day = length;
+  if (date.day < 1 || date.day > length) date.day = kDayInvalid;
+}
+
+void ParseFullForm(const std::u16string& yearField,
+                   const std::u16string& monthField,
+                   const std::u16string& dayField, DateParts& date) {
+  date.day = AsksForMonthEnd(dayField) ? kDayEndOfMonth : ValueOf(dayField);
+  date.month = ValueOf(monthField);
+  date.year = YearOf(yearField);
+  ResolveWeekdayDay(date, dayField);
+  if (date.day == kDayInvalid || date.day == kDayPastMonthEnd) {
+    date.day = kDayInvalid;
+    return;
+  }
+  Validate(date, dayField);
+}
+
+// The first of six years from the reference year in which month/day exists
+// and is not before the reference day.
+void ParseMonthDay(const std::u16string& monthField,
+                   const std::u16string& dayField, const DateParts& reference,
+                   DateParts& date) {
+  date.day = ValueOf(dayField);
+  date.month = ValueOf(monthField);
+  date.year = reference.year;
+  const bool monthEnd = AsksForMonthEnd(dayField);
+  if (monthEnd) date.day = DaysInMonth(date.year, date.month);
+  // Wide, so that no typed month or day can overflow the comparison.
+  const std::int64_t referenceKey = reference.month * 31LL + reference.day;
+  for (int count = 0; count <= 5; ++count) {
+    ResolveWeekdayDay(date, dayField);
+    if (date.day == kDayInvalid) return;
+    const bool notBefore = date.month * 31LL + date.day >= referenceKey;
+    if ((notBefore || count > 0) &&
+        date.day <= DaysInMonth(date.year, date.month) &&
+        date.day != kDayPastMonthEnd) {
+      break;
+    }
+    date.year = checked::Int16(date.year + 1);
+    if (monthEnd) date.day = DaysInMonth(date.year, date.month);
+  }
+  if (date.day == kDayPastMonthEnd) {
+    date.day = kDayInvalid;
+    return;
+  }
+  Validate(date, dayField);
+}
+
+// The first of a hundred months from the reference month that holds the
+// day, not before the reference day. A text starting with a blank is today.
+void ParseDayOnly(const std::u16string& text, const DateParts& reference,
+                  DateParts& date) {
+  if (text.empty() || text[0] == u' ') {
+    date = reference;
+    return;
+  }
+  date.day = AsksForMonthEnd(text) ? kDayEndOfMonth : ValueOf(text);
+  date.month = reference.month;
+  date.year = reference.year;
+  for (int count = 0; count <= 99; ++count) {
+    ResolveWeekdayDay(date, text);
+    if (date.day == kDayInvalid) return;
+    if ((date.day >= reference.day || count > 0) &&
+        date.day != kDayPastMonthEnd) {
+      break;
+    }
+    if (++date.month > 12) {
+      date.month = 1;
+      date.year = checked::Int16(date.year + 1);
+    }
+  }
+  if (date.day == kDayPastMonthEnd) {
+    date.day = kDayInvalid;
+    return;
+  }
+  Validate(date, text);
+}
+
+void Parse(const std::u16string& text, DateParts& date, std::int16_t offset) {
+  const DateParts& reference = ReferenceDay(offset);
+  std::u16string first, second, third, fourth;
+  // A fourth field, even an empty one after a trailing "/", is no date.
+  if (!chars::GetField(fourth, text, u"/", 4)) {
+    date.day = kDayInvalid;
+    return;
+  }
+  const bool hasThird = !chars::GetField(third, text, u"/", 3);
+  const bool hasSecond = !chars::GetField(second, text, u"/", 2);
+  chars::GetField(first, text, u"/", 1);
+  if (hasThird) {
+    ParseFullForm(first, second, third, date);
+  } else if (hasSecond) {
+    ParseMonthDay(first, second, reference, date);
+  } else {
+    ParseDayOnly(text, reference, date);
+  }
+}
+
+}  // namespace
+
+void ParseDateText(const std::u16string& text, DateParts& date,
+                   std::int16_t offset) {
+  try {
+    Parse(text, date, offset);
+  } catch (const checked::OverflowError&) {
+    // A number too big for its 16-bit field is simply not a date.
+    date.day = kDayInvalid;
+  }
+}
+
+void ParseDate(const std::u16string& text, DateParts& date) {
+  ParseDateText(text, date, 0);
+}
+
+void ResetTodayCache() { Cache() = TodayCache{}; }
+
+}  // namespace ymd
