@@ -1,0 +1,90 @@
+#include "cli/commands.h"
+
+#include <charconv>
+#include <cstdint>
+
+#include "calendar/gregorian.h"
+#include "cli/iso_date.h"
+#include "display/display_text.h"
+#include "numeric/checked.h"
+#include "parse/date_parser.h"
+#include "parse/number.h"
+#include "text/utf8.h"
+
+namespace cli {
+namespace {
+
+std::optional<Failure> ParseOperand(Texts texts, std::size_t operand,
+                                    ymd::DateParts& date) {
+  try {
+    ymd::ParseDate(texts[operand], date);
+  } catch (const checked::OverflowError&) {
+    // A text too long for the parser's 16-bit positions is no date either.
+    return Failure{Problem::NotADate, operand};
+  }
+  if (date.day == ymd::kDayInvalid) return Failure{Problem::NotADate, operand};
+  return std::nullopt;
+}
+
+void AppendDate(const ymd::DateParts& date, OutputStyle style,
+                std::string& out) {
+  if (style == OutputStyle::Iso) {
+    AppendIsoDate(date, out);
+    return;
+  }
+  const auto display = style == OutputStyle::Era ? ymd::DisplayStyle::Era
+                                                 : ymd::DisplayStyle::Western;
+  out += chars::ToUtf8(ymd::DisplayText(date, display));
+}
+
+}  // namespace
+
+std::optional<Failure> Show(Texts texts, OutputStyle style, std::string& out) {
+  ymd::DateParts date;
+  if (auto failure = ParseOperand(texts, 0, date)) return failure;
+  AppendDate(date, style, out);
+  return std::nullopt;
+}
+
+std::optional<Failure> Add(Texts texts, OutputStyle style, std::string& out) {
+  ymd::DateParts date;
+  if (auto failure = ParseOperand(texts, 0, date)) return failure;
+  // The window would read such a count as 0 and show the date unchanged.
+  if (!ymd::BeginsWithNumber(texts[1])) return Failure{Problem::NotANumber, 1};
+  try {
+    // Summed in double and rounded half to even on the sum, as the window
+    // does: 2000/1/1 + 0.5 stays on 1 January, 2000/1/2 + 0.5 goes to 3.
+    ymd::SerialDay serial = checked::RoundToInt32(
+        ymd::SerialOf(date) + ymd::ReadNumber(texts[1]));
+    // Also keeps 0 away from SerialDateConvert, which would take it as a
+    // request for the other direction.
+    if (serial < 1 || serial > ymd::kLastSerialDay) {
+      return Failure{Problem::OutOfRange, 0};
+    }
+    ymd::SerialDateConvert(serial, date);
+  } catch (const checked::OverflowError&) {
+    return Failure{Problem::Overflow, 0};
+  }
+  AppendDate(date, style, out);
+  return std::nullopt;
+}
+
+std::optional<Failure> Diff(Texts texts, OutputStyle, std::string& out) {
+  ymd::DateParts first;
+  ymd::DateParts second;
+  if (auto failure = ParseOperand(texts, 0, first)) return failure;
+  if (auto failure = ParseOperand(texts, 1, second)) return failure;
+  std::int32_t days = 0;
+  try {
+    days = checked::Int32(std::int64_t{ymd::SerialOf(second)} -
+                          ymd::SerialOf(first));
+  } catch (const checked::OverflowError&) {
+    return Failure{Problem::Overflow, 0};
+  }
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, days).ptr;
+  out.append(digits, end);
+  return std::nullopt;
+}
+
+}  // namespace cli

@@ -1,0 +1,36 @@
+// The three calculations, each on one set of operand texts.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "cli/arguments.h"
+
+namespace cli {
+
+enum class Problem {
+  NotADate,    // the parser gave day 0
+  NotANumber,  // a day count that does not begin with a number
+  OutOfRange,  // a sum before 0001-01-01 or past 32767-12-31
+  Overflow,    // a number too large for its width on the way
+};
+
+struct Failure {
+  Problem problem;
+  std::size_t operand;  // the text to blame for NotADate and NotANumber
+};
+
+using Texts = std::span<const std::u16string>;
+
+// Each appends its result, without the line end, to out, or leaves out as
+// it was and says why not. show takes one text, add and diff two.
+using Calculation = std::optional<Failure> (*)(Texts texts, OutputStyle style,
+                                               std::string& out);
+
+std::optional<Failure> Show(Texts texts, OutputStyle style, std::string& out);
+std::optional<Failure> Add(Texts texts, OutputStyle style, std::string& out);
+std::optional<Failure> Diff(Texts texts, OutputStyle style, std::string& out);
+
+}  // namespace cli

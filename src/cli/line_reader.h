@@ -1,0 +1,35 @@
+// Standard input, line by line, in large reads.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cli {
+
+class LineReader {
+ public:
+  explicit LineReader(std::FILE* input);
+
+  // The next line without its "\n" or "\r\n", valid until the next call; a
+  // last line without a line end counts too. False at the end of input or
+  // on a read error (see Failed).
+  bool Next(std::string_view& line);
+
+  bool Failed() const;
+
+ private:
+  // Reads the next block; false when nothing more comes.
+  bool Refill();
+
+  std::FILE* input_;
+  std::vector<char> block_;
+  std::size_t begin_ = 0;  // the unread part of block_ is [begin_, end_)
+  std::size_t end_ = 0;
+  // A line that runs across blocks is gathered here; any length is fine.
+  std::string straddling_;
+  bool returnedStraddling_ = false;
+};
+
+}  // namespace cli

@@ -1,0 +1,45 @@
+// kalvenor-cli: the window's calculator from the shell.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/messages.h"
+#include "cli/runner.h"
+
+namespace {
+
+constexpr int kUsageStatus = 2;
+
+int RefuseUsage(const cli::UsageError& error) {
+  const std::string text = cli::messages::ErrorLine(error.reason, 0) +
+                           std::string{cli::messages::kUsage};
+  std::fputs(text.c_str(), stderr);
+  return kUsageStatus;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Messages of a long stream go out in blocks too; Run flushes at the end.
+  static char stderrBuffer[1 << 16];
+  std::setvbuf(stderr, stderrBuffer, _IOFBF, sizeof stderrBuffer);
+
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  const auto parsed = cli::ParseArguments(args);
+  if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {
+    return RefuseUsage(*error);
+  }
+  try {
+    return cli::Run(std::get<cli::Invocation>(parsed));
+  } catch (const std::exception& error) {
+    // Out of memory on an absurd line, say: stop with a message, not a crash.
+    std::fputs(cli::messages::ErrorLine(cli::messages::Aborted(error.what()), 0)
+                   .c_str(),
+               stderr);
+    return 1;
+  }
+}
