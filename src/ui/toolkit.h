@@ -21,6 +21,11 @@ enum class MessageIcon { Warning, Information };
 
 using Twips = std::int32_t;
 
+struct TwipsSize {
+  Twips width = 0;
+  Twips height = 0;
+};
+
 class Toolkit {
  public:
   virtual ~Toolkit() = default;
@@ -28,6 +33,40 @@ class Toolkit {
   // A modal box with one OK button and the title "Kalvenor"; returns when it
   // is closed. A carriage return in text is a line break.
   virtual void ShowMessage(const std::u16string& text, MessageIcon icon) = 0;
+
+  // The text of a box or the caption of a label, button or frame. Setting it
+  // shows at once.
+  virtual std::u16string Text(Control control) const = 0;
+  virtual void SetText(Control control, const std::u16string& text) = 0;
+
+  // A disabled control cannot take the focus; Tab skips it.
+  virtual void SetEnabled(Control control, bool enabled) = 0;
+
+  // Relative to the control's container; Left and Height never change.
+  virtual void SetTop(Control control, Twips top) = 0;
+  virtual void SetWidth(Control control, Twips width) = 0;
+
+  // Selecting clears the other member of the array and, when the selection
+  // changes, delivers the array's Click with the member's index.
+  virtual bool IsSelected(OptionArray array, int index) const = 0;
+  virtual void Select(OptionArray array, int index) = 0;
+
+  // Queues one Tab keystroke; it moves the focus after the running handler
+  // has returned, to the next control in tab order that can take it.
+  virtual void PostTab() = 0;
+
+  // The outer rectangle of the window: borders, title bar and menu bar
+  // included.
+  virtual TwipsSize ScreenSize() const = 0;
+  virtual TwipsSize WindowSize() const = 0;
+  virtual void SetWindowPosition(float left, float top) = 0;
+  virtual void SetTitle(const std::u16string& title) = 0;
+
+  // Handles the events that are pending and returns when none are left.
+  virtual void ProcessEvents() = 0;
+
+  // Ends the program at once: the window goes, no further handler runs.
+  virtual void EndProgram() = 0;
 };
 
 }  // namespace ui

@@ -1,0 +1,148 @@
+#include "ui/form1.h"
+
+#include "display/display_text.h"
+#include "parse/date_parser.h"
+#include "parse/number.h"
+#include "ui/hhelp.h"
+
+namespace ui {
+namespace {
+
+constexpr std::int16_t kEnter = 13;
+constexpr Twips kSecondRowTop = 720;
+constexpr Twips kThirdRowTop = 1200;
+
+}  // namespace
+
+float OneEighthOfFreeSpace(Twips screen, Twips window) {
+  return static_cast<float>((static_cast<double>(screen) - window) / 8);
+}
+
+void Form1::Form_Load() {
+  toolkit_.ProcessEvents();
+  const TwipsSize screen = toolkit_.ScreenSize();
+  const TwipsSize window = toolkit_.WindowSize();
+  toolkit_.SetWindowPosition(OneEighthOfFreeSpace(screen.width, window.width),
+                             OneEighthOfFreeSpace(screen.height, window.height));
+  toolkit_.SetTitle(std::u16string(texts::kTitle));
+  toolkit_.SetWidth(Control::Frame1, window.width);
+  toolkit_.Select(OptionArray::Option1, 0);
+}
+
+void Form1::Form_Resize() {
+  toolkit_.SetWidth(Control::Frame1, toolkit_.WindowSize().width);
+}
+
+void Form1::Form_Unload(std::int16_t& /*cancel*/) { End_Rtn(); }
+
+void Form1::Command1_Click() {
+  if (toolkit_.IsSelected(OptionArray::Option1, 0)) {
+    Keisan1();
+  } else {
+    Keisan2();
+  }
+}
+
+void Form1::Command2_Click() { End_Rtn(); }
+
+void Form1::Option1_Click(std::int16_t index) {
+  const bool difference = index == 0;
+  if (difference) {
+    toolkit_.SetEnabled(Control::Text2, true);
+    toolkit_.SetEnabled(Control::Text3, false);
+  } else {
+    toolkit_.SetEnabled(Control::Text2, false);
+    toolkit_.SetEnabled(Control::Text3, true);
+  }
+  // The two inputs of a mode stand in the first two rows, its result last.
+  const Twips date2Top = difference ? kSecondRowTop : kThirdRowTop;
+  const Twips daysTop = difference ? kThirdRowTop : kSecondRowTop;
+  for (Control c : {Control::Label2, Control::Text2, Control::Label5}) toolkit_.SetTop(c, date2Top);
+  for (Control c : {Control::Label3, Control::Text3}) toolkit_.SetTop(c, daysTop);
+}
+
+void Form1::Option2_Click(std::int16_t /*index*/) {
+  ymd::DateParts date;
+  ShowDate(Control::Text1, Control::Label4, date);
+  ShowDate(Control::Text2, Control::Label5, date);
+}
+
+void Form1::Text1_KeyPress(std::int16_t& code) {
+  if (code != kEnter) return;
+  ymd::DateParts date;
+  ShowDate(Control::Text1, Control::Label4, date);
+  code = 0;
+  toolkit_.PostTab();
+}
+
+void Form1::Text2_KeyPress(std::int16_t& code) {
+  if (code != kEnter) return;
+  ymd::DateParts date;
+  ShowDate(Control::Text2, Control::Label5, date);
+  if (toolkit_.IsSelected(OptionArray::Option1, 0)) Keisan1();
+  code = 0;
+}
+
+void Form1::Text3_KeyPress(std::int16_t& code) {
+  if (code != kEnter) return;
+  if (toolkit_.IsSelected(OptionArray::Option1, 1)) Keisan2();
+  code = 0;
+}
+
+void Form1::HELP_Click() {
+  const std::u16string base = hhelp::AppDirectory() + std::u16string(texts::kHelpBase);
+  const std::u16string file = hhelp::AppDirectory() + std::u16string(texts::kHelpFile);
+  if (hhelp::FileExists(file)) {
+    hhelp::OpenDocument(toolkit_, base);
+  } else {
+    toolkit_.ShowMessage(file + std::u16string(texts::kHelpMissing), MessageIcon::Warning);
+  }
+}
+
+void Form1::ABOUT_Click() {
+  toolkit_.ShowMessage(std::u16string(texts::kVersion), MessageIcon::Information);
+}
+
+void Form1::End_Click() { End_Rtn(); }
+
+void Form1::Keisan1() {
+  ymd::DateParts date;
+  ShowDate(Control::Text2, Control::Label5, date);
+  const ymd::SerialDay s2 = ymd::SerialOf(date);
+  ShowDate(Control::Text1, Control::Label4, date);
+  const ymd::SerialDay s1 = ymd::SerialOf(date);
+  const std::int32_t days = checked::Int32(std::int64_t{s2} - s1);
+  toolkit_.SetText(Control::Text3, ymd::NumberText(days));
+}
+
+void Form1::Keisan2() {
+  ymd::DateParts date;
+  ShowDate(Control::Text1, Control::Label4, date);
+  const ymd::SerialDay s1 = ymd::SerialOf(date);
+  const double sum = s1 + ymd::ReadNumber(toolkit_.Text(Control::Text3));
+  ymd::SerialDay s2 = checked::RoundToInt32(sum);
+  // Day 0 would be read as a request for a day number, and the calendar
+  // starts at day 1: there is no date to show.
+  if (s2 < 1) {
+    toolkit_.ShowMessage(std::u16string(texts::kOutOfRange), MessageIcon::Warning);
+    return;
+  }
+  ymd::SerialDateConvert(s2, date);
+  const std::u16string text = Hi(date);
+  toolkit_.SetText(Control::Label5, text);
+  toolkit_.SetText(Control::Text2, text);
+}
+
+std::u16string Form1::Hi(const ymd::DateParts& date) const {
+  const bool era = toolkit_.IsSelected(OptionArray::Option2, 0);
+  return ymd::DisplayText(date, era ? ymd::DisplayStyle::Era : ymd::DisplayStyle::Western);
+}
+
+void Form1::End_Rtn() { toolkit_.EndProgram(); }
+
+void Form1::ShowDate(Control box, Control label, ymd::DateParts& date) {
+  ymd::ParseDate(toolkit_.Text(box), date);
+  toolkit_.SetText(label, Hi(date));
+}
+
+}  // namespace ui

@@ -1,0 +1,65 @@
+// The window's logic: start-up placement, the two calculation modes, the
+// keyboard flow between the boxes, and the menu and quit commands. Written
+// against Toolkit alone; the backend delivers each event through Handle.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "calendar/gregorian.h"
+#include "numeric/checked.h"
+#include "ui/texts.h"
+#include "ui/toolkit.h"
+
+namespace ui {
+
+// One eighth of the free space between a window and the screen's edge, the
+// offset at which the window opens; negative when the screen is smaller.
+float OneEighthOfFreeSpace(Twips screen, Twips window);
+
+class Form1 {
+ public:
+  explicit Form1(Toolkit& toolkit) : toolkit_(toolkit) {}
+
+  // Runs one event handler. An overflow ends it at that step, keeps what it
+  // already wrote, and is reported; the program goes on.
+  template <typename Handler>
+  void Handle(Handler&& handler) {
+    try {
+      handler();
+    } catch (const checked::OverflowError&) {
+      toolkit_.ShowMessage(std::u16string(texts::kOverflow), MessageIcon::Warning);
+    }
+  }
+
+  void Form_Load();
+  void Form_Resize();
+  void Form_Unload(std::int16_t& cancel);
+
+  void Command1_Click();
+  void Command2_Click();
+  void Option1_Click(std::int16_t index);
+  void Option2_Click(std::int16_t index);
+  void Text1_KeyPress(std::int16_t& code);
+  void Text2_KeyPress(std::int16_t& code);
+  void Text3_KeyPress(std::int16_t& code);
+
+  void HELP_Click();
+  void ABOUT_Click();
+  void End_Click();
+
+  void Keisan1();
+  void Keisan2();
+  std::u16string Hi(const ymd::DateParts& date) const;
+  void End_Rtn();
+
+ private:
+  // Parses the box into date and shows its display text in the label. A
+  // handler that reads two boxes parses both into the same date, so what a
+  // failed parse leaves unwritten keeps the first box's values.
+  void ShowDate(Control box, Control label, ymd::DateParts& date);
+
+  Toolkit& toolkit_;
+};
+
+}  // namespace ui

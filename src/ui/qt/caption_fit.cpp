@@ -1,0 +1,33 @@
+#include "ui/qt/caption_fit.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+
+namespace ui::qt {
+
+int CaptionWidth(const QWidget& control) {
+  if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+    // A push button's size hint has a minimum width of its own; only the
+    // caption and the button's frame count here.
+    const QStyle* style = button->style();
+    return button->fontMetrics().horizontalAdvance(button->text()) +
+           style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+  }
+  if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+    return frame->minimumSizeHint().width();
+  }
+  return control.sizeHint().width();
+}
+
+void FitCaption(QWidget& control, const layout::ControlSpec& spec) {
+  const int room = layout::Pixels(layout::ContainerWidth(spec)) - control.x();
+  const int wanted = std::max(layout::Pixels(spec.width), std::min(CaptionWidth(control), room));
+  control.resize(wanted, control.height());
+}
+
+}  // namespace ui::qt

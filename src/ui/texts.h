@@ -1,0 +1,43 @@
+// Every text the window shows, exactly as the user sees it. A carriage
+// return inside a message is a line break.
+#pragma once
+
+#include <string_view>
+
+namespace ui::texts {
+
+inline constexpr std::u16string_view kTitle = u"Kalvenor";
+
+inline constexpr std::u16string_view kDate1 = u"日付１";
+inline constexpr std::u16string_view kDate2 = u"日付２";
+inline constexpr std::u16string_view kDays = u"日数";
+inline constexpr std::u16string_view kDate1Display = u"日付１の表示";
+inline constexpr std::u16string_view kDate2Display = u"日付２の表示";
+
+inline constexpr std::u16string_view kCalculate = u"計算実行";
+inline constexpr std::u16string_view kQuit = u"終了";
+inline constexpr std::u16string_view kMethod = u"計算方法";
+inline constexpr std::u16string_view kDifference =
+    u"日付２　－　日付１　＝＝＞日数";
+inline constexpr std::u16string_view kAddition =
+    u"日付１　＋　日数　　＝＝＞日付２";
+inline constexpr std::u16string_view kStyle = u"表示";
+inline constexpr std::u16string_view kEra = u"和暦";
+inline constexpr std::u16string_view kWestern = u"西暦";
+
+inline constexpr std::u16string_view kMenuQuit = u"終了(&F)";
+inline constexpr std::u16string_view kMenuHelp = u"ヘルプ(&H)";
+inline constexpr std::u16string_view kMenuHelpDocument = u"Kalvenorについて(&H)";
+inline constexpr std::u16string_view kMenuAbout = u"バージョン情報(&A)";
+
+inline constexpr std::u16string_view kOverflow = u"オーバーフローしました。";
+inline constexpr std::u16string_view kOutOfRange = u"計算結果が範囲外です。";
+inline constexpr std::u16string_view kVersion =
+    u"Kalvenor Ver 1.00.2\r\rCopyright (C) 2026 Kalvenor developers";
+inline constexpr std::u16string_view kHelpMissing = u"がありません。";
+
+// Path pieces of the help document, "/" being this platform's separator.
+inline constexpr std::u16string_view kHelpBase = u"/help";
+inline constexpr std::u16string_view kHelpFile = u"/help.htm";
+
+}  // namespace ui::texts
