@@ -30,9 +30,10 @@ std::u16string TodayText() {
   std::tm local{};
   localtime_r(&now, &local);
   char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d", local.tm_year + 1900,
-                local.tm_mon + 1, local.tm_mday);
-  return std::u16string(buffer, buffer + std::char_traits<char>::length(buffer));
+  const int length =
+      std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d",
+                    local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+  return std::u16string(buffer, buffer + length);
 }
 
 DateParts TodayDate() {

@@ -56,7 +56,11 @@ struct Era {
 };
 
 constexpr Era kEras[] = {
-    {u'H', u'h', 1988}, {u'S', u's', 1925}, {u'T', u't', 1911}, {u'M', u'm', 1867}};
+    {u'H', u'h', 1988},
+    {u'S', u's', 1925},
+    {u'T', u't', 1911},
+    {u'M', u'm', 1867},
+};
 
 // The year of the year field: a number, or an era letter and the era year
 // up to a further copy of the letter (HH12 has the empty era year).

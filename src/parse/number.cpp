@@ -59,9 +59,9 @@ bool TakeDigits(Cursor& at, std::string& out) {
   return out.size() > before;
 }
 
-// &H / &O: the unsigned value of all the digits that follow, in a double
-// (so it never wraps: &HFFFF is 65535 and too big for a 16-bit field, where
-// the old 16-bit reading gave -1). Very long digit runs end at infinity.
+// &H / &O: the unsigned value of all the digits that follow, in a double,
+// so it never wraps: &HFFFF is 65535, too big for a 16-bit field, never -1.
+// Very long digit runs end at infinity.
 bool ReadRadix(Cursor& at, double& value) {
   at.Next();  // '&'
   int base = 0;
@@ -115,23 +115,22 @@ bool ReadDecimal(Cursor& at, double& value) {
     TakeDigits(at, fraction);
   }
   if (whole.empty() && fraction.empty()) return false;
+  // Nothing is read after the number, so a letter that turns out to have
+  // no digits needs no stepping back.
   std::int64_t exponent = 0;
-  const Cursor exponentStart = at;
   if (at.Take(u'E', u'e') || at.Take(u'D', u'd')) {
     const bool negativeExponent = at.Peek() == u'-';
     if (at.Peek() == u'-' || at.Peek() == u'+') at.Next();
     std::string digits;
     if (TakeDigits(at, digits)) {
       exponent = ExponentValue(digits) * (negativeExponent ? -1 : 1);
-    } else {
-      at = exponentStart;
     }
   }
   const std::string number =
       "0" + whole + "." + fraction + "e" + std::to_string(exponent);
-  const auto [end, error] =
+  const std::from_chars_result read =
       std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error == std::errc::result_out_of_range) {
+  if (read.ec == std::errc::result_out_of_range) {
     value = Magnitude(whole, fraction, exponent) > 0
                 ? std::numeric_limits<double>::infinity()
                 : 0.0;

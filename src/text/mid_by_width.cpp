@@ -1,5 +1,6 @@
 // MidByWidth walks the UTF-16LE byte image of a text, where every non-zero
 // byte is one width unit.
+#include <algorithm>
 #include <cstdint>
 
 #include "numeric/checked.h"
@@ -54,8 +55,7 @@ std::u16string MidByWidth(const std::u16string& text, std::int16_t start,
   }
   if (startByte == 0) return {};
   // The part reaches one byte past its last unit, cut at the image's end.
-  const int lastByte = endByte + 1 < imageLength ? endByte + 1 : imageLength;
-  return FromImage(text, startByte, lastByte);
+  return FromImage(text, startByte, std::min<int>(endByte + 1, imageLength));
 }
 
 }  // namespace chars

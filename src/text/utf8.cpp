@@ -102,7 +102,8 @@ std::string ToUtf8(std::u16string_view text) {
     const char16_t u = text[i];
     if (IsHighSurrogate(u) && i + 1 < text.size() &&
         IsLowSurrogate(text[i + 1])) {
-      AppendUtf8(bytes, 0x10000 + ((u - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+      const char32_t low = text[i + 1] - 0xDC00;
+      AppendUtf8(bytes, 0x10000 + ((u - 0xD800) << 10) + low);
       ++i;
     } else if (IsHighSurrogate(u) || IsLowSurrogate(u)) {
       AppendUtf8(bytes, kReplacement);

@@ -2,7 +2,6 @@
 // date box), so each must read back as the date it shows.
 #include <gtest/gtest.h>
 
-#include "../calendar/date_parts_output.h"
 #include "calendar/gregorian.h"
 #include "display/display_text.h"
 #include "parse/date_parser.h"

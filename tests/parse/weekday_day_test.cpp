@@ -3,7 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "../calendar/date_parts_output.h"
 #include "parse/date_parser.h"
 #include "parse/weekday_day.h"
 #include "pinned_today.h"
@@ -34,53 +33,34 @@ void ExpectDays(const WeekdayCase* begin, const WeekdayCase* end) {
   }
 }
 
-// Today is Tuesday 1999-04-20.
+// Today is Tuesday 1999-04-20. Without a week number the search starts
+// from today in this month, from the 1st in any other; with one it never
+// starts from today. Only the second character is the week number, and a
+// blank there is none.
 const WeekdayCase kFromThe20th[] = {
-    {1999, 4, u"月", 26},  // the next Monday from today
-    {1999, 4, u"火", 20},  // today itself
-    {1999, 4, u"水", 21},
-    {1999, 4, u"日", 25},
-    {1999, 4, u"月1", 5},
-    {1999, 4, u"月2", 12},
-    {1999, 4, u"月3", 19},  // a week number does not start from today
-    {1999, 4, u"月4", 26},
-    {1999, 4, u"月5", kDayPastMonthEnd},
-    {1999, 4, u"金5", 30},
-    {1999, 4, u"木5", 29},
-    {1999, 4, u"土1", 3},
-    {1999, 5, u"月", 3},  // another month starts from the 1st
-    {1998, 4, u"月", 6},  // and so does another year
-    {1999, 5, u"月5", 31},
-    {1999, 2, u"月5", kDayPastMonthEnd},  // 28 days
-    {2000, 2, u"火5", 29},
+    {1999, 4, u"月", 26}, {1999, 4, u"火", 20}, {1999, 4, u"水", 21},
+    {1999, 4, u"日", 25}, {1999, 4, u"月1", 5}, {1999, 4, u"月2", 12},
+    {1999, 4, u"月3", 19}, {1999, 4, u"月4", 26},
+    {1999, 4, u"月5", kDayPastMonthEnd}, {1999, 4, u"金5", 30},
+    {1999, 4, u"木5", 29}, {1999, 4, u"土1", 3}, {1999, 5, u"月", 3},
+    {1998, 4, u"月", 6}, {1999, 5, u"月5", 31},
+    {1999, 2, u"月5", kDayPastMonthEnd}, {2000, 2, u"火5", 29},
     {2000, 2, u"月5", kDayPastMonthEnd},
-    {1999, 4, u"月0", kDayInvalid},
-    {1999, 4, u"月6", kDayInvalid},
-    {1999, 4, u"月x", kDayInvalid},
-    {1999, 4, u"月２", kDayInvalid},  // full-width digit
-    {1999, 4, u"月22", 12},  // only the second character counts
-    {1999, 4, u"月2x", 12},
-    {1999, 4, u"月 2", 26},  // a blank there is no week number
-    {1999, 4, u"月\u30002", 26},
-    {1999, 4, u"月 ", 26},
-    {1999, 4, u"5", kUnchanged},
-    {1999, 4, u"E", kUnchanged},
-    {1999, 4, u"x", kUnchanged},
-    {1999, 4, u"", kUnchanged},
-    {1999, 4, u" 月", kUnchanged},
-    {1999, 4, u"曜", kUnchanged},
-    // Months outside the table.
-    {1999, 13, u"月", kDayInvalid},
-    {1999, -1, u"月1", kDayInvalid},
-    {1999, 13, u"5", kUnchanged},
-    {1999, 0, u"月5", kDayPastMonthEnd},
-    {1999, 0, u"金1", 1},  // month 0 day 1 is read as January 1st, a Friday
+    {1999, 4, u"月0", kDayInvalid}, {1999, 4, u"月6", kDayInvalid},
+    {1999, 4, u"月x", kDayInvalid}, {1999, 4, u"月２", kDayInvalid},
+    {1999, 4, u"月22", 12}, {1999, 4, u"月2x", 12}, {1999, 4, u"月 2", 26},
+    {1999, 4, u"月\u30002", 26}, {1999, 4, u"月 ", 26},
+    // Not weekday fields.
+    {1999, 4, u"5", kUnchanged}, {1999, 4, u"E", kUnchanged},
+    {1999, 4, u"", kUnchanged}, {1999, 4, u" 月", kUnchanged},
+    {1999, 4, u"曜", kUnchanged}, {1999, 13, u"5", kUnchanged},
+    // Months outside 1..12; month 0 day 1 is January 1st, a Friday.
+    {1999, 13, u"月", kDayInvalid}, {1999, -1, u"月1", kDayInvalid},
+    {1999, 0, u"月5", kDayPastMonthEnd}, {1999, 0, u"金1", 1},
     {1999, 0, u"土1", kDayPastMonthEnd},
     // Before 0001-01-01 the weekday still comes out true: 0000-01-01 was
     // a Saturday, -0001-12-31 a Friday.
-    {0, 1, u"土", 1},
-    {0, 1, u"日1", 2},
-    {-1, 12, u"金5", 31},
+    {0, 1, u"土", 1}, {0, 1, u"日1", 2}, {-1, 12, u"金5", 31},
     {-32768, 1, u"金5", 30},
 };
 
@@ -121,15 +101,9 @@ const ParsedCase kParsed[] = {
 
 TEST_F(WeekdayDay, ThroughTheParser) {
   for (const ParsedCase& c : kParsed) {
+    SCOPED_TRACE(chars::ToUtf8(c.today));
     Pin(std::u16string(c.today));
-    DateParts got;
-    ParseDate(std::u16string(c.text), got);
-    const std::string label = chars::ToUtf8(c.today) + " " + chars::ToUtf8(c.text);
-    if (c.date.day == kDayInvalid) {
-      EXPECT_EQ(kDayInvalid, got.day) << label;
-    } else {
-      EXPECT_EQ(c.date, got) << label;
-    }
+    ExpectParsed(c.text, c.date);
   }
 }
 
