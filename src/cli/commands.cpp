@@ -5,6 +5,7 @@
 
 #include "calendar/gregorian.h"
 #include "cli/iso_date.h"
+#include "cli/plain_date.h"
 #include "display/display_text.h"
 #include "numeric/checked.h"
 #include "parse/date_parser.h"
@@ -16,6 +17,10 @@ namespace {
 
 std::optional<Failure> ParseOperand(Texts texts, std::size_t operand,
                                     ymd::DateParts& date) {
+  if (const auto plain = ReadPlainDate(texts[operand])) {
+    date = *plain;
+    return std::nullopt;
+  }
   try {
     ymd::ParseDate(texts[operand], date);
   } catch (const checked::OverflowError&) {

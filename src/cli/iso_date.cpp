@@ -5,8 +5,8 @@
 namespace cli {
 namespace {
 
-// Appends value (0 or more) with at least width digits.
-void AppendPadded(int value, int width, std::string& out) {
+// Writes value (0 or more) with at least width digits; returns the end.
+char* WritePadded(int value, int width, char* out) {
   char digits[8];  // the year's magnitude is at most 32768
   int count = 0;
   do {
@@ -14,18 +14,22 @@ void AppendPadded(int value, int width, std::string& out) {
     value /= 10;
   } while (value > 0);
   for (; count < width; ++count) digits[count] = '0';
-  while (count > 0) out += digits[--count];
+  while (count > 0) *out++ = digits[--count];
+  return out;
 }
 
 }  // namespace
 
 void AppendIsoDate(const ymd::DateParts& date, std::string& out) {
-  if (date.year < 0) out += '-';
-  AppendPadded(std::abs(static_cast<int>(date.year)), 4, out);
-  out += '-';
-  AppendPadded(date.month, 2, out);
-  out += '-';
-  AppendPadded(date.day, 2, out);
+  char text[16];  // "-32768-12-31" at the longest
+  char* end = text;
+  if (date.year < 0) *end++ = '-';
+  end = WritePadded(std::abs(static_cast<int>(date.year)), 4, end);
+  *end++ = '-';
+  end = WritePadded(date.month, 2, end);
+  *end++ = '-';
+  end = WritePadded(date.day, 2, end);
+  out.append(text, end);
 }
 
 }  // namespace cli
