@@ -5,6 +5,7 @@
 #include "calendar/floor_div.h"
 #include "calendar/gregorian.h"
 #include "calendar/leap_days.h"
+#include "calendar/month_table.h"
 #include "numeric/checked.h"
 
 namespace ymd {
@@ -35,7 +36,7 @@ SerialDay SerialFromDate(const DateParts& date) {
 // corrections.
 DateParts DateFromSerial(SerialDay n) {
   const std::int32_t k = FloorDiv(n, kDaysPer400Years);  // [-14700, 14699]
-  const std::int32_t r1 = n - kDaysPer400Years * k;      // [0, 146096]
+  const std::int32_t r1 = FloorMod(n, kDaysPer400Years);  // [0, 146096]
   const std::int32_t h = r1 / kDaysPer100Years;          // [0, 4]
   const std::int32_t r2 = r1 - kDaysPer100Years * h;     // [0, 36523]
   std::int32_t year = 0;
@@ -60,8 +61,8 @@ DateParts DateFromSerial(SerialDay n) {
   }
   DateParts date;
   date.year = checked::Int16(year);  // past 32767-12-31 the year no longer fits
-  MonthDayFromDayOfYear(static_cast<std::int16_t>(dayOfYear), date.year,
-                        date.month, date.day);
+  SplitDayOfYear(static_cast<std::int16_t>(dayOfYear), date.year, date.month,
+                 date.day);
   return date;
 }
 

@@ -26,21 +26,12 @@ void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year,
   if (dayOfYear <= 0) {
     month = 1;
     day = dayOfYear;
-    return;
-  }
-  if (dayOfYear > yearLength) {
+  } else if (dayOfYear > yearLength) {
     month = kMonthWalkEnd;
     day = static_cast<std::int16_t>(dayOfYear - yearLength);  // [1, 32402]
-    return;
+  } else {
+    SplitDayOfYear(dayOfYear, year, month, day);
   }
-  // No month is longer than 31 days, so this guess is the month or the one
-  // before it.
-  int found = dayOfYear / 32 + 1;  // [1, 12]
-  if (dayOfYear > DaysBeforeMonth(year, static_cast<std::int16_t>(found + 1))) {
-    ++found;
-  }
-  month = static_cast<std::int16_t>(found);                                // [1, 12]
-  day = static_cast<std::int16_t>(dayOfYear - DaysBeforeMonth(year, month));  // [1, 31]
 }
 
 }  // namespace ymd
