@@ -11,8 +11,9 @@ namespace ymd {
 // decimal digits with at most one ".", and an optional exponent (E, e, D or
 // d, optional sign, digits). Reading stops at the first character that
 // cannot continue the number ("5x" reads 5). &H / &O read a hexadecimal or
-// octal integer. ASCII only. A text that does not begin with a number
-// reads 0.
+// octal integer, unsigned (&HFFFF is 65535). ASCII only. A text that does
+// not begin with a number reads 0; one beyond the double range reads as
+// infinity (or 0 when too small).
 double ReadNumber(const std::u16string& text);
 
 // Whether text begins with a number by ReadNumber's rules (blanks aside),
