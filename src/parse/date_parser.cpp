@@ -66,9 +66,9 @@ constexpr Era kEras[] = {
 // up to a further copy of the letter (HH12 has the empty era year).
 std::int16_t YearOf(const std::u16string& yearField) {
   std::int16_t year = ValueOf(yearField);
+  const char16_t first = yearField.empty() ? u'\0' : yearField[0];
   for (const Era& era : kEras) {
-    if (yearField.empty()) break;
-    if (yearField[0] != era.upper && yearField[0] != era.lower) continue;
+    if (first != era.upper && first != era.lower) continue;
     std::u16string eraYear;
     chars::GetField(eraYear, yearField, {era.upper, era.lower}, 2);
     year = RoundToInt16(ReadNumber(eraYear) + era.yearOffset);
