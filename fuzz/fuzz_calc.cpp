@@ -8,14 +8,12 @@
 // reserving it; other ill-formed bytes still arrive, as U+FFFD).
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "../tests/soak/display_shape.h"
+#include "target_support.h"
 #include "headless_toolkit.h"
-#include "parse/clock.h"
-#include "parse/date_parser.h"
 #include "text/utf8.h"
 #include "ui/form1.h"
 #include "ui/texts.h"
@@ -37,10 +35,6 @@ std::u16string NextText(std::string_view& bytes) {
   const std::string_view text = bytes.substr(0, end);
   bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
   return chars::FromUtf8(text);
-}
-
-void Require(bool condition) {
-  if (!condition) std::abort();
 }
 
 void Press(ui::Form1& form, const Choices& choices) {
@@ -66,17 +60,17 @@ bool IsCalculationMessage(const fuzz::Message& message) {
 bool ResultWritten(const fuzz::HeadlessToolkit& toolkit, bool addition) {
   bool result = false;
   for (const auto& [control, text] : toolkit.writes) {
-    Require(control != Control::Text1);
+    fuzz::Require(control != Control::Text1);
     if (control == Control::Label4 || control == Control::Label5 ||
         control == Control::Text2) {
-      Require(shape::IsDisplayText(text));
+      fuzz::Require(shape::IsDisplayText(text));
     }
     if (!addition && control == Control::Text3) {
-      Require(shape::IsNumberText(text));
+      fuzz::Require(shape::IsNumberText(text));
       result = true;
     }
     if (addition && control == Control::Text2) {
-      Require(toolkit.Text(Control::Label5) == text);
+      fuzz::Require(toolkit.Text(Control::Label5) == text);
       result = true;
     }
   }
@@ -87,12 +81,7 @@ bool ResultWritten(const fuzz::HeadlessToolkit& toolkit, bool addition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  static const bool pinned = [] {
-    ymd::SetTodayTextForTesting(u"1999/04/20");
-    ymd::ResetTodayCache();
-    return true;
-  }();
-  (void)pinned;
+  fuzz::FixToday();
   if (size == 0) return 0;
   const Choices choices{(data[0] & 1) != 0, (data[0] & 2) != 0,
                         (data[0] & 4) != 0};
@@ -122,9 +111,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   Press(form, choices);
 
   const bool result = ResultWritten(toolkit, choices.addition);
-  Require(toolkit.messages.size() <= 1);
+  fuzz::Require(toolkit.messages.size() <= 1);
   const bool refused = toolkit.messages.size() == 1;
-  Require(!refused || IsCalculationMessage(toolkit.messages[0]));
-  Require(result != refused);
+  fuzz::Require(!refused || IsCalculationMessage(toolkit.messages[0]));
+  fuzz::Require(result != refused);
   return 0;
 }

@@ -6,6 +6,7 @@
 // Input: one byte choosing the command line, then the bytes of standard
 // input. The streams are swapped for memory ones, which glibc allows by
 // plain assignment to stdin, stdout and stderr.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -15,17 +16,12 @@
 #include <vector>
 
 #include "../tests/soak/display_shape.h"
+#include "target_support.h"
 #include "cli/arguments.h"
 #include "cli/runner.h"
-#include "parse/clock.h"
-#include "parse/date_parser.h"
 #include "text/utf8.h"
 
 namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
 struct CommandLine {
   cli::Command command;
@@ -48,11 +44,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // "-31", "365": diff's day count.
 bool IsInteger(std::string_view text) {
   if (!text.empty() && text[0] == '-') text.remove_prefix(1);
-  if (text.empty()) return false;
-  for (char c : text) {
-    if (!IsDigit(c)) return false;
-  }
-  return true;
+  return !text.empty() && std::ranges::all_of(text, IsDigit);
 }
 
 // "2000-01-01", "-0100-12-31", "32767-12-31".
@@ -73,10 +65,21 @@ bool IsResult(std::string_view line, const cli::Invocation& invocation) {
   return shape::IsDisplayText(chars::FromUtf8(line));
 }
 
-std::size_t InputLines(std::string_view input) {
-  std::size_t lines = 0;
-  for (char c : input) lines += c == '\n';
-  return lines + (!input.empty() && input.back() != '\n');
+std::size_t CountLines(std::string_view text) {
+  const auto ends = static_cast<std::size_t>(std::ranges::count(text, '\n'));
+  return ends + (!text.empty() && text.back() != '\n');
+}
+
+// The lines of a program's output, which must end each one with "\n".
+std::vector<std::string_view> Lines(std::string_view text) {
+  fuzz::Require(text.empty() || text.back() == '\n');
+  std::vector<std::string_view> lines;
+  for (std::size_t begin = 0; begin < text.size();) {
+    const std::size_t end = text.find('\n', begin);
+    lines.push_back(text.substr(begin, end - begin));
+    begin = end + 1;
+  }
+  return lines;
 }
 
 // Runs the command line with input as standard input; returns the status
@@ -87,7 +90,9 @@ int RunOnStreams(const cli::Invocation& invocation, std::string_view input,
   char* errBytes = nullptr;
   std::size_t outSize = 0;
   std::size_t errSize = 0;
-  FILE* const saved[] = {stdin, stdout, stderr};
+  FILE* const savedIn = stdin;
+  FILE* const savedOut = stdout;
+  FILE* const savedErr = stderr;
   static char none;  // fmemopen wants a buffer even for no bytes
   stdin = fmemopen(input.empty() ? &none : const_cast<char*>(input.data()),
                    input.size(), "r");
@@ -95,9 +100,9 @@ int RunOnStreams(const cli::Invocation& invocation, std::string_view input,
   stderr = open_memstream(&errBytes, &errSize);
   const int status = cli::Run(invocation);
   for (FILE* stream : {stdin, stdout, stderr}) std::fclose(stream);
-  stdin = saved[0];
-  stdout = saved[1];
-  stderr = saved[2];
+  stdin = savedIn;
+  stdout = savedOut;
+  stderr = savedErr;
   out.assign(outBytes, outSize);
   err.assign(errBytes, errSize);
   std::free(outBytes);
@@ -109,12 +114,7 @@ int RunOnStreams(const cli::Invocation& invocation, std::string_view input,
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  static const bool pinned = [] {
-    ymd::SetTodayTextForTesting(u"1999/04/20");
-    ymd::ResetTodayCache();
-    return true;
-  }();
-  (void)pinned;
+  fuzz::FixToday();
   if (size == 0) return 0;
   const CommandLine& line = kCommandLines[data[0] % std::size(kCommandLines)];
   cli::Invocation invocation;
@@ -128,25 +128,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   std::string err;
   const int status = RunOnStreams(invocation, input, out, err);
 
-  Require(out.empty() || out.back() == '\n');
-  std::size_t outLines = 0;
+  const std::vector<std::string_view> results = Lines(out);
+  fuzz::Require(results.size() == CountLines(input));
   std::size_t refused = 0;
-  for (std::size_t begin = 0; begin < out.size(); ++outLines) {
-    const std::size_t end = out.find('\n', begin);
-    const std::string_view result(out.data() + begin, end - begin);
+  for (std::string_view result : results) {
     if (result.empty()) {
       ++refused;
     } else {
-      Require(IsResult(result, invocation));
+      fuzz::Require(IsResult(result, invocation));
     }
-    begin = end + 1;
   }
-  Require(outLines == InputLines(input));
-
-  std::size_t errLines = 0;
-  for (char c : err) errLines += c == '\n';
-  Require(errLines == refused);
-  Require(err.compare(0, 14, "kalvenor-cli: ") == 0 || err.empty());
-  Require(status == (refused > 0 ? 1 : 0));
+  const std::vector<std::string_view> complaints = Lines(err);
+  fuzz::Require(complaints.size() == refused);
+  for (std::string_view complaint : complaints) {
+    fuzz::Require(complaint.starts_with("kalvenor-cli: "));
+  }
+  fuzz::Require(status == (refused > 0 ? 1 : 0));
   return 0;
 }
