@@ -15,19 +15,25 @@
 namespace cli {
 namespace {
 
-std::optional<Failure> ParseOperand(Texts texts, std::size_t operand,
-                                    ymd::DateParts& date) {
-  if (const auto plain = ReadPlainDate(texts[operand])) {
-    date = *plain;
-    return std::nullopt;
-  }
+std::optional<ymd::DateParts> DateOf(const std::u16string& text) {
+  if (const auto plain = ReadPlainDate(text)) return plain;
+  ymd::DateParts date;
   try {
-    ymd::ParseDate(texts[operand], date);
+    ymd::ParseDate(text, date);
   } catch (const checked::OverflowError&) {
     // A text too long for the parser's 16-bit positions is no date either.
-    return Failure{Problem::NotADate, operand};
+    return std::nullopt;
   }
-  if (date.day == ymd::kDayInvalid) return Failure{Problem::NotADate, operand};
+  if (date.day == ymd::kDayInvalid) return std::nullopt;
+  return date;
+}
+
+std::optional<Failure> ParseOperand(Operands operands, std::size_t index,
+                                    ymd::DateParts& date) {
+  Operand& operand = operands[index];
+  if (!operand.date) operand.date = DateOf(operand.text);
+  if (!operand.date) return Failure{Problem::NotADate, index};
+  date = *operand.date;
   return std::nullopt;
 }
 
@@ -44,23 +50,26 @@ void AppendDate(const ymd::DateParts& date, OutputStyle style,
 
 }  // namespace
 
-std::optional<Failure> Show(Texts texts, OutputStyle style, std::string& out) {
+std::optional<Failure> Show(Operands operands, OutputStyle style,
+                            std::string& out) {
   ymd::DateParts date;
-  if (auto failure = ParseOperand(texts, 0, date)) return failure;
+  if (auto failure = ParseOperand(operands, 0, date)) return failure;
   AppendDate(date, style, out);
   return std::nullopt;
 }
 
-std::optional<Failure> Add(Texts texts, OutputStyle style, std::string& out) {
+std::optional<Failure> Add(Operands operands, OutputStyle style,
+                           std::string& out) {
   ymd::DateParts date;
-  if (auto failure = ParseOperand(texts, 0, date)) return failure;
+  if (auto failure = ParseOperand(operands, 0, date)) return failure;
+  const std::u16string& days = operands[1].text;
   // The window would read such a count as 0 and show the date unchanged.
-  if (!ymd::BeginsWithNumber(texts[1])) return Failure{Problem::NotANumber, 1};
+  if (!ymd::BeginsWithNumber(days)) return Failure{Problem::NotANumber, 1};
   try {
     // Summed in double and rounded half to even on the sum, as the window
     // does: 2000/1/1 + 0.5 stays on 1 January, 2000/1/2 + 0.5 goes to 3.
     ymd::SerialDay serial = checked::RoundToInt32(
-        ymd::SerialOf(date) + ymd::ReadNumber(texts[1]));
+        ymd::SerialOf(date) + ymd::ReadNumber(days));
     // Also keeps 0 away from SerialDateConvert, which would take it as a
     // request for the other direction.
     if (serial < 1 || serial > ymd::kLastSerialDay) {
@@ -74,11 +83,11 @@ std::optional<Failure> Add(Texts texts, OutputStyle style, std::string& out) {
   return std::nullopt;
 }
 
-std::optional<Failure> Diff(Texts texts, OutputStyle, std::string& out) {
+std::optional<Failure> Diff(Operands operands, OutputStyle, std::string& out) {
   ymd::DateParts first;
   ymd::DateParts second;
-  if (auto failure = ParseOperand(texts, 0, first)) return failure;
-  if (auto failure = ParseOperand(texts, 1, second)) return failure;
+  if (auto failure = ParseOperand(operands, 0, first)) return failure;
+  if (auto failure = ParseOperand(operands, 1, second)) return failure;
   std::int32_t days = 0;
   try {
     days = checked::Int32(std::int64_t{ymd::SerialOf(second)} -

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "calendar/gregorian.h"
 #include "cli/arguments.h"
 
 namespace cli {
@@ -22,15 +23,26 @@ struct Failure {
   std::size_t operand;  // the text to blame for NotADate and NotANumber
 };
 
-using Texts = std::span<const std::u16string>;
+// An operand's text and, once read, its date: an operand that stays the
+// same for a whole stream is parsed once (today is fixed for the run).
+struct Operand {
+  std::u16string text;
+  std::optional<ymd::DateParts> date;  // cleared whenever text changes
+};
+
+using Operands = std::span<Operand>;
 
 // Each appends its result, without the line end, to out, or leaves out as
-// it was and says why not. show takes one text, add and diff two.
-using Calculation = std::optional<Failure> (*)(Texts texts, OutputStyle style,
+// it was and says why not. show takes one operand, add and diff two.
+using Calculation = std::optional<Failure> (*)(Operands operands,
+                                               OutputStyle style,
                                                std::string& out);
 
-std::optional<Failure> Show(Texts texts, OutputStyle style, std::string& out);
-std::optional<Failure> Add(Texts texts, OutputStyle style, std::string& out);
-std::optional<Failure> Diff(Texts texts, OutputStyle style, std::string& out);
+std::optional<Failure> Show(Operands operands, OutputStyle style,
+                            std::string& out);
+std::optional<Failure> Add(Operands operands, OutputStyle style,
+                           std::string& out);
+std::optional<Failure> Diff(Operands operands, OutputStyle style,
+                            std::string& out);
 
 }  // namespace cli

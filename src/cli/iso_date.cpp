@@ -5,17 +5,13 @@
 namespace cli {
 namespace {
 
-// Writes value (0 or more) with at least width digits; returns the end.
-char* WritePadded(int value, int width, char* out) {
-  char digits[8];  // the year's magnitude is at most 32768
-  int count = 0;
-  do {
-    digits[count++] = static_cast<char>('0' + value % 10);
+// Writes the last count digits of value (0 or more), zeros in front.
+char* WriteDigits(int value, int count, char* out) {
+  for (int i = count - 1; i >= 0; --i) {
+    out[i] = static_cast<char>('0' + value % 10);
     value /= 10;
-  } while (value > 0);
-  for (; count < width; ++count) digits[count] = '0';
-  while (count > 0) *out++ = digits[--count];
-  return out;
+  }
+  return out + count;
 }
 
 }  // namespace
@@ -24,11 +20,12 @@ void AppendIsoDate(const ymd::DateParts& date, std::string& out) {
   char text[16];  // "-32768-12-31" at the longest
   char* end = text;
   if (date.year < 0) *end++ = '-';
-  end = WritePadded(std::abs(static_cast<int>(date.year)), 4, end);
+  const int year = std::abs(static_cast<int>(date.year));  // [0, 32768]
+  end = WriteDigits(year, year >= 10000 ? 5 : 4, end);
   *end++ = '-';
-  end = WritePadded(date.month, 2, end);
+  end = WriteDigits(date.month, 2, end);
   *end++ = '-';
-  end = WritePadded(date.day, 2, end);
+  end = WriteDigits(date.day, 2, end);
   out.append(text, end);
 }
 

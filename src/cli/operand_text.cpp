@@ -1,22 +1,20 @@
 #include "cli/operand_text.h"
 
-#include <algorithm>
-
 #include "text/utf8.h"
 
 namespace cli {
 
 void DecodeOperand(std::string_view bytes, std::u16string& text) {
-  const bool ascii = std::ranges::all_of(
-      bytes, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (!ascii) {
-    text = chars::FromUtf8(bytes);
-    return;
-  }
+  // Widen byte by byte, noting whether any byte had its high bit set: one
+  // pass for the usual ASCII line, a real decoding only for the others.
   text.resize(bytes.size());
-  std::ranges::transform(bytes, text.begin(), [](char c) {
-    return static_cast<char16_t>(static_cast<unsigned char>(c));
-  });
+  unsigned char seen = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    seen |= byte;
+    text[i] = byte;
+  }
+  if (seen >= 0x80) text = chars::FromUtf8(bytes);
 }
 
 }  // namespace cli

@@ -27,9 +27,9 @@ Calculation CalculationOf(Command command) {
   }
 }
 
-using Operands = std::span<const std::string_view>;
+using Arguments = std::span<const std::string_view>;
 
-std::string Describe(const Failure& failure, Operands operands) {
+std::string Describe(const Failure& failure, Arguments operands) {
   switch (failure.problem) {
     case Problem::NotADate:
       return messages::NotADate(operands[failure.operand]);
@@ -57,7 +57,7 @@ class Runner {
 
   // One calculation per set of operands, or one per input line where an
   // operand is "-".
-  void Calculate(Operands operands);
+  void Calculate(Arguments arguments);
 
   int Finish();
 
@@ -69,25 +69,27 @@ class Runner {
   OutputStyle style_;
   Calculation calculation_;
   Output output_;
-  std::vector<std::u16string> texts_;  // reused from line to line
+  std::vector<Operand> operands_;  // reused from line to line
   bool failed_ = false;
 };
 
-void Runner::Calculate(Operands operands) {
-  std::vector<std::string_view> current(operands.begin(), operands.end());
-  texts_.resize(current.size());
+void Runner::Calculate(Arguments arguments) {
+  std::vector<std::string_view> current(arguments.begin(), arguments.end());
+  operands_.assign(current.size(), Operand{});
   for (std::size_t i = 0; i < current.size(); ++i) {
-    DecodeOperand(current[i], texts_[i]);
+    DecodeOperand(current[i], operands_[i].text);
   }
   const auto stdinAt = std::ranges::find(current, kStdinOperand);
   if (stdinAt == current.end()) {
     CalculateOnce(current, 0);
     return;
   }
+  Operand& line = operands_[stdinAt - current.begin()];
   LineReader reader(stdin);
   long long lineNumber = 0;
   while (reader.Next(*stdinAt)) {
-    DecodeOperand(*stdinAt, texts_[stdinAt - current.begin()]);
+    DecodeOperand(*stdinAt, line.text);
+    line.date.reset();
     CalculateOnce(current, ++lineNumber);
   }
   if (reader.Failed()) Complain(messages::CannotRead(), 0);
@@ -95,7 +97,7 @@ void Runner::Calculate(Operands operands) {
 
 void Runner::CalculateOnce(std::span<std::string_view> operands,
                            long long lineNumber) {
-  const auto failure = calculation_(texts_, style_, output_.Line());
+  const auto failure = calculation_(operands_, style_, output_.Line());
   if (failure) Complain(Describe(*failure, operands), lineNumber);
   // In a stream a refused line still gets its (empty) line, so the output
   // stays aligned with the input.
@@ -132,7 +134,7 @@ int Run(const Invocation& invocation) {
   if (invocation.command == Command::Show) {
     // Each text of show is a calculation of its own.
     for (const std::string_view& text : invocation.operands) {
-      runner.Calculate(Operands(&text, 1));
+      runner.Calculate(Arguments(&text, 1));
     }
   } else {
     runner.Calculate(invocation.operands);
