@@ -29,16 +29,17 @@ Calculation CalculationOf(Command command) {
 
 using Arguments = std::span<const std::string_view>;
 
-std::string Describe(const Failure& failure, Arguments operands) {
+// The message for a failure, quoting the user's own bytes.
+std::string Describe(const Failure& failure, Arguments arguments) {
   switch (failure.problem) {
     case Problem::NotADate:
-      return messages::NotADate(operands[failure.operand]);
+      return messages::NotADate(arguments[failure.operand]);
     case Problem::NotANumber:
-      return messages::NotANumber(operands[failure.operand]);
+      return messages::NotANumber(arguments[failure.operand]);
     case Problem::OutOfRange:
-      return messages::OutOfRange(operands[0], operands[1]);
+      return messages::OutOfRange(arguments[0], arguments[1]);
     case Problem::Overflow:
-      return messages::Overflow(operands[0], operands[1]);
+      return messages::Overflow(arguments[0], arguments[1]);
   }
   return {};
 }
@@ -62,14 +63,14 @@ class Runner {
   int Finish();
 
  private:
-  void CalculateOnce(std::span<std::string_view> operands,
-                     long long lineNumber);
+  // arguments: the operands' bytes as given, for the messages.
+  void CalculateOnce(Arguments arguments, long long lineNumber);
   void Complain(std::string_view message, long long lineNumber);
 
   OutputStyle style_;
   Calculation calculation_;
   Output output_;
-  std::vector<Operand> operands_;  // reused from line to line
+  std::vector<Operand> operands_;  // decoded; reused from line to line
   bool failed_ = false;
 };
 
@@ -95,10 +96,9 @@ void Runner::Calculate(Arguments arguments) {
   if (reader.Failed()) Complain(messages::CannotRead(), 0);
 }
 
-void Runner::CalculateOnce(std::span<std::string_view> operands,
-                           long long lineNumber) {
+void Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
   const auto failure = calculation_(operands_, style_, output_.Line());
-  if (failure) Complain(Describe(*failure, operands), lineNumber);
+  if (failure) Complain(Describe(*failure, arguments), lineNumber);
   // In a stream a refused line still gets its (empty) line, so the output
   // stays aligned with the input.
   if (!failure || lineNumber > 0) output_.EndLine();
