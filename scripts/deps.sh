@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(g++ cmake make pkg-config qt6-base-dev libglib2.0-dev fonts-ipafont-gothic)
 test_packages=(libgtest-dev libgmock-dev faketime xvfb xauth desktop-file-utils dpkg-dev file clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14 cppcheck)
-bench_packages=(libbenchmark-dev dateutils faketime hyperfine)
+bench_packages=(libgtest-dev libbenchmark-dev dateutils faketime hyperfine)
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;
