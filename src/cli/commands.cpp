@@ -18,12 +18,7 @@ namespace {
 std::optional<ymd::DateParts> DateOf(const std::u16string& text) {
   if (const auto plain = ReadPlainDate(text)) return plain;
   ymd::DateParts date;
-  try {
-    ymd::ParseDate(text, date);
-  } catch (const checked::OverflowError&) {
-    // A text too long for the parser's 16-bit positions is no date either.
-    return std::nullopt;
-  }
+  ymd::ParseDate(text, date);  // raises nothing: a number too big is day 0
   if (date.day == ymd::kDayInvalid) return std::nullopt;
   return date;
 }
@@ -65,20 +60,16 @@ std::optional<Failure> Add(Operands operands, OutputStyle style,
   const std::u16string& days = operands[1].text;
   // The window would read such a count as 0 and show the date unchanged.
   if (!ymd::BeginsWithNumber(days)) return Failure{Problem::NotANumber, 1};
-  try {
-    // Summed in double and rounded half to even on the sum, as the window
-    // does: 2000/1/1 + 0.5 stays on 1 January, 2000/1/2 + 0.5 goes to 3.
-    ymd::SerialDay serial = checked::RoundToInt32(
-        ymd::SerialOf(date) + ymd::ReadNumber(days));
-    // Also keeps 0 away from SerialDateConvert, which would take it as a
-    // request for the other direction.
-    if (serial < 1 || serial > ymd::kLastSerialDay) {
-      return Failure{Problem::OutOfRange, 0};
-    }
-    ymd::SerialDateConvert(serial, date);
-  } catch (const checked::OverflowError&) {
-    return Failure{Problem::Overflow, 0};
+  // Summed in double and rounded half to even on the sum, as the window
+  // does: 2000/1/1 + 0.5 stays on 1 January, 2000/1/2 + 0.5 goes to 3.
+  ymd::SerialDay serial =
+      checked::RoundToInt32(ymd::SerialOf(date) + ymd::ReadNumber(days));
+  // Also keeps 0 away from SerialDateConvert, which would take it as a
+  // request for the other direction.
+  if (serial < 1 || serial > ymd::kLastSerialDay) {
+    return Failure{Problem::OutOfRange, 0};
   }
+  ymd::SerialDateConvert(serial, date);
   AppendDate(date, style, out);
   return std::nullopt;
 }
@@ -88,13 +79,8 @@ std::optional<Failure> Diff(Operands operands, OutputStyle, std::string& out) {
   ymd::DateParts second;
   if (auto failure = ParseOperand(operands, 0, first)) return failure;
   if (auto failure = ParseOperand(operands, 1, second)) return failure;
-  std::int32_t days = 0;
-  try {
-    days = checked::Int32(std::int64_t{ymd::SerialOf(second)} -
-                          ymd::SerialOf(first));
-  } catch (const checked::OverflowError&) {
-    return Failure{Problem::Overflow, 0};
-  }
+  const std::int32_t days = checked::Int32(std::int64_t{ymd::SerialOf(second)} -
+                                          ymd::SerialOf(first));
   char digits[16];
   const auto end = std::to_chars(digits, digits + sizeof digits, days).ptr;
   out.append(digits, end);

@@ -20,7 +20,7 @@ enum class Problem {
 
 struct Failure {
   Problem problem;
-  std::size_t operand;  // the text to blame for NotADate and NotANumber
+  std::size_t operand = 0;  // the text to blame for NotADate and NotANumber
 };
 
 // An operand's text and, once read, its date: an operand that stays the
@@ -33,7 +33,9 @@ struct Operand {
 using Operands = std::span<Operand>;
 
 // Each appends its result, without the line end, to out, or leaves out as
-// it was and says why not. show takes one operand, add and diff two.
+// it was and says why not; a number that leaves its width on the way raises
+// checked::OverflowError, which the caller reports as Problem::Overflow.
+// show takes one operand, add and diff two.
 using Calculation = std::optional<Failure> (*)(Operands operands,
                                                OutputStyle style,
                                                std::string& out);

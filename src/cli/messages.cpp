@@ -72,8 +72,12 @@ std::string OutOfRange(std::string_view date, std::string_view days) {
   return Quote(date) + "に" + Quote(days) +
          "日を足した日付は 0001-01-01 から 32767-12-31 の範囲外です。";
 }
-std::string Overflow(std::string_view first, std::string_view second) {
-  return Quote(first) + "と" + Quote(second) + "の計算で数があふれました。";
+std::string Overflow(std::span<const std::string_view> texts) {
+  std::string quoted;
+  for (const std::string_view text : texts) {
+    quoted += (quoted.empty() ? "" : "と") + Quote(text);
+  }
+  return quoted + "の計算で数があふれました。";
 }
 
 std::string CannotRead() { return "標準入力を読めません。"; }

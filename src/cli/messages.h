@@ -1,6 +1,7 @@
 // Every text the command line shows its user, in one place.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -56,7 +57,7 @@ std::string StdinOnce();
 std::string NotADate(std::string_view text);
 std::string NotANumber(std::string_view text);
 std::string OutOfRange(std::string_view date, std::string_view days);
-std::string Overflow(std::string_view first, std::string_view second);
+std::string Overflow(std::span<const std::string_view> texts);
 
 // Trouble with the streams themselves.
 std::string CannotRead();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "cli/messages.h"
 #include "cli/operand_text.h"
 #include "cli/output.h"
+#include "numeric/checked.h"
 
 namespace cli {
 namespace {
@@ -39,7 +41,7 @@ std::string Describe(const Failure& failure, Arguments arguments) {
     case Problem::OutOfRange:
       return messages::OutOfRange(arguments[0], arguments[1]);
     case Problem::Overflow:
-      return messages::Overflow(arguments[0], arguments[1]);
+      return messages::Overflow(arguments);
   }
   return {};
 }
@@ -97,7 +99,15 @@ void Runner::Calculate(Arguments arguments) {
 }
 
 void Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
-  const auto failure = calculation_(operands_, style_, output_.Line());
+  std::string& line = output_.Line();
+  const std::size_t lineStart = line.size();
+  std::optional<Failure> failure;
+  try {
+    failure = calculation_(operands_, style_, line);
+  } catch (const checked::OverflowError&) {
+    line.resize(lineStart);  // nothing half-written stays
+    failure = Failure{Problem::Overflow};
+  }
   if (failure) Complain(Describe(*failure, arguments), lineNumber);
   // In a stream a refused line still gets its (empty) line, so the output
   // stays aligned with the input.
