@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a job needs, only those that are missing.
-# Usage: scripts/deps.sh run|test|bench
+# Usage: scripts/deps.sh run|test|bench|screenshots
 set -euo pipefail
 
 run_packages=(g++ cmake make pkg-config qt6-base-dev libglib2.0-dev fonts-ipafont-gothic)
 test_packages=(libgtest-dev libgmock-dev faketime xvfb xauth desktop-file-utils dpkg-dev file clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14 cppcheck)
 bench_packages=(libgtest-dev libbenchmark-dev dateutils faketime hyperfine)
+screenshots_packages=(xvfb xauth faketime xdotool imagemagick)
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;
   test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
   bench) wanted=("${run_packages[@]}" "${bench_packages[@]}") ;;
-  *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+  screenshots) wanted=("${run_packages[@]}" "${screenshots_packages[@]}") ;;
+  *) echo "usage: $0 run|test|bench|screenshots" >&2; exit 2 ;;
 esac
 
 missing=()
