@@ -16,13 +16,14 @@ std::int16_t DayOfYear(const DateParts& date) {
   // The preceding months only ever add days, so the running sum grows
   // monotonically: checking the total once fails exactly where adding month
   // by month in 16 bits would.
-  return checked::Int16(std::int32_t{date.day} +
-                        DaysBeforeMonth(date.year, date.month));  // [-32768, 33133]
+  const auto& before = kDaysBeforeMonth[LeapColumn(date.year)];
+  return checked::Int16(std::int32_t{date.day} +        // [-32768, 32767]
+                        before[MonthRow(date.month)]);  // [-32768, 33133]
 }
 
 void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year,
                            std::int16_t& month, std::int16_t& day) {
-  const std::int16_t yearLength = DaysBeforeMonth(year, 13);  // [365, 366]
+  const std::int16_t yearLength = kDaysBeforeMonth[LeapColumn(year)][13];
   if (dayOfYear <= 0) {
     month = 1;
     day = dayOfYear;
@@ -30,7 +31,9 @@ void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year,
     month = kMonthWalkEnd;
     day = static_cast<std::int16_t>(dayOfYear - yearLength);  // [1, 32402]
   } else {
-    SplitDayOfYear(dayOfYear, year, month, day);
+    const MonthDay split = kMonthDayOfYear[LeapColumn(year)][dayOfYear];
+    month = split.month;
+    day = split.day;
   }
 }
 

@@ -1,51 +1,72 @@
-// The month-length table and the reads of it that the day arithmetic shares.
-// They are inline because day-number conversion runs in batch loops.
+// Month lengths and the tables derived from them that day-number conversion
+// reads. The tables are fixed at compile time and the reads are inline:
+// conversion runs in batch loops.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace ymd {
 
-struct MonthLengthTable {
-  // [month 0..12][0 common year, 1 leap year]; row 0 stays 0.
-  std::int16_t length[13][2];
-  // [m 0..13][column]: days of the months 1 to m - 1; row 13 is the year.
-  std::int16_t before[14][2];
+// Row 0 is the month that has no days.
+inline constexpr std::int16_t kCommonMonthLengths[13] = {
+    0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// [column: 0 common year, 1 leap year][m 0..13]: the days of the months 1 to
+// m - 1, so row 13 is the whole year.
+inline constexpr auto kDaysBeforeMonth = [] {
+  std::array<std::array<std::int16_t, 14>, 2> before{};
+  for (int column = 0; column < 2; ++column) {
+    for (int month = 1; month <= 12; ++month) {
+      const int leapDay = column == 1 && month == 2 ? 1 : 0;
+      before[column][month + 1] = static_cast<std::int16_t>(
+          before[column][month] + kCommonMonthLengths[month] + leapDay);
+    }
+  }
+  return before;
+}();
+static_assert(kDaysBeforeMonth[0][13] == 365 && kDaysBeforeMonth[1][13] == 366);
+
+// 1 for a leap year, else 0. Tested on the signed year, so 0, -4 and -400
+// are leap years. A century year is a multiple of 400 exactly when it is a
+// multiple of 16, and bitwise logic spares random years mispredicted branches.
+inline int LeapColumn(std::int16_t year) {
+  return ((year & 3) == 0) & ((year % 100 != 0) | ((year & 15) == 0));
+}
+
+// The month's row in kDaysBeforeMonth: months of 1 or less count no months
+// before them, and months past 12 have no days, so 13 stands for them all.
+inline int MonthRow(std::int16_t month) {
+  return month < 1 ? 1 : month > 13 ? 13 : month;  // [1, 13]
+}
+
+struct MonthDay {
+  std::int8_t month;
+  std::int8_t day;
 };
 
-MonthLengthTable BuildMonthLengthTable();
-
-// Built on first use; the static's guard makes that safe from any thread.
-inline const MonthLengthTable& MonthLengths() {
-  static const MonthLengthTable table = BuildMonthLengthTable();
-  return table;
-}
-
-// The table column of a year: 1 for a leap year, else 0. Tested on the
-// signed year, so 0, -4 and -400 are leap years; bitwise so that random
-// years cost no mispredicted branches.
-inline int LeapColumn(std::int16_t year) {
-  return (year % 4 == 0) & ((year % 100 != 0) | (year % 400 == 0));
-}
-
-// Days of the months before month in that year: 0 for month 1 and below, the
-// whole year for month 13 and above, whose months have no days.
-inline std::int16_t DaysBeforeMonth(std::int16_t year, std::int16_t month) {
-  const int row = month < 1 ? 1 : month > 13 ? 13 : month;  // [1, 13]
-  return MonthLengths().before[row][LeapColumn(year)];      // [0, 366]
-}
-
-// Month and day of a day of the year from 1 to the year's length.
-inline void SplitDayOfYear(std::int16_t dayOfYear, std::int16_t year,
-                           std::int16_t& month, std::int16_t& day) {
-  const int column = LeapColumn(year);
-  const auto& before = MonthLengths().before;
-  // No month is longer than 31 days, so the guess is the month or the one
-  // before it.
-  int found = dayOfYear / 32 + 1;                  // [1, 12]
-  found += dayOfYear > before[found + 1][column];  // [1, 12]
-  month = static_cast<std::int16_t>(found);
-  day = static_cast<std::int16_t>(dayOfYear - before[found][column]);  // [1, 31]
-}
+// [column][day of the year 1..366]: its month and day, looked up in one step
+// because batch conversion spends its time here. Entry 0, and 366 of a
+// common year, stay empty.
+inline constexpr auto kMonthDayOfYear = [] {
+  std::array<std::array<MonthDay, 367>, 2> split{};
+  for (int column = 0; column < 2; ++column) {
+    int month = 1;
+    for (int dayOfYear = 1; dayOfYear <= kDaysBeforeMonth[column][13];
+         ++dayOfYear) {
+      if (dayOfYear > kDaysBeforeMonth[column][month + 1]) ++month;  // [1, 12]
+      const int day = dayOfYear - kDaysBeforeMonth[column][month];   // [1, 31]
+      split[column][dayOfYear] = {static_cast<std::int8_t>(month),
+                                  static_cast<std::int8_t>(day)};
+    }
+  }
+  return split;
+}();
+static_assert(kMonthDayOfYear[1][60].month == 2 &&
+              kMonthDayOfYear[1][60].day == 29);
+static_assert(kMonthDayOfYear[0][60].month == 3 &&
+              kMonthDayOfYear[0][60].day == 1);
+static_assert(kMonthDayOfYear[0][365].month == 12 &&
+              kMonthDayOfYear[0][365].day == 31);
 
 }  // namespace ymd

@@ -1,9 +1,10 @@
+#include "display/display_text.h"
+
 #include <cstdint>
 #include <string>
 
 #include "calendar/floor_div.h"
 #include "calendar/gregorian.h"
-#include "display/display_text.h"
 
 namespace ymd {
 namespace {

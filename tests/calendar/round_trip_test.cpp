@@ -41,7 +41,8 @@ int FloorMod7(int value) { return ((value % 7) + 7) % 7; }
 // right weekday modulo 7.
 bool WeekdayMatches(std::int16_t weekday, SerialDay serial) {
   if (serial >= 1) return weekday == serial % 7;
-  return weekday >= -6 && weekday <= 6 && FloorMod7(weekday) == FloorMod7(serial);
+  return weekday >= -6 && weekday <= 6 &&
+         FloorMod7(weekday) == FloorMod7(serial);
 }
 
 // Steps the oracle from `first` (day number `serial`) to day number `last`,
@@ -60,7 +61,8 @@ SteppingDate CheckDays(SteppingDate oracle, SerialDay serial, SerialDay last) {
     SerialDay in = serial;
     if (serial != 0) SerialDateConvert(in, got);  // 0 asks the other way
     if (got != want && fail("number to date", want)) break;
-    if (!WeekdayMatches(WeekdayOf(want), serial) && fail("weekday", want)) break;
+    if (!WeekdayMatches(WeekdayOf(want), serial) && fail("weekday", want))
+      break;
     if (serial == last) break;
   }
   oracle.StepForward();

@@ -1,10 +1,11 @@
+#include "display/display_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string_view>
 
 #include "../calendar/date_parts_output.h"
 #include "calendar/gregorian.h"
-#include "display/display_text.h"
 #include "numeric/checked.h"
 
 namespace ymd {
@@ -57,7 +58,8 @@ TEST(DisplayText, BothStyles) {
 TEST(DisplayText, FormatEraDateIsTheTextBeforeTheWeekday) {
   for (const auto& c : kDisplayTexts) {
     const std::u16string_view withWeekday = c.era;
-    EXPECT_EQ(withWeekday.substr(0, withWeekday.size() - 3), FormatEraDate(c.date))
+    EXPECT_EQ(withWeekday.substr(0, withWeekday.size() - 3),
+              FormatEraDate(c.date))
         << c.date;
   }
 }
@@ -65,7 +67,8 @@ TEST(DisplayText, FormatEraDateIsTheTextBeforeTheWeekday) {
 TEST(DisplayText, FieldsThatDoNotFoldToADayNumberOverflow) {
   const DateParts date{2001, 12, 32434};
   EXPECT_THROW(FormatEraDate(date), checked::OverflowError);
-  EXPECT_THROW(DisplayText(date, DisplayStyle::Western), checked::OverflowError);
+  EXPECT_THROW(DisplayText(date, DisplayStyle::Western),
+               checked::OverflowError);
 }
 
 TEST(NumberText, BlankOrMinusAndNoLeadingZeros) {
@@ -73,10 +76,14 @@ TEST(NumberText, BlankOrMinusAndNoLeadingZeros) {
     std::int32_t value;
     std::u16string_view text;
   } cases[] = {
-      {0, u" 0"},           {7, u" 7"},
-      {365, u" 365"},       {-31, u"-31"},
-      {10, u" 10"},         {-1, u"-1"},
-      {2147483647, u" 2147483647"}, {-2147483647 - 1, u"-2147483648"},
+      {0, u" 0"},
+      {7, u" 7"},
+      {365, u" 365"},
+      {-31, u"-31"},
+      {10, u" 10"},
+      {-1, u"-1"},
+      {2147483647, u" 2147483647"},
+      {-2147483647 - 1, u"-2147483648"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.text, NumberText(c.value)) << c.value;
