@@ -1,4 +1,6 @@
 // Difference mode from the keyboard: Date1, Enter, Date2, Enter.
+#include <QLineEdit>
+
 #include "window_fixture.h"
 
 namespace ui::testing {
@@ -69,6 +71,24 @@ TEST_F(WindowTest, OtherKeysTypeNormally) {
   EXPECT_EQ(QString(), Shown("Label4"));
   EXPECT_EQ(QString(), Shown("Label5"));
   EXPECT_EQ(QString(), Shown("Text3"));
+}
+
+// Boxes take texts of any length, and no text stops the window: what the
+// engine cannot hold is reported and the next calculation works.
+TEST_F(WindowTest, LongTextsAreKeptAndNeverStopTheWindow) {
+  const int lengths[] = {40000, 100000};
+  for (int length : lengths) {
+    const QString text = QString(length - 9, QChar(u'1')) + "/1/1/1/1";
+    Find<QLineEdit>("Text1")->setText(text);
+    EXPECT_EQ(text.size(), Shown("Text1").size()) << length;
+    TypeAndEnter("Text2", "2000/1/1");
+    EXPECT_TRUE(window->isVisible()) << length;
+  }
+  messages.clear();
+  Type("Text1", "2000/1/1");
+  TypeAndEnter("Text2", "2000/1/31");
+  EXPECT_EQ(" 30", Shown("Text3"));
+  EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -110,16 +111,19 @@ void Form1Window::BuildControls() {
 }
 
 void Form1Window::BuildMenus() {
-  std::map<std::string_view, QMenu*> menus;
-  for (const auto& spec : layout::Menus()) {
+  const auto menus = layout::Menus();
+  std::map<std::string_view, QMenu*> dropDowns;
+  for (const auto& spec : menus) {
     const QString caption = ToQString(spec.caption);
+    const bool hasItems = std::any_of(menus.begin(), menus.end(),
+                                      [&](const layout::MenuSpec& item) { return item.parent == spec.name; });
     QAction* action = nullptr;
     if (!spec.parent.empty()) {
-      action = menus.at(spec.parent)->addAction(caption);
-    } else if (spec.name == "HELP0") {
+      action = dropDowns.at(spec.parent)->addAction(caption);
+    } else if (hasItems) {
       QMenu* menu = menuBar()->addMenu(caption);
       menu->setObjectName(ToQString(spec.name));
-      menus.emplace(spec.name, menu);
+      dropDowns.emplace(spec.name, menu);
       action = menu->menuAction();
     } else {
       action = menuBar()->addAction(caption);
@@ -172,23 +176,33 @@ void Form1Window::ShowMessage(const std::u16string& text, MessageIcon icon) {
 std::u16string Form1Window::Text(Control control) const {
   QWidget* widget = Widget(control);
   QString text;
-  if (auto* box = qobject_cast<QLineEdit*>(widget)) text = box->text();
-  if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
-  if (auto* frame = qobject_cast<QGroupBox*>(widget)) text = frame->title();
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    text = box->text();
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    text = label->text();
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    text = button->text();
+  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+    text = frame->title();
+  }
   return text.toStdU16String();
 }
 
 void Form1Window::SetText(Control control, const std::u16string& text) {
   QWidget* widget = Widget(control);
   const QString shown = ToQString(text);
-  if (auto* box = qobject_cast<QLineEdit*>(widget)) box->setText(shown);
-  if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(shown);
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(shown);
-  if (auto* frame = qobject_cast<QGroupBox*>(widget)) frame->setTitle(shown);
-  if (qobject_cast<QLineEdit*>(widget) == nullptr) {
-    FitCaption(*widget, layout::Spec(layout::NameOf(control)));
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    box->setText(shown);
+    return;
   }
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(shown);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(shown);
+  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+    frame->setTitle(shown);
+  }
+  FitCaption(*widget, layout::Spec(layout::NameOf(control)));
 }
 
 void Form1Window::SetEnabled(Control control, bool enabled) { Widget(control)->setEnabled(enabled); }
