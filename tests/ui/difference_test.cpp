@@ -1,5 +1,6 @@
 // Difference mode from the keyboard: Date1, Enter, Date2, Enter.
 #include <QLineEdit>
+#include <QTest>
 
 #include "window_fixture.h"
 
@@ -50,6 +51,11 @@ TEST_F(WindowTest, CalculateButtonRunsTheSelectedMode) {
   EXPECT_EQ(" 29", Shown("Text3"));
   EXPECT_EQ(u"H 12/ 2/ 1(火)"_s, Shown("Label4"));
   EXPECT_EQ(u"H 12/ 3/ 1(水)"_s, Shown("Label5"));
+  // From the keyboard: Tab on to the button, Enter.
+  Type("Text2", "2000/3/2");
+  ASSERT_EQ("Command1", TabFrom());
+  QTest::keyClick(Find("Command1"), Qt::Key_Return);
+  EXPECT_EQ(" 30", Shown("Text3"));
 }
 
 // Every other key types its character and starts nothing.

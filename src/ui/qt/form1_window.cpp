@@ -49,8 +49,13 @@ QWidget* MakeWidget(const layout::ControlSpec& spec, QWidget* parent) {
     }
     case layout::Kind::Frame:
       return new QGroupBox(caption, parent);
-    case layout::Kind::Button:
-      return new QPushButton(caption, parent);
+    case layout::Kind::Button: {
+      auto* button = new QPushButton(caption, parent);
+      // Enter on a focused button presses it, as Space does. Enter in a box
+      // still goes to the box: the window has no default button.
+      button->setAutoDefault(true);
+      return button;
+    }
     case layout::Kind::OptionButton:
       return new QRadioButton(caption, parent);
     case layout::Kind::Label: {
