@@ -80,7 +80,7 @@ std::optional<Failure> Diff(Operands operands, OutputStyle, std::string& out) {
   if (auto failure = ParseOperand(operands, 0, first)) return failure;
   if (auto failure = ParseOperand(operands, 1, second)) return failure;
   const std::int32_t days = checked::Int32(std::int64_t{ymd::SerialOf(second)} -
-                                          ymd::SerialOf(first));
+                                           ymd::SerialOf(first));
   char digits[16];
   const auto end = std::to_chars(digits, digits + sizeof digits, days).ptr;
   out.append(digits, end);

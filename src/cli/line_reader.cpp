@@ -14,8 +14,7 @@ std::string_view WithoutCarriageReturn(std::string_view line) {
 
 }  // namespace
 
-LineReader::LineReader(std::FILE* input)
-    : input_(input), block_(kBlockBytes) {}
+LineReader::LineReader(std::FILE* input) : input_(input), block_(kBlockBytes) {}
 
 bool LineReader::Next(std::string_view& line) {
   if (returnedStraddling_) {

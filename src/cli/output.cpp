@@ -17,9 +17,8 @@ void Output::EndLine() {
 }
 
 bool Output::Flush() {
-  if (!buffer_.empty() &&
-      std::fwrite(buffer_.data(), 1, buffer_.size(), stream_) !=
-          buffer_.size()) {
+  if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(),
+                                      stream_) != buffer_.size()) {
     failed_ = true;
   }
   buffer_.clear();

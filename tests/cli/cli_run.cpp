@@ -51,12 +51,13 @@ std::vector<std::string> ChildEnvironment() {
     }
   }
   variables.push_back(asan);
-  variables.push_back("TZ=UTC");
+  variables.emplace_back("TZ=UTC");
   return variables;
 }
 
 std::vector<char*> Pointers(std::vector<std::string>& texts) {
   std::vector<char*> pointers;
+  pointers.reserve(texts.size() + 1);
   for (std::string& text : texts) pointers.push_back(text.data());
   pointers.push_back(nullptr);
   return pointers;
@@ -96,8 +97,7 @@ CliResult RunCli(const CliCall& call) {
   int wait = 0;
   waitpid(pid, &wait, 0);
   CliResult result;
-  result.status =
-      WIFEXITED(wait) ? WEXITSTATUS(wait) : 128 + WTERMSIG(wait);
+  result.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : 128 + WTERMSIG(wait);
   result.out = ReadAll(out.get());
   result.err = ReadAll(err.get());
   return result;

@@ -11,9 +11,9 @@ inline constexpr const char* kToday = "1999-04-20";
 
 struct CliCall {
   std::vector<std::string> args{};
-  std::string input{};          // standard input
-  std::string today = kToday;   // the day the clock shows, YYYY-MM-DD
-  std::string stdoutPath{};     // a file to write stdout to instead
+  std::string input{};         // standard input
+  std::string today = kToday;  // the day the clock shows, YYYY-MM-DD
+  std::string stdoutPath{};    // a file to write stdout to instead
 };
 
 struct CliResult {

@@ -1,12 +1,13 @@
 // The batch shortcut must give exactly the parser's date whenever it
 // answers, and must answer for plain valid dates (or it saves nothing).
+#include "cli/plain_date.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <random>
 #include <string>
 
-#include "cli/plain_date.h"
 #include "parse/clock.h"
 #include "parse/date_parser.h"
 
@@ -41,17 +42,35 @@ TEST_F(PlainDateTest, AnswersPlainValidDatesOnly) {
     std::u16string text;
     bool answered;
   } cases[] = {
-      {u"2000/1/1", true},    {u"100/1/1", true},     {u"32767/12/31", true},
-      {u"2000/02/29", true},  {u"0999/1/1", true},    {u"00000/1/1", true},
+      {u"2000/1/1", true},
+      {u"100/1/1", true},
+      {u"32767/12/31", true},
+      {u"2000/02/29", true},
+      {u"0999/1/1", true},
+      {u"00000/1/1", true},
       // Plain in shape but no date: the parser gives the message.
-      {u"2000/2/30", false},  {u"1999/2/29", false},  {u"2000/13/1", false},
-      {u"2000/1/0", false},   {u"2000/1/99", false},  {u"32768/1/1", false},
+      {u"2000/2/30", false},
+      {u"1999/2/29", false},
+      {u"2000/13/1", false},
+      {u"2000/1/0", false},
+      {u"2000/1/99", false},
+      {u"32768/1/1", false},
       // Other forms of the language.
-      {u"99/1/1", false},     {u"05/1/1", false},     {u"H12/1/1", false},
-      {u"2000/1/E", false},   {u"2000/1/月", false},  {u"12/31", false},
-      {u"15", false},         {u"", false},           {u" 2000/1/1", false},
-      {u"2000/1/1x", false},  {u"2000/1/", false},    {u"2000/1/1/", false},
-      {u"2000/001/1", false}, {u"123456/1/1", false}, {u"-2000/1/1", false},
+      {u"99/1/1", false},
+      {u"05/1/1", false},
+      {u"H12/1/1", false},
+      {u"2000/1/E", false},
+      {u"2000/1/月", false},
+      {u"12/31", false},
+      {u"15", false},
+      {u"", false},
+      {u" 2000/1/1", false},
+      {u"2000/1/1x", false},
+      {u"2000/1/", false},
+      {u"2000/1/1/", false},
+      {u"2000/001/1", false},
+      {u"123456/1/1", false},
+      {u"-2000/1/1", false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.answered, Checked(c.text).has_value())
