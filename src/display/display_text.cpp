@@ -46,8 +46,8 @@ std::u16string DisplayText(const DateParts& date, DisplayStyle style) {
   const std::u16string dateText = style == DisplayStyle::Era
                                       ? FormatEraDate(date)
                                       : FieldsText(date.year, date);
-  // Before 0001-01-01 WeekdayOf may come out negative (-6..0); the floor
-  // remainder is the weekday the folded date really has.
+  // Before 0001-01-01 WeekdayOf may come out negative (down to -6); the
+  // floor remainder is the weekday the folded date really has.
   const std::int32_t weekday = FloorMod(WeekdayOf(date), 7);  // [0, 6]
   return dateText + u"(" + kWeekdayKanji[weekday] + u")";
 }

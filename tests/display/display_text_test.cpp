@@ -55,15 +55,6 @@ TEST(DisplayText, BothStyles) {
   }
 }
 
-TEST(DisplayText, FormatEraDateIsTheTextBeforeTheWeekday) {
-  for (const auto& c : kDisplayTexts) {
-    const std::u16string_view withWeekday = c.era;
-    EXPECT_EQ(withWeekday.substr(0, withWeekday.size() - 3),
-              FormatEraDate(c.date))
-        << c.date;
-  }
-}
-
 TEST(DisplayText, FieldsThatDoNotFoldToADayNumberOverflow) {
   const DateParts date{2001, 12, 32434};
   EXPECT_THROW(FormatEraDate(date), checked::OverflowError);
