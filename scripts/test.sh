@@ -15,6 +15,9 @@ cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKALVENOR_SANITIZE=ON >/dev/n
 cmake --build build/asan -j "$jobs"
 ctest --test-dir build/asan --output-on-failure -j "$jobs"
 
+echo "== fuzzing, 60 s per target"
+bash scripts/fuzz.sh 60
+
 echo "== release build"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j "$jobs"
