@@ -11,6 +11,8 @@ Output::Output(std::FILE* stream) : stream_(stream) {
   buffer_.reserve(kFlushBytes + 4096);
 }
 
+Output::~Output() { Flush(); }
+
 void Output::EndLine() {
   buffer_ += '\n';
   if (buffer_.size() >= kFlushBytes) Flush();

@@ -10,6 +10,10 @@ namespace cli {
 class Output {
  public:
   explicit Output(std::FILE* stream);
+  // Writes what is left, so results before an abandoned run are not lost.
+  ~Output();
+  Output(const Output&) = delete;
+  Output& operator=(const Output&) = delete;
 
   // The line being built; append to it, then call EndLine.
   std::string& Line() { return buffer_; }
