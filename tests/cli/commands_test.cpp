@@ -37,6 +37,15 @@ TEST(Show, WritesEachStyle) {
   EXPECT_EQ("2000-01-01\n1999-04-20\n1999-12-31\n", several.out);
 }
 
+// One result line and status 0, or for want "" a refusal: no output,
+// status 1 and one message.
+void ExpectResult(const std::string& want, const CliResult& run,
+                  const std::string& where) {
+  EXPECT_EQ(want.empty() ? "" : want + "\n", run.out) << where;
+  EXPECT_EQ(want.empty() ? 1 : 0, run.status) << where << run.err;
+  EXPECT_EQ(want.empty() ? 1u : 0u, Lines(run.err).size()) << where << run.err;
+}
+
 TEST(Add, RoundsTheSumHalfToEvenAndRefusesWhatHasNoDate) {
   const struct {
     std::string date, days;
@@ -72,10 +81,8 @@ TEST(Add, RoundsTheSumHalfToEvenAndRefusesWhatHasNoDate) {
   for (const auto& c : cases) {
     const CliResult run = RunCli({.args = {"--iso", "add", c.date, c.days}});
     const std::string where = c.date + " + " + c.days;
-    EXPECT_EQ(c.want.empty() ? "" : c.want + "\n", run.out) << where;
-    EXPECT_EQ(c.want.empty() ? 1 : 0, run.status) << where << run.err;
+    ExpectResult(c.want, run, where);
     if (c.want.empty()) {
-      EXPECT_EQ(1u, Lines(run.err).size()) << where << run.err;
       const std::string& blamed = c.date == "2000/2/30" ? c.date : c.days;
       EXPECT_NE(std::string::npos, run.err.find(blamed)) << where << run.err;
     }
@@ -100,10 +107,8 @@ TEST(Diff, PrintsThePlainDayCount) {
       {"4/31", "2000/1/1", ""},
   };
   for (const auto& c : cases) {
-    const CliResult run = RunCli({.args = {"diff", c.first, c.second}});
-    const std::string where = c.first + " .. " + c.second;
-    EXPECT_EQ(c.want.empty() ? "" : c.want + "\n", run.out) << where;
-    EXPECT_EQ(c.want.empty() ? 1 : 0, run.status) << where << run.err;
+    ExpectResult(c.want, RunCli({.args = {"diff", c.first, c.second}}),
+                 c.first + " .. " + c.second);
   }
 }
 
