@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh run
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/release -j "$(nproc)" --target kalvenor
-exec build/release/src/ui/kalvenor "$@"
+cmake -S . -B build/app -DCMAKE_BUILD_TYPE=Release -DKALVENOR_TESTS=OFF >/dev/null
+cmake --build build/app -j "$(nproc)" --target kalvenor
+exec build/app/src/ui/kalvenor "$@"
