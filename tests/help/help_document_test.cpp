@@ -3,7 +3,6 @@
 // command-line examples), so the document cannot drift from the program.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -12,6 +11,7 @@
 
 #include "calendar/gregorian.h"
 #include "display/display_text.h"
+#include "help_testing.h"
 #include "numeric/checked.h"
 #include "parse/clock.h"
 #include "parse/date_parser.h"
@@ -125,15 +125,9 @@ TEST_F(HelpDocument, CalculationExamplesAddUp) {
   }
 }
 
+// Runs an example as a user would type it, with the built kalvenor-cli.
 std::string Stdout(const std::string& command) {
-  const std::string path = std::string("PATH='") + KALVENOR_CLI_DIR + "':\"$PATH\"; ";
-  std::string out;
-  if (FILE* pipe = popen((path + command).c_str(), "r")) {
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
+  return testing_help::StdoutOf(std::string("PATH='") + KALVENOR_CLI_DIR + "':\"$PATH\"; " + command);
 }
 
 // <pre class="cli"><kbd>command</kbd><samp>its output</samp></pre>

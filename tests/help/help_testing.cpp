@@ -1,6 +1,7 @@
-#include "desktop_sandbox.h"
+#include "help_testing.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
@@ -52,6 +53,18 @@ std::vector<std::string> ReadLines(const fs::path& path) {
 void WriteFile(const fs::path& path, const std::string& text) {
   fs::create_directories(path.parent_path());
   std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string StdoutOf(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+      out.append(buffer, n);
+    }
+    pclose(pipe);
+  }
+  return out;
 }
 
 DesktopSandbox::DesktopSandbox(Viewer viewer)

@@ -1,5 +1,7 @@
-// A private desktop for tests: XDG data and config directories of our own,
-// so GIO sees only the associations a test sets up, never the user's.
+// What the help tests share: a private desktop (XDG data and config
+// directories of our own, so GIO sees only the associations a test sets up,
+// never the user's), a recorder of message boxes, and small file and
+// process helpers.
 #pragma once
 
 #include <filesystem>
@@ -40,6 +42,15 @@ class DesktopSandbox {
 
 // Writes a small file, creating its folder.
 void WriteFile(const std::filesystem::path& path, const std::string& text);
+
+// What a /bin/sh command line prints on standard output.
+std::string StdoutOf(const std::string& command);
+
+// The box shown when the desktop opens neither name.
+inline constexpr char16_t kBrowserWarning[] =
+    u"ヘルプを表示するにはＨＴＭＬ対応のブラウザが必要です。\r"
+    u" インターネットエクスプローラなどを準備してください。\r"
+    u"   とりあえず 表示しますが、正しく表示できません";
 
 struct Message {
   std::u16string text;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop_sandbox.h"
+#include "help_testing.h"
 #include "window_fixture.h"
 
 namespace {

@@ -4,12 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "desktop_sandbox.h"
+#include "help_testing.h"
 #include "text/utf8.h"
 #include "ui/shell_gio.h"
 
@@ -26,13 +25,9 @@ const DesktopSandbox& Sandbox() {
 
 std::u16string U16(const fs::path& path) { return chars::FromUtf8(path.native()); }
 
-std::string Stdout(const fs::path& executable) {
-  std::string out;
-  if (FILE* pipe = popen(("'" + executable.string() + "'").c_str(), "r")) {
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
-    pclose(pipe);
-  }
+// The folder the probe names when run from this path.
+std::string ProbeSays(const fs::path& executable) {
+  std::string out = testing_help::StdoutOf("'" + executable.string() + "'");
   if (!out.empty() && out.back() == '\n') out.pop_back();
   return out;
 }
@@ -63,9 +58,9 @@ TEST(AppDirectory, IsTheRealFolderOfTheExecutable) {
   fs::create_symlink(home / "probe", scratch / "bin" / "probe");
   fs::create_symlink(scratch / "bin" / "probe", scratch / "chained");
 
-  EXPECT_EQ(fs::path(KALVENOR_PROBE).parent_path().string(), Stdout(KALVENOR_PROBE));
+  EXPECT_EQ(fs::path(KALVENOR_PROBE).parent_path().string(), ProbeSays(KALVENOR_PROBE));
   for (const fs::path& run : {home / "probe", scratch / "bin" / "probe", scratch / "chained"}) {
-    EXPECT_EQ(home.string(), Stdout(run)) << run;
+    EXPECT_EQ(home.string(), ProbeSays(run)) << run;
   }
 }
 
@@ -134,10 +129,6 @@ TEST(OpenDocument, OpensTheHelpDocumentOrWarnsOnce) {
       {"no document at all", {}, "Tools", "Tools/help", ""},
       {"the folder is not there", {}, "", "Nowhere.1/help", ""},
   };
-  const std::u16string warning =
-      u"ヘルプを表示するにはＨＴＭＬ対応のブラウザが必要です。\r"
-      u" インターネットエクスプローラなどを準備してください。\r"
-      u"   とりあえず 表示しますが、正しく表示できません";
   for (const auto& c : cases) {
     Sandbox().ClearScratch();
     Sandbox().ForgetOpened();
@@ -150,7 +141,7 @@ TEST(OpenDocument, OpensTheHelpDocumentOrWarnsOnce) {
     if (c.opened.empty()) {
       EXPECT_EQ(std::vector<std::string>{}, Sandbox().Opened()) << c.what;
       ASSERT_EQ(1u, window.messages.size()) << c.what;
-      EXPECT_EQ(warning, window.messages[0].text) << c.what;
+      EXPECT_EQ(testing_help::kBrowserWarning, window.messages[0].text) << c.what;
       EXPECT_EQ(ui::MessageIcon::Warning, window.messages[0].icon) << c.what;
     } else {
       EXPECT_EQ(std::vector<std::string>{(dir / c.opened).string()},

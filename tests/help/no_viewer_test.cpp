@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop_sandbox.h"
+#include "help_testing.h"
 #include "text/utf8.h"
 #include "ui/hhelp.h"
 
@@ -16,11 +16,7 @@ using testing_help::Message;
 
 TEST(OpenDocumentWithoutViewer, WarnsOnceAfterBothRequestsFail) {
   const testing_help::DesktopSandbox sandbox(testing_help::Viewer::None);
-  const Message warning{
-      u"ヘルプを表示するにはＨＴＭＬ対応のブラウザが必要です。\r"
-      u" インターネットエクスプローラなどを準備してください。\r"
-      u"   とりあえず 表示しますが、正しく表示できません",
-      ui::MessageIcon::Warning};
+  const Message warning{testing_help::kBrowserWarning, ui::MessageIcon::Warning};
   const struct { const char* folder; const char* name; } cases[] = {
       {"Tools", "Tools/help"},
       {"Release.2", "Release.2/help"},
