@@ -5,7 +5,6 @@
 
 #include "calendar/gregorian.h"
 #include "cli/iso_date.h"
-#include "cli/plain_date.h"
 #include "display/display_text.h"
 #include "numeric/checked.h"
 #include "parse/date_parser.h"
@@ -16,7 +15,6 @@ namespace cli {
 namespace {
 
 std::optional<ymd::DateParts> DateOf(const std::u16string& text) {
-  if (const auto plain = ReadPlainDate(text)) return plain;
   ymd::DateParts date;
   ymd::ParseDate(text, date);  // raises nothing: a number too big is day 0
   if (date.day == ymd::kDayInvalid) return std::nullopt;

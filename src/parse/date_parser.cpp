@@ -8,6 +8,7 @@
 #include "numeric/checked.h"
 #include "parse/clock.h"
 #include "parse/number.h"
+#include "parse/plain_date.h"
 #include "parse/weekday_day.h"
 #include "text/fields.h"
 
@@ -170,21 +171,39 @@ void ParseDayOnly(const std::u16string& text, const DateParts& reference,
   Validate(date, text);
 }
 
+struct Fields {
+  std::u16string first, second, third;
+  int count = 1;  // [1, 3]
+};
+
+// The "/" fields of text, in one pass; false for a fourth field, even an
+// empty one after a trailing "/". Positions are 16-bit, as in the field
+// helpers, so a longer text raises.
+bool SplitFields(const std::u16string& text, Fields& fields) {
+  checked::Int16(text.size());
+  std::u16string* const slots[] = {&fields.first, &fields.second,
+                                   &fields.third};
+  std::size_t start = 0;
+  for (std::size_t at; (at = text.find(u'/', start)) != text.npos;
+       start = at + 1) {
+    if (fields.count == 3) return false;
+    slots[fields.count - 1]->assign(text, start, at - start);
+    ++fields.count;
+  }
+  slots[fields.count - 1]->assign(text, start);
+  return true;
+}
+
 void Parse(const std::u16string& text, DateParts& date, std::int16_t offset) {
   const DateParts& reference = ReferenceDay(offset);
-  std::u16string first, second, third, fourth;
-  // A fourth field, even an empty one after a trailing "/", is no date.
-  if (!chars::GetField(fourth, text, u"/", 4)) {
+  if (ReadPlainDate(text, date)) return;
+  Fields fields;
+  if (!SplitFields(text, fields)) {
     date.day = kDayInvalid;
-    return;
-  }
-  const bool hasThird = !chars::GetField(third, text, u"/", 3);
-  const bool hasSecond = !chars::GetField(second, text, u"/", 2);
-  chars::GetField(first, text, u"/", 1);
-  if (hasThird) {
-    ParseFullForm(first, second, third, date);
-  } else if (hasSecond) {
-    ParseMonthDay(first, second, reference, date);
+  } else if (fields.count == 3) {
+    ParseFullForm(fields.first, fields.second, fields.third, date);
+  } else if (fields.count == 2) {
+    ParseMonthDay(fields.first, fields.second, reference, date);
   } else {
     ParseDayOnly(text, reference, date);
   }

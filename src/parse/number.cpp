@@ -139,7 +139,29 @@ bool ReadDecimal(Cursor& at, double& value) {
   return true;
 }
 
+// The usual field, a run of digits followed by nothing that could continue
+// the number ("15", "15)"), read without building a text for from_chars.
+// Fifteen digits stay below 2^53, so the double is exact.
+bool ReadShortDigits(const std::u16string& text, double& value) {
+  std::int64_t digits = 0;  // [0, 10^15)
+  std::size_t i = 0;
+  for (; i < text.size() && i < 15 && IsDecimalDigit(text[i]); ++i) {
+    digits = digits * 10 + (text[i] - u'0');
+  }
+  if (i == 0) return false;
+  if (i < text.size()) {
+    const char16_t next = text[i];
+    if (IsDecimalDigit(next) || IsBlank(next) || next == u'.' ||
+        next == u'E' || next == u'e' || next == u'D' || next == u'd') {
+      return false;
+    }
+  }
+  value = static_cast<double>(digits);
+  return true;
+}
+
 bool Read(const std::u16string& text, double& value) {
+  if (ReadShortDigits(text, value)) return true;
   Cursor at(text);
   value = 0;
   if (at.Peek() == u'&') return ReadRadix(at, value);
