@@ -1,4 +1,4 @@
-// Test helpers: dates printed as year-month-day in failure messages.
+// Dates printed as year-month-day in failure messages.
 #pragma once
 
 #include <ostream>
