@@ -139,16 +139,18 @@ bool ReadDecimal(Cursor& at, double& value) {
   return true;
 }
 
-// The usual field, a run of digits followed by nothing that could continue
-// the number ("15", "15)"), read without building a text for from_chars.
-// Fifteen digits stay below 2^53, so the double is exact.
+// The usual field, blanks and a run of digits followed by nothing that
+// could continue the number ("15", " 15)"), read without building a text
+// for from_chars. Fifteen digits stay below 2^53, so the double is exact.
 bool ReadShortDigits(const std::u16string& text, double& value) {
+  std::size_t first = 0;
+  while (first < text.size() && IsBlank(text[first])) ++first;
   std::int64_t digits = 0;  // [0, 10^15)
-  std::size_t i = 0;
-  for (; i < text.size() && i < 15 && IsDecimalDigit(text[i]); ++i) {
+  std::size_t i = first;
+  for (; i < text.size() && i - first < 15 && IsDecimalDigit(text[i]); ++i) {
     digits = digits * 10 + (text[i] - u'0');
   }
-  if (i == 0) return false;
+  if (i == first) return false;
   if (i < text.size()) {
     const char16_t next = text[i];
     if (IsDecimalDigit(next) || IsBlank(next) || next == u'.' ||
