@@ -53,12 +53,14 @@ std::u16string Huge(std::mt19937& random) {
   return std::u16string(OneOf(random, kHuge));
 }
 
+// The common ones, and others from the first 512 of the CJK block: enough
+// to need font fallback, few enough that glyph loading does not swamp the run.
 std::u16string Kanji(std::mt19937& random) {
   static constexpr std::u16string_view kCommon = u"日月火水木金土年和暦西平成昭和大正明治";
   std::u16string text;
   for (int n = 1 + Pick(random, 6); n > 0; --n) {
     text += Pick(random, 2) == 0 ? kCommon[Pick(random, kCommon.size())]
-                                 : static_cast<char16_t>(0x4E00 + Pick(random, 0x5200));
+                                 : static_cast<char16_t>(0x4E00 + Pick(random, 0x200));
   }
   return text;
 }
