@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "../tests/soak/display_shape.h"
-#include "target_support.h"
 #include "headless_toolkit.h"
+#include "target_support.h"
 #include "text/utf8.h"
 #include "ui/form1.h"
 #include "ui/texts.h"
@@ -24,9 +24,9 @@ using ui::Control;
 using ui::OptionArray;
 
 struct Choices {
-  bool addition;   // mode: Option1(1) instead of Option1(0)
-  bool western;    // style: Option2(1) instead of Option2(0)
-  bool viaEnter;   // Enter in the mode's input box instead of 計算実行
+  bool addition;  // mode: Option1(1) instead of Option1(0)
+  bool western;   // style: Option2(1) instead of Option2(0)
+  bool viaEnter;  // Enter in the mode's input box instead of 計算実行
 };
 
 // Cuts the next text off the front of bytes, up to a 0xFF or the end.

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "../tests/soak/display_shape.h"
-#include "target_support.h"
 #include "cli/arguments.h"
 #include "cli/runner.h"
+#include "target_support.h"
 #include "text/utf8.h"
 
 namespace {

@@ -21,12 +21,12 @@ const ShapeCase kShapes[] = {
     {u" 2000/ 1/ 1(土)", true, false},
     {u"S 64/ 1/ 7(土)", true, false},
     {u" 0/ 1/ 1(土)", true, false},
-    {u"-5/ 12/ 0(日)", true, false},      // what an invalid date shows
+    {u"-5/ 12/ 0(日)", true, false},  // what an invalid date shows
     {u"H-1987/ 30000/ 0(月)", true, false},
     {u"", false, false},
-    {u"2000/ 1/ 1(土)", false, false},     // no blank before the year
-    {u" 2000/ 01/ 1(土)", false, false},   // leading zero
-    {u" 2000/ 1/ 1", false, false},        // no weekday
+    {u"2000/ 1/ 1(土)", false, false},    // no blank before the year
+    {u" 2000/ 01/ 1(土)", false, false},  // leading zero
+    {u" 2000/ 1/ 1", false, false},       // no weekday
     {u" 2000/ 1/ 1(土", false, false},
     {u" 2000/ 1/ 1(土))", false, false},
     {u" 2000/ 1/ 1(X)", false, false},
@@ -56,7 +56,8 @@ TEST(DisplayShape, TellsWindowTextsFromOthers) {
 // The shape must accept every text the engine really writes, or the soak
 // would report the engine's own output as garbage.
 TEST(DisplayShape, AcceptsTheEnginesDisplayTexts) {
-  for (ymd::SerialDay serial = 1; serial <= ymd::kLastSerialDay; serial += 997) {
+  for (ymd::SerialDay serial = 1; serial <= ymd::kLastSerialDay;
+       serial += 997) {
     ymd::DateParts date;
     ymd::SerialDay day = serial;
     ymd::SerialDateConvert(day, date);

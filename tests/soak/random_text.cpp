@@ -17,8 +17,8 @@ const T& OneOf(std::mt19937& random, const std::array<T, N>& choices) {
 
 std::u16string Number(std::mt19937& random) {
   static constexpr std::array<std::u16string_view, 12> kSpecial = {
-      u"0", u"-1", u"98", u"99", u"1.5", u"2.5", u"32767", u"32768", u"-32769",
-      u"1e1", u"&H10", u"&O17"};
+      u"0",     u"-1",    u"98",     u"99",  u"1.5",  u"2.5",
+      u"32767", u"32768", u"-32769", u"1e1", u"&H10", u"&O17"};
   if (Pick(random, 4) == 0) return std::u16string(OneOf(random, kSpecial));
   const int limits[] = {13, 32, 100, 3000, 40000};
   const int value = Pick(random, limits[Pick(random, 5)]);
@@ -39,7 +39,8 @@ std::u16string DateLike(std::mt19937& random) {
     if (field > 0) text += Pick(random, 8) == 0 ? u"/ " : u"/";
     if (field == 0 && fields == 3) text += OneOf(random, kEras);
     const std::u16string_view day = OneOf(random, kDays);
-    text += field == fields - 1 && !day.empty() ? std::u16string(day) : Number(random);
+    text += field == fields - 1 && !day.empty() ? std::u16string(day)
+                                                : Number(random);
   }
   if (Pick(random, 6) == 0) text += u"(土)";
   return text;
@@ -47,20 +48,24 @@ std::u16string DateLike(std::mt19937& random) {
 
 std::u16string Huge(std::mt19937& random) {
   static constexpr std::array<std::u16string_view, 10> kHuge = {
-      u"1e308", u"-1e308", u"1e309", u"2147483647", u"-2147483649",
-      u"99999999999999999999", u"&HFFFFFFFF", u"&O77777777777", u"4e9",
-      u"123456789/123456789/123456789"};
+      u"1e308",       u"-1e308",
+      u"1e309",       u"2147483647",
+      u"-2147483649", u"99999999999999999999",
+      u"&HFFFFFFFF",  u"&O77777777777",
+      u"4e9",         u"123456789/123456789/123456789"};
   return std::u16string(OneOf(random, kHuge));
 }
 
 // The common ones, and others from the first 512 of the CJK block: enough
 // to need font fallback, few enough that glyph loading does not swamp the run.
 std::u16string Kanji(std::mt19937& random) {
-  static constexpr std::u16string_view kCommon = u"日月火水木金土年和暦西平成昭和大正明治";
+  static constexpr std::u16string_view kCommon =
+      u"日月火水木金土年和暦西平成昭和大正明治";
   std::u16string text;
   for (int n = 1 + Pick(random, 6); n > 0; --n) {
-    text += Pick(random, 2) == 0 ? kCommon[Pick(random, kCommon.size())]
-                                 : static_cast<char16_t>(0x4E00 + Pick(random, 0x200));
+    text += Pick(random, 2) == 0
+                ? kCommon[Pick(random, kCommon.size())]
+                : static_cast<char16_t>(0x4E00 + Pick(random, 0x200));
   }
   return text;
 }
@@ -70,7 +75,9 @@ std::u16string Controls(std::mt19937& random) {
   std::u16string text;
   for (int n = 1 + Pick(random, 6); n > 0; --n) {
     const int kind = Pick(random, 4);
-    text += kind == 0 ? u'\x7f' : kind == 1 ? u'1' : static_cast<char16_t>(Pick(random, 0x20));
+    text += kind == 0   ? u'\x7f'
+            : kind == 1 ? u'1'
+                        : static_cast<char16_t>(Pick(random, 0x20));
   }
   return text;
 }

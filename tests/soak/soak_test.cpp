@@ -29,7 +29,9 @@ int ActionCount() {
   return count != nullptr ? std::atoi(count) : 20000;
 }
 
-QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
+QString ToQString(const std::u16string& text) {
+  return QString::fromStdU16String(text);
+}
 
 class SoakTest : public WindowTest {
  protected:
@@ -37,7 +39,8 @@ class SoakTest : public WindowTest {
     WindowTest::SetUp();
     // A text change the user did not make is the program rewriting Text1.
     auto* text1 = Find<QLineEdit>("Text1");
-    QObject::connect(text1, &QLineEdit::textChanged, [this] { ++text1Changes_; });
+    QObject::connect(text1, &QLineEdit::textChanged,
+                     [this] { ++text1Changes_; });
     QObject::connect(text1, &QLineEdit::textEdited, [this] { ++text1Edits_; });
   }
 
@@ -54,7 +57,9 @@ class SoakTest : public WindowTest {
   void Key(QWidget* target, Qt::Key key, const QString& text,
            Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   bool Chance(int percent) { return Pick(100) < percent; }
-  int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
+  int Pick(int count) {
+    return std::uniform_int_distribution<int>(0, count - 1)(random_);
+  }
 
   int text1Changes_ = 0;
   int text1Edits_ = 0;
@@ -117,7 +122,8 @@ std::string SoakTest::Act() {
     return "Tab";
   }
   if (roll < 85) {
-    const QString option = QStringLiteral("Option%1(%2)").arg(roll < 75 ? 1 : 2).arg(Pick(2));
+    const QString option =
+        QStringLiteral("Option%1(%2)").arg(roll < 75 ? 1 : 2).arg(Pick(2));
     Click(option);
     return "click " + option.toStdString();
   }
@@ -130,7 +136,8 @@ void SoakTest::CheckInvariants(const std::string& action) {
   ASSERT_EQ(text1Edits_, text1Changes_) << "Text1 rewritten after " << action;
 
   const bool difference = Find<QRadioButton>("Option1(0)")->isChecked();
-  ASSERT_NE(difference, Find<QRadioButton>("Option1(1)")->isChecked()) << action;
+  ASSERT_NE(difference, Find<QRadioButton>("Option1(1)")->isChecked())
+      << action;
   ASSERT_NE(Find<QRadioButton>("Option2(0)")->isChecked(),
             Find<QRadioButton>("Option2(1)")->isChecked())
       << action;
@@ -141,10 +148,12 @@ void SoakTest::CheckInvariants(const std::string& action) {
   const int third = layout::Pixels(1200);
   ASSERT_EQ(layout::Pixels(240), Find("Text1")->y()) << action;
   for (const char* name : {"Label2", "Text2", "Label5"}) {
-    ASSERT_EQ(difference ? second : third, Find(name)->y()) << name << " after " << action;
+    ASSERT_EQ(difference ? second : third, Find(name)->y())
+        << name << " after " << action;
   }
   for (const char* name : {"Label3", "Text3"}) {
-    ASSERT_EQ(difference ? third : second, Find(name)->y()) << name << " after " << action;
+    ASSERT_EQ(difference ? third : second, Find(name)->y())
+        << name << " after " << action;
   }
   const QWidget* focus = QApplication::focusWidget();
   ASSERT_TRUE(focus == nullptr || focus->isEnabled()) << action;
@@ -152,12 +161,15 @@ void SoakTest::CheckInvariants(const std::string& action) {
   for (const char* name : {"Label4", "Label5"}) {
     const std::u16string shown = Shown(name).toStdU16String();
     ASSERT_TRUE(shown.empty() || shape::IsDisplayText(shown))
-        << name << " shows \"" << Shown(name).toStdString() << "\" after " << action;
+        << name << " shows \"" << Shown(name).toStdString() << "\" after "
+        << action;
   }
   for (const ShownMessage& message : messages) {
     ASSERT_EQ(MessageIcon::Warning, message.icon) << action;
-    ASSERT_TRUE(message.text == QString::fromStdU16String(std::u16string(texts::kOverflow)) ||
-                message.text == QString::fromStdU16String(std::u16string(texts::kOutOfRange)))
+    ASSERT_TRUE(message.text == QString::fromStdU16String(
+                                    std::u16string(texts::kOverflow)) ||
+                message.text == QString::fromStdU16String(
+                                    std::u16string(texts::kOutOfRange)))
         << message.text.toStdString() << " after " << action;
   }
   messages.clear();
