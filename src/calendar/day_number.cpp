@@ -21,7 +21,7 @@ constexpr std::int32_t kLargestDayOfYear =
 // fit the day number with room to spare.
 static_assert(sizeof(SerialDay) == 4);
 static_assert(365LL * (std::numeric_limits<std::int16_t>::min() - 1) -
-                  2 * std::numeric_limits<std::int16_t>::max() >
+                  2LL * std::numeric_limits<std::int16_t>::max() >
               std::numeric_limits<SerialDay>::min());
 static_assert(366LL * std::numeric_limits<std::int16_t>::max() +
                   std::numeric_limits<std::int16_t>::max() <

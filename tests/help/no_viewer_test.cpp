@@ -24,7 +24,7 @@ TEST(OpenDocumentWithoutViewer, WarnsOnceAfterBothRequestsFail) {
   };
   for (const auto& c : cases) {
     sandbox.ClearScratch();
-    const fs::path dir = sandbox.Scratch();
+    const fs::path& dir = sandbox.Scratch();
     testing_help::WriteFile(dir / c.folder / "help.htm", "<p>help</p>\n");
     testing_help::MessageRecorder window;
 
