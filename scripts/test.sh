@@ -18,6 +18,9 @@ ctest --test-dir build/asan --output-on-failure -j "$jobs"
 echo "== fuzzing, 60 s per target"
 bash scripts/fuzz.sh 60
 
+echo "== static checks"
+bash scripts/static.sh
+
 echo "== release build"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j "$jobs"
