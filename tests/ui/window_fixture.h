@@ -1,62 +1,90 @@
-// A real Form1 window on the offscreen platform, shown and active, with
-// today pinned to 1999/04/20 (a Tuesday). Message boxes the window opens are
-// recorded and closed at once, so no test waits on one.
+// A real Form1 window on the offscreen platform, shown and active, with today
+// pinned to 1999/04/20 (a Tuesday). Message boxes are recorded and closed at
+// once, so no test waits on one.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <QString>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
 #include <QTimer>
+#include <initializer_list>
 #include <memory>
 #include <ostream>
-#include <string>
 #include <vector>
 
+#include "parse/clock.h"
+#include "parse/date_parser.h"
 #include "ui/qt/form1_window.h"
 
-// Readable failure messages for the texts compared.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace ui::testing {
 
 struct ShownMessage {
-  QString title;
-  QString text;
+  QString title, text;
   MessageIcon icon;
 };
 
 class WindowTest : public ::testing::Test {
  protected:
-  void SetUp() override;
-  void TearDown() override;
-
-  // The control with this object name ("Text1", "Option1(0)", ...).
-  QWidget* Find(const QString& name) const;
-  template <typename T>
-  T* Find(const QString& name) const {
-    return qobject_cast<T*>(Find(name));
+  void SetUp() override {
+    ymd::SetTodayTextForTesting(u"1999/04/20");
+    ymd::ResetTodayCache();
+    window = std::make_unique<qt::Form1Window>();
+    auto* closer = new QTimer(window.get());
+    QObject::connect(closer, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        const bool warning = box->icon() == QMessageBox::Warning;
+        messages.push_back({box->windowTitle(), box->text(),
+                            warning ? MessageIcon::Warning : MessageIcon::Information});
+        box->accept();
+        window->activateWindow();  // as a desktop gives the focus back
+      }
+    });
+    closer->start(5);
+    window->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   }
 
-  // The text of a box or the caption of a label, as shown.
-  QString Shown(const QString& name) const;
+  // The control with this object name ("Text1", "Option1(0)", ...).
+  template <typename T = QWidget>
+  T* Find(const QString& name) const {
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(nullptr, found) << name.toStdString();
+    return found;
+  }
+  QString Shown(const QString& name) const { return Find(name)->property("text").toString(); }
+  QStringList Shown(std::initializer_list<const char*> names) const {
+    QStringList texts;
+    for (const char* name : names) texts << Shown(name);
+    return texts;
+  }
+  QString FocusName() const {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+  }
 
-  // Replaces the box's text by typing it, then presses Enter in the box and
-  // lets the queued events run.
-  void Type(const QString& box, const QString& text);
-  void TypeAndEnter(const QString& box, const QString& text);
-
-  // Clicks a button or an option button with the mouse.
-  void Click(const QString& name);
-
-  // Presses Tab in the focused control; returns the new focus's name.
-  QString TabFrom();
-  QString FocusName() const;
+  // Replaces the box's text by typing, kanji too; Enter then lets the queued events run.
+  void Type(const QString& box, const QString& text) {
+    Find(box)->setFocus();
+    Find<QLineEdit>(box)->clear();
+    for (QChar key : text) QTest::sendKeyEvent(QTest::Click, Find(box), Qt::Key_unknown, key, {});
+  }
+  void Enter(const QString& box) {
+    Find(box)->setFocus();
+    QTest::keyClick(Find(box), Qt::Key_Return);
+    QCoreApplication::processEvents();
+  }
+  void TypeAndEnter(const QString& box, const QString& text) { Type(box, text); Enter(box); }
+  void Click(const QString& name) {
+    QTest::mouseClick(Find(name), Qt::LeftButton, {}, QPoint(8, Find(name)->height() / 2));
+    QCoreApplication::processEvents();
+  }
 
   std::unique_ptr<qt::Form1Window> window;
   std::vector<ShownMessage> messages;
-
- private:
-  std::unique_ptr<QTimer> closer_;
 };
 
 }  // namespace ui::testing
