@@ -1,6 +1,5 @@
-// A real Form1 window on the offscreen platform, shown and active, with today
-// pinned to 1999/04/20 (a Tuesday). Message boxes are recorded and closed at
-// once, so no test waits on one.
+// A real Form1 window, offscreen, shown and active, with today pinned to 1999/04/20
+// (a Tuesday). Message boxes are recorded and closed at once: no test waits on one.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,7 +18,9 @@
 #include "parse/date_parser.h"
 #include "ui/qt/form1_window.h"
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace ui::testing {
 
@@ -51,11 +52,7 @@ class WindowTest : public ::testing::Test {
 
   // The control with this object name ("Text1", "Option1(0)", ...).
   template <typename T = QWidget>
-  T* Find(const QString& name) const {
-    T* found = window->findChild<T*>(name);
-    EXPECT_NE(nullptr, found) << name.toStdString();
-    return found;
-  }
+  T* Find(const QString& name) const { return window->findChild<T*>(name); }
   QString Shown(const QString& name) const { return Find(name)->property("text").toString(); }
   QStringList Shown(std::initializer_list<const char*> names) const {
     QStringList texts;
