@@ -4,10 +4,10 @@
 // window's invariants after every single action.
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
+#include <cstdint>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -48,8 +48,6 @@ class SoakTest : public WindowTest {
   std::string Act();
   void CheckInvariants(const std::string& action);
 
-  std::mt19937 random_{kSeed};
-
  private:
   QWidget* AnyEnabledBox();
   void TypeInto(QWidget* box, const QString& text);
@@ -61,6 +59,7 @@ class SoakTest : public WindowTest {
     return std::uniform_int_distribution<int>(0, count - 1)(random_);
   }
 
+  std::mt19937 random_{kSeed};
   int text1Changes_ = 0;
   int text1Edits_ = 0;
 };
