@@ -9,11 +9,12 @@ cd "$(dirname "$0")/.."
 build=build/static
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 -DKALVENOR_FUZZ=ON \
   -DKALVENOR_SANITIZE=ON -DKALVENOR_BENCH=ON >/dev/null
-mapfile -t sources < <(git ls-files '*.cpp')
+# Found with find, not git, so the checks also run on an unpacked tarball.
+mapfile -t sources < <(find src tests fuzz bench packaging -name '*.cpp' | sort)
 # The formatting is enforced where it has been applied; a folder joins the
 # list once it has been run through clang-format-14 as a whole.
 formatted=(fuzz tests/soak bench/startup src/ui/qt/exit_when_idle.h)
-mapfile -t files < <(git ls-files -- "${formatted[@]}" | grep -E '\.(cpp|h)$')
+mapfile -t files < <(find "${formatted[@]}" -name '*.cpp' -o -name '*.h' | sort)
 
 echo "== clang-format"
 clang-format-14 --dry-run --Werror "${files[@]}"
