@@ -45,8 +45,7 @@ const Inputs& TheInputs() {
 
 // Times convert over the whole set; each conversion counts as one item.
 template <typename Input, typename Convert>
-void TimeConversions(benchmark::State& state, const std::vector<Input>& inputs,
-                     Convert convert) {
+void TimeConversions(benchmark::State& state, const std::vector<Input>& inputs, Convert convert) {
   for (auto _ : state) {
     for (const Input& input : inputs) {
       auto output = convert(input);
@@ -65,9 +64,8 @@ void EngineDateToSerial(benchmark::State& state) {
 }
 
 void ChronoDateToDays(benchmark::State& state) {
-  TimeConversions(state, TheInputs().civil, [](chrono::year_month_day civil) {
-    return chrono::sys_days{civil};
-  });
+  TimeConversions(state, TheInputs().civil,
+                  [](chrono::year_month_day civil) { return chrono::sys_days{civil}; });
 }
 
 void EngineSerialToDate(benchmark::State& state) {
@@ -79,9 +77,8 @@ void EngineSerialToDate(benchmark::State& state) {
 }
 
 void ChronoDaysToDate(benchmark::State& state) {
-  TimeConversions(state, TheInputs().days, [](chrono::sys_days day) {
-    return chrono::year_month_day{day};
-  });
+  TimeConversions(state, TheInputs().days,
+                  [](chrono::sys_days day) { return chrono::year_month_day{day}; });
 }
 
 BENCHMARK(EngineDateToSerial);

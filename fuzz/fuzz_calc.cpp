@@ -52,8 +52,7 @@ void Press(ui::Form1& form, const Choices& choices) {
 
 bool IsCalculationMessage(const fuzz::Message& message) {
   return message.icon == ui::MessageIcon::Warning &&
-         (message.text == ui::texts::kOverflow ||
-          message.text == ui::texts::kOutOfRange);
+         (message.text == ui::texts::kOverflow || message.text == ui::texts::kOutOfRange);
 }
 
 // The result of the mode, as the last writes of the run left it.
@@ -61,8 +60,7 @@ bool ResultWritten(const fuzz::HeadlessToolkit& toolkit, bool addition) {
   bool result = false;
   for (const auto& [control, text] : toolkit.writes) {
     fuzz::Require(control != Control::Text1);
-    if (control == Control::Label4 || control == Control::Label5 ||
-        control == Control::Text2) {
+    if (control == Control::Label4 || control == Control::Label5 || control == Control::Text2) {
       fuzz::Require(shape::IsDisplayText(text));
     }
     if (!addition && control == Control::Text3) {
@@ -79,12 +77,10 @@ bool ResultWritten(const fuzz::HeadlessToolkit& toolkit, bool addition) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
-                                      std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::FixToday();
   if (size == 0) return 0;
-  const Choices choices{(data[0] & 1) != 0, (data[0] & 2) != 0,
-                        (data[0] & 4) != 0};
+  const Choices choices{(data[0] & 1) != 0, (data[0] & 2) != 0, (data[0] & 4) != 0};
   std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
   fuzz::HeadlessToolkit toolkit;

@@ -36,8 +36,8 @@ const CommandLine kCommandLines[] = {
     {cli::Command::Diff, {"-", "2000/1/1"}},
     {cli::Command::Diff, {"h12/1/1", "-"}},
 };
-constexpr cli::OutputStyle kStyles[] = {
-    cli::OutputStyle::Era, cli::OutputStyle::Western, cli::OutputStyle::Iso};
+constexpr cli::OutputStyle kStyles[] = {cli::OutputStyle::Era, cli::OutputStyle::Western,
+                                        cli::OutputStyle::Iso};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -84,8 +84,8 @@ std::vector<std::string_view> Lines(std::string_view text) {
 
 // Runs the command line with input as standard input; returns the status
 // and fills out and err.
-int RunOnStreams(const cli::Invocation& invocation, std::string_view input,
-                 std::string& out, std::string& err) {
+int RunOnStreams(const cli::Invocation& invocation, std::string_view input, std::string& out,
+                 std::string& err) {
   char* outBytes = nullptr;
   char* errBytes = nullptr;
   std::size_t outSize = 0;
@@ -94,8 +94,7 @@ int RunOnStreams(const cli::Invocation& invocation, std::string_view input,
   FILE* const savedOut = stdout;
   FILE* const savedErr = stderr;
   static char none;  // fmemopen wants a buffer even for no bytes
-  stdin = fmemopen(input.empty() ? &none : const_cast<char*>(input.data()),
-                   input.size(), "r");
+  stdin = fmemopen(input.empty() ? &none : const_cast<char*>(input.data()), input.size(), "r");
   stdout = open_memstream(&outBytes, &outSize);
   stderr = open_memstream(&errBytes, &errSize);
   const int status = cli::Run(invocation);
@@ -112,8 +111,7 @@ int RunOnStreams(const cli::Invocation& invocation, std::string_view input,
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
-                                      std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::FixToday();
   if (size == 0) return 0;
   const CommandLine& line = kCommandLines[data[0] % std::size(kCommandLines)];
@@ -121,8 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   invocation.command = line.command;
   invocation.style = kStyles[(data[0] / std::size(kCommandLines)) % 3];
   invocation.operands = line.operands;
-  const std::string_view input(reinterpret_cast<const char*>(data) + 1,
-                               size - 1);
+  const std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
 
   std::string out;
   std::string err;

@@ -32,8 +32,7 @@ void CheckReadBack(const ymd::DateParts& date, ymd::DisplayStyle style) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
-                                      std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::FixToday();
 
   ymd::DateParts date;

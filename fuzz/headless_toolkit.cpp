@@ -2,8 +2,7 @@
 
 namespace fuzz {
 
-void HeadlessToolkit::ShowMessage(const std::u16string& text,
-                                  ui::MessageIcon icon) {
+void HeadlessToolkit::ShowMessage(const std::u16string& text, ui::MessageIcon icon) {
   messages.push_back({text, icon});
 }
 

@@ -37,22 +37,18 @@ struct Program {
 Run StartOnce(const std::string& path) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null",
-                                   O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null",
-                                   O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;
-  const int error =
-      posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+  const int error = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
   posix_spawn_file_actions_destroy(&actions);
   int status = 0;
   rusage usage{};
-  if (error != 0 || wait4(pid, &status, 0, &usage) != pid ||
-      !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    std::fprintf(stderr, "startup_bench: %s did not start and quit cleanly\n",
-                 path.c_str());
+  if (error != 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) ||
+      WEXITSTATUS(status) != 0) {
+    std::fprintf(stderr, "startup_bench: %s did not start and quit cleanly\n", path.c_str());
     std::exit(1);
   }
   const std::chrono::duration<double, std::milli> elapsed =
@@ -64,8 +60,7 @@ template <typename T>
 T Median(std::vector<T> values) {
   std::sort(values.begin(), values.end());
   const std::size_t middle = values.size() / 2;
-  return values.size() % 2 == 1 ? values[middle]
-                                : (values[middle - 1] + values[middle]) / 2;
+  return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 double MedianMilliseconds(const Program& program) {
@@ -93,22 +88,18 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   setenv("KALVENOR_EXIT_WHEN_IDLE", "1", 1);
 
-  for (const Program& program : programs)
-    StartOnce(program.path);  // warm caches
+  for (const Program& program : programs) StartOnce(program.path);  // warm caches
   for (int run = 0; run < runs; ++run) {
-    for (Program& program : programs)
-      program.runs.push_back(StartOnce(program.path));
+    for (Program& program : programs) program.runs.push_back(StartOnce(program.path));
   }
 
   const Program& floor = programs.front();
   std::printf("%d runs each, offscreen; medians\n", runs);
-  std::printf("%-28s %10s %10s %8s %8s\n", "program", "wall ms", "peak MiB",
-              "x time", "x memory");
+  std::printf("%-28s %10s %10s %8s %8s\n", "program", "wall ms", "peak MiB", "x time", "x memory");
   for (const Program& program : programs) {
     const std::string name = program.path.substr(program.path.rfind('/') + 1);
-    std::printf("%-28s %10.1f %10.1f %8.2f %8.2f\n", name.c_str(),
-                MedianMilliseconds(program), MedianPeakMib(program),
-                MedianMilliseconds(program) / MedianMilliseconds(floor),
+    std::printf("%-28s %10.1f %10.1f %8.2f %8.2f\n", name.c_str(), MedianMilliseconds(program),
+                MedianPeakMib(program), MedianMilliseconds(program) / MedianMilliseconds(floor),
                 MedianPeakMib(program) / MedianPeakMib(floor));
   }
   return 0;

@@ -14,8 +14,7 @@ namespace {
 constexpr std::int32_t kDaysPer4Years = 4 * 365 + 1;                 // 1461
 constexpr std::int32_t kDaysPer100Years = 25 * kDaysPer4Years - 1;   // 36524
 constexpr std::int32_t kDaysPer400Years = 4 * kDaysPer100Years + 1;  // 146097
-constexpr std::int32_t kLargestDayOfYear =
-    std::numeric_limits<std::int16_t>::max();
+constexpr std::int32_t kLargestDayOfYear = std::numeric_limits<std::int16_t>::max();
 
 // Every day count of a 16-bit year, with a 16-bit day of year added, must
 // fit the day number with room to spare.
@@ -37,12 +36,11 @@ SerialDay SerialFromDate(const DateParts& date) {
     // past it; DayOfYear raises OverflowError when it does.
     DayOfYear(date);
   }
-  const int row = MonthRow(date.month);  // [1, 13]
-  const std::int32_t leapDaysUpTo =
-      row > 2 ? date.year : date.year - 1;      // [-32769, 32767]
-  return 365 * (std::int32_t{date.year} - 1) +  // [-11960685, 11959590]
-         LeapDaysThrough(leapDaysUpTo) +        // [-7947, 7945]
-         kDaysBeforeMonth[0][row] + date.day;   // [-12001400, 12000302]
+  const int row = MonthRow(date.month);                                   // [1, 13]
+  const std::int32_t leapDaysUpTo = row > 2 ? date.year : date.year - 1;  // [-32769, 32767]
+  return 365 * (std::int32_t{date.year} - 1) +                            // [-11960685, 11959590]
+         LeapDaysThrough(leapDaysUpTo) +                                  // [-7947, 7945]
+         kDaysBeforeMonth[0][row] + date.day;                             // [-12001400, 12000302]
 }
 
 // Cycles of 400 years, then centuries, then 4-year blocks, then single
@@ -64,15 +62,15 @@ DateParts DateFromSerial(SerialDay n) {
     const std::int32_t q = r2 / kDaysPer4Years;      // [0, 24]
     std::int32_t r3 = r2 - kDaysPer4Years * q;       // [0, 1460]
     std::int32_t years = 400 * k + 100 * h + 4 * q;  // [-5880000, 5879996]
-    if (r3 == 0) {  // the last day of the block before
-      years -= 4;   // [-5880004, 5879992]
+    if (r3 == 0) {                                   // the last day of the block before
+      years -= 4;                                    // [-5880004, 5879992]
       r3 = kDaysPer4Years;
     }
     // r3 is in [1, 1461]. At most three whole years: day 366 of the fourth
     // is its December 31.
     const std::int32_t wholeYears = std::min((r3 - 1) / 365, 3);  // [0, 3]
-    year = years + wholeYears + 1;      // [-5880003, 5880000]
-    dayOfYear = r3 - 365 * wholeYears;  // [1, 366]
+    year = years + wholeYears + 1;                                // [-5880003, 5880000]
+    dayOfYear = r3 - 365 * wholeYears;                            // [1, 366]
   }
   const std::int16_t year16 = checked::Int16(year);  // none past 32767-12-31
   const MonthDay split = kMonthDayOfYear[LeapColumn(year16)][dayOfYear];

@@ -21,8 +21,8 @@ std::int16_t DayOfYear(const DateParts& date) {
                         before[MonthRow(date.month)]);  // [-32768, 33133]
 }
 
-void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year,
-                           std::int16_t& month, std::int16_t& day) {
+void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year, std::int16_t& month,
+                           std::int16_t& day) {
   const std::int16_t yearLength = kDaysBeforeMonth[LeapColumn(year)][13];
   if (dayOfYear <= 0) {
     month = 1;

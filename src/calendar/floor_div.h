@@ -21,8 +21,7 @@ constexpr std::int32_t FloorMod(std::int32_t a, std::int32_t b) {
   return r < 0 ? r + b : r;
 }
 
-static_assert(FloorDiv(-1, 4) == -1 && FloorDiv(-4, 4) == -1 &&
-              FloorDiv(7, 4) == 1);
+static_assert(FloorDiv(-1, 4) == -1 && FloorDiv(-4, 4) == -1 && FloorDiv(7, 4) == 1);
 static_assert(FloorMod(-1, 7) == 6 && FloorMod(-7, 7) == 0);
 
 }  // namespace ymd

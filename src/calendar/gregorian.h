@@ -46,8 +46,8 @@ std::int16_t DayOfYear(const DateParts& date);
 // Month and day of an ordinal day of the year. Days of 0 or below give
 // month 1 with that day; days past the year's end walk on to month 100 at
 // most.
-void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year,
-                           std::int16_t& month, std::int16_t& day);
+void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year, std::int16_t& month,
+                           std::int16_t& day);
 
 // serial == 0: stores the day number of date into serial.
 // serial != 0: stores the date of that day number into date (any serial

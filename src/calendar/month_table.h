@@ -9,8 +9,8 @@
 namespace ymd {
 
 // Row 0 is the month that has no days.
-inline constexpr std::int16_t kCommonMonthLengths[13] = {
-    0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+inline constexpr std::int16_t kCommonMonthLengths[13] = {0,  31, 28, 31, 30, 31, 30,
+                                                         31, 31, 30, 31, 30, 31};
 
 // [column: 0 common year, 1 leap year][m 0..13]: the days of the months 1 to
 // m - 1, so row 13 is the whole year.
@@ -19,8 +19,8 @@ inline constexpr auto kDaysBeforeMonth = [] {
   for (int column = 0; column < 2; ++column) {
     for (int month = 1; month <= 12; ++month) {
       const int leapDay = column == 1 && month == 2 ? 1 : 0;
-      before[column][month + 1] = static_cast<std::int16_t>(
-          before[column][month] + kCommonMonthLengths[month] + leapDay);
+      before[column][month + 1] =
+          static_cast<std::int16_t>(before[column][month] + kCommonMonthLengths[month] + leapDay);
     }
   }
   return before;
@@ -52,21 +52,16 @@ inline constexpr auto kMonthDayOfYear = [] {
   std::array<std::array<MonthDay, 367>, 2> split{};
   for (int column = 0; column < 2; ++column) {
     int month = 1;
-    for (int dayOfYear = 1; dayOfYear <= kDaysBeforeMonth[column][13];
-         ++dayOfYear) {
+    for (int dayOfYear = 1; dayOfYear <= kDaysBeforeMonth[column][13]; ++dayOfYear) {
       if (dayOfYear > kDaysBeforeMonth[column][month + 1]) ++month;  // [1, 12]
       const int day = dayOfYear - kDaysBeforeMonth[column][month];   // [1, 31]
-      split[column][dayOfYear] = {static_cast<std::int8_t>(month),
-                                  static_cast<std::int8_t>(day)};
+      split[column][dayOfYear] = {static_cast<std::int8_t>(month), static_cast<std::int8_t>(day)};
     }
   }
   return split;
 }();
-static_assert(kMonthDayOfYear[1][60].month == 2 &&
-              kMonthDayOfYear[1][60].day == 29);
-static_assert(kMonthDayOfYear[0][60].month == 3 &&
-              kMonthDayOfYear[0][60].day == 1);
-static_assert(kMonthDayOfYear[0][365].month == 12 &&
-              kMonthDayOfYear[0][365].day == 31);
+static_assert(kMonthDayOfYear[1][60].month == 2 && kMonthDayOfYear[1][60].day == 29);
+static_assert(kMonthDayOfYear[0][60].month == 3 && kMonthDayOfYear[0][60].day == 1);
+static_assert(kMonthDayOfYear[0][365].month == 12 && kMonthDayOfYear[0][365].day == 31);
 
 }  // namespace ymd

@@ -36,8 +36,7 @@ std::optional<UsageError> CheckOperands(const Invocation& invocation) {
       if (count != 2) return UsageError{messages::DiffNeedsTwo()};
       break;
     case Command::Help:
-    case Command::Version:
-      break;
+    case Command::Version: break;
   }
   // Standard input can be read only once.
   if (std::ranges::count(invocation.operands, kStdinOperand) > 1) {
@@ -48,8 +47,7 @@ std::optional<UsageError> CheckOperands(const Invocation& invocation) {
 
 }  // namespace
 
-std::variant<Invocation, UsageError> ParseArguments(
-    std::span<const std::string_view> args) {
+std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_view> args) {
   Invocation invocation;
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "--version")) {
     invocation.command = args[0] == "--help" ? Command::Help : Command::Version;

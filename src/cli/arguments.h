@@ -27,8 +27,7 @@ struct UsageError {
 };
 
 // args excludes the program name.
-std::variant<Invocation, UsageError> ParseArguments(
-    std::span<const std::string_view> args);
+std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_view> args);
 
 // The operand that stands for standard input.
 inline constexpr std::string_view kStdinOperand = "-";

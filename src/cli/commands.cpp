@@ -21,8 +21,7 @@ std::optional<ymd::DateParts> DateOf(const std::u16string& text) {
   return date;
 }
 
-std::optional<Failure> ParseOperand(Operands operands, std::size_t index,
-                                    ymd::DateParts& date) {
+std::optional<Failure> ParseOperand(Operands operands, std::size_t index, ymd::DateParts& date) {
   Operand& operand = operands[index];
   if (!operand.date) operand.date = DateOf(operand.text);
   if (!operand.date) return Failure{Problem::NotADate, index};
@@ -30,29 +29,26 @@ std::optional<Failure> ParseOperand(Operands operands, std::size_t index,
   return std::nullopt;
 }
 
-void AppendDate(const ymd::DateParts& date, OutputStyle style,
-                std::string& out) {
+void AppendDate(const ymd::DateParts& date, OutputStyle style, std::string& out) {
   if (style == OutputStyle::Iso) {
     AppendIsoDate(date, out);
     return;
   }
-  const auto display = style == OutputStyle::Era ? ymd::DisplayStyle::Era
-                                                 : ymd::DisplayStyle::Western;
+  const auto display =
+      style == OutputStyle::Era ? ymd::DisplayStyle::Era : ymd::DisplayStyle::Western;
   out += chars::ToUtf8(ymd::DisplayText(date, display));
 }
 
 }  // namespace
 
-std::optional<Failure> Show(Operands operands, OutputStyle style,
-                            std::string& out) {
+std::optional<Failure> Show(Operands operands, OutputStyle style, std::string& out) {
   ymd::DateParts date;
   if (auto failure = ParseOperand(operands, 0, date)) return failure;
   AppendDate(date, style, out);
   return std::nullopt;
 }
 
-std::optional<Failure> Add(Operands operands, OutputStyle style,
-                           std::string& out) {
+std::optional<Failure> Add(Operands operands, OutputStyle style, std::string& out) {
   ymd::DateParts date;
   if (auto failure = ParseOperand(operands, 0, date)) return failure;
   const std::u16string& days = operands[1].text;
@@ -60,8 +56,7 @@ std::optional<Failure> Add(Operands operands, OutputStyle style,
   if (!ymd::BeginsWithNumber(days)) return Failure{Problem::NotANumber, 1};
   // Summed in double and rounded half to even on the sum, as the window
   // does: 2000/1/1 + 0.5 stays on 1 January, 2000/1/2 + 0.5 goes to 3.
-  ymd::SerialDay serial =
-      checked::RoundToInt32(ymd::SerialOf(date) + ymd::ReadNumber(days));
+  ymd::SerialDay serial = checked::RoundToInt32(ymd::SerialOf(date) + ymd::ReadNumber(days));
   // Also keeps 0 away from SerialDateConvert, which would take it as a
   // request for the other direction.
   if (serial < 1 || serial > ymd::kLastSerialDay) {
@@ -77,8 +72,8 @@ std::optional<Failure> Diff(Operands operands, OutputStyle, std::string& out) {
   ymd::DateParts second;
   if (auto failure = ParseOperand(operands, 0, first)) return failure;
   if (auto failure = ParseOperand(operands, 1, second)) return failure;
-  const std::int32_t days = checked::Int32(std::int64_t{ymd::SerialOf(second)} -
-                                           ymd::SerialOf(first));
+  const std::int32_t days =
+      checked::Int32(std::int64_t{ymd::SerialOf(second)} - ymd::SerialOf(first));
   char digits[16];
   const auto end = std::to_chars(digits, digits + sizeof digits, days).ptr;
   out.append(digits, end);

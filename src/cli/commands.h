@@ -36,15 +36,11 @@ using Operands = std::span<Operand>;
 // it was and says why not; a number that leaves its width on the way raises
 // checked::OverflowError, which the caller reports as Problem::Overflow.
 // show takes one operand, add and diff two.
-using Calculation = std::optional<Failure> (*)(Operands operands,
-                                               OutputStyle style,
+using Calculation = std::optional<Failure> (*)(Operands operands, OutputStyle style,
                                                std::string& out);
 
-std::optional<Failure> Show(Operands operands, OutputStyle style,
-                            std::string& out);
-std::optional<Failure> Add(Operands operands, OutputStyle style,
-                           std::string& out);
-std::optional<Failure> Diff(Operands operands, OutputStyle style,
-                            std::string& out);
+std::optional<Failure> Show(Operands operands, OutputStyle style, std::string& out);
+std::optional<Failure> Add(Operands operands, OutputStyle style, std::string& out);
+std::optional<Failure> Diff(Operands operands, OutputStyle style, std::string& out);
 
 }  // namespace cli

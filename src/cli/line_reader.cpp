@@ -24,8 +24,7 @@ bool LineReader::Next(std::string_view& line) {
   for (;;) {
     const char* begin = block_.data() + begin_;
     const std::size_t available = end_ - begin_;
-    if (const auto* newline =
-            static_cast<const char*>(std::memchr(begin, '\n', available))) {
+    if (const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', available))) {
       const std::string_view piece(begin, newline - begin);
       begin_ += piece.size() + 1;
       if (straddling_.empty()) {

@@ -15,8 +15,8 @@ namespace {
 constexpr int kUsageStatus = 2;
 
 int RefuseUsage(const cli::UsageError& error) {
-  const std::string text = cli::messages::ErrorLine(error.reason, 0) +
-                           std::string{cli::messages::kUsage};
+  const std::string text =
+      cli::messages::ErrorLine(error.reason, 0) + std::string{cli::messages::kUsage};
   std::fputs(text.c_str(), stderr);
   return kUsageStatus;
 }
@@ -37,9 +37,7 @@ int main(int argc, char** argv) {
     return cli::Run(std::get<cli::Invocation>(parsed));
   } catch (const std::exception& error) {
     // Out of memory on an absurd line, say: stop with a message, not a crash.
-    std::fputs(cli::messages::ErrorLine(cli::messages::Aborted(error.what()), 0)
-                   .c_str(),
-               stderr);
+    std::fputs(cli::messages::ErrorLine(cli::messages::Aborted(error.what()), 0).c_str(), stderr);
     return 1;
   }
 }

@@ -9,9 +9,7 @@ namespace {
 // still gives a one-line message.
 constexpr std::size_t kQuotedBytes = 60;
 
-bool IsContinuationByte(char c) {
-  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 // The user's text in corner brackets, cut short (never inside a UTF-8
 // sequence) and with control characters shown as "?", so the message stays
@@ -33,38 +31,22 @@ std::string Quote(std::string_view text) {
 
 }  // namespace
 
-std::string MissingCommand() {
-  return "コマンド (show, add, diff) がありません。";
-}
-std::string UnknownCommand(std::string_view word) {
-  return "不明なコマンドです: " + Quote(word);
-}
+std::string MissingCommand() { return "コマンド (show, add, diff) がありません。"; }
+std::string UnknownCommand(std::string_view word) { return "不明なコマンドです: " + Quote(word); }
 std::string UnknownOption(std::string_view option) {
   return "不明なオプションです: " + Quote(option);
 }
 std::string OneStyleOnly() {
   return "表示形式 (--era, --western, --iso) は一つだけ指定してください。";
 }
-std::string DiffTakesNoStyle() {
-  return "diff は日数を表示するので、表示形式は指定できません。";
-}
-std::string HelpVersionAlone() {
-  return "--help と --version は単独で指定してください。";
-}
-std::string ShowNeedsText() {
-  return "show には日付を一つ以上指定してください。";
-}
-std::string AddNeedsTwo() {
-  return "add には日付と日数の二つを指定してください。";
-}
+std::string DiffTakesNoStyle() { return "diff は日数を表示するので、表示形式は指定できません。"; }
+std::string HelpVersionAlone() { return "--help と --version は単独で指定してください。"; }
+std::string ShowNeedsText() { return "show には日付を一つ以上指定してください。"; }
+std::string AddNeedsTwo() { return "add には日付と日数の二つを指定してください。"; }
 std::string DiffNeedsTwo() { return "diff には日付を二つ指定してください。"; }
-std::string StdinOnce() {
-  return "標準入力 (-) は一つの引数にしか使えません。";
-}
+std::string StdinOnce() { return "標準入力 (-) は一つの引数にしか使えません。"; }
 
-std::string NotADate(std::string_view text) {
-  return Quote(text) + "は日付として読めません。";
-}
+std::string NotADate(std::string_view text) { return Quote(text) + "は日付として読めません。"; }
 std::string NotANumber(std::string_view text) {
   return Quote(text) + "は日数として読めません（数で始まっていません）。";
 }

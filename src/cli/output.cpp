@@ -7,9 +7,7 @@ constexpr std::size_t kFlushBytes = 1 << 20;
 
 }  // namespace
 
-Output::Output(std::FILE* stream) : stream_(stream) {
-  buffer_.reserve(kFlushBytes + 4096);
-}
+Output::Output(std::FILE* stream) : stream_(stream) { buffer_.reserve(kFlushBytes + 4096); }
 
 Output::~Output() { Flush(); }
 
@@ -19,8 +17,8 @@ void Output::EndLine() {
 }
 
 bool Output::Flush() {
-  if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(),
-                                      stream_) != buffer_.size()) {
+  if (!buffer_.empty() &&
+      std::fwrite(buffer_.data(), 1, buffer_.size(), stream_) != buffer_.size()) {
     failed_ = true;
   }
   buffer_.clear();

@@ -20,12 +20,9 @@ namespace {
 
 Calculation CalculationOf(Command command) {
   switch (command) {
-    case Command::Add:
-      return Add;
-    case Command::Diff:
-      return Diff;
-    default:
-      return Show;
+    case Command::Add: return Add;
+    case Command::Diff: return Diff;
+    default: return Show;
   }
 }
 
@@ -34,14 +31,10 @@ using Arguments = std::span<const std::string_view>;
 // The message for a failure, quoting the user's own bytes.
 std::string Describe(const Failure& failure, Arguments arguments) {
   switch (failure.problem) {
-    case Problem::NotADate:
-      return messages::NotADate(arguments[failure.operand]);
-    case Problem::NotANumber:
-      return messages::NotANumber(arguments[failure.operand]);
-    case Problem::OutOfRange:
-      return messages::OutOfRange(arguments[0], arguments[1]);
-    case Problem::Overflow:
-      return messages::Overflow(arguments);
+    case Problem::NotADate: return messages::NotADate(arguments[failure.operand]);
+    case Problem::NotANumber: return messages::NotANumber(arguments[failure.operand]);
+    case Problem::OutOfRange: return messages::OutOfRange(arguments[0], arguments[1]);
+    case Problem::Overflow: return messages::Overflow(arguments);
   }
   return {};
 }
@@ -131,14 +124,10 @@ int Runner::Finish() {
 int Run(const Invocation& invocation) {
   switch (invocation.command) {
     case Command::Help:
-      return WriteAll(stdout, std::string{messages::kUsage} +
-                                  std::string{messages::kHelpBody})
-                 ? 0
-                 : 1;
-    case Command::Version:
-      return WriteAll(stdout, messages::kVersion) ? 0 : 1;
-    default:
-      break;
+      return WriteAll(stdout, std::string{messages::kUsage} + std::string{messages::kHelpBody}) ? 0
+                                                                                                : 1;
+    case Command::Version: return WriteAll(stdout, messages::kVersion) ? 0 : 1;
+    default: break;
   }
   Runner runner(invocation);
   if (invocation.command == Command::Show) {

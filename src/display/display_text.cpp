@@ -26,8 +26,7 @@ constexpr Era kEras[] = {
 constexpr std::u16string_view kWeekdayKanji = u"日月火水木金土";
 
 std::u16string FieldsText(std::int32_t year, const DateParts& date) {
-  return NumberText(year) + u"/" + NumberText(date.month) + u"/" +
-         NumberText(date.day);
+  return NumberText(year) + u"/" + NumberText(date.month) + u"/" + NumberText(date.day);
 }
 
 }  // namespace
@@ -43,9 +42,8 @@ std::u16string FormatEraDate(const DateParts& date) {
 }
 
 std::u16string DisplayText(const DateParts& date, DisplayStyle style) {
-  const std::u16string dateText = style == DisplayStyle::Era
-                                      ? FormatEraDate(date)
-                                      : FieldsText(date.year, date);
+  const std::u16string dateText =
+      style == DisplayStyle::Era ? FormatEraDate(date) : FieldsText(date.year, date);
   // Before 0001-01-01 WeekdayOf may come out negative (down to -6); the
   // floor remainder is the weekday the folded date really has.
   const std::int32_t weekday = FloorMod(WeekdayOf(date), 7);  // [0, 6]

@@ -15,8 +15,7 @@ std::u16string& PinnedToday() {
 }
 
 // Characters first..first+count-1 (1-based), as far as the text reaches.
-std::int16_t NumberAt(const std::u16string& text, std::size_t first,
-                      std::size_t count) {
+std::int16_t NumberAt(const std::u16string& text, std::size_t first, std::size_t count) {
   const std::size_t from = first - 1 < text.size() ? first - 1 : text.size();
   return RoundToInt16(ReadNumber(text.substr(from, count)));
 }
@@ -30,9 +29,8 @@ std::u16string TodayText() {
   std::tm local{};
   localtime_r(&now, &local);
   char buffer[32];
-  const int length =
-      std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d",
-                    local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+  const int length = std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d", local.tm_year + 1900,
+                                   local.tm_mon + 1, local.tm_mday);
   return std::u16string(buffer, buffer + length);
 }
 
@@ -41,8 +39,6 @@ DateParts TodayDate() {
   return {NumberAt(today, 1, 4), NumberAt(today, 6, 2), NumberAt(today, 9, 2)};
 }
 
-void SetTodayTextForTesting(std::u16string text) {
-  PinnedToday() = std::move(text);
-}
+void SetTodayTextForTesting(std::u16string text) { PinnedToday() = std::move(text); }
 
 }  // namespace ymd

@@ -42,9 +42,7 @@ const DateParts& ReferenceDay(std::int16_t offset) {
   return cache.reference;
 }
 
-std::int16_t ValueOf(const std::u16string& field) {
-  return RoundToInt16(ReadNumber(field));
-}
+std::int16_t ValueOf(const std::u16string& field) { return RoundToInt16(ReadNumber(field)); }
 
 bool AsksForMonthEnd(const std::u16string& dayField) {
   return !dayField.empty() && (dayField[0] == u'E' || dayField[0] == u'e');
@@ -76,8 +74,7 @@ std::int16_t YearOf(const std::u16string& yearField) {
   }
   // Two-digit years: 0..51 are 2000s, 52..99 1900s. A leading "0" with more
   // behind it ("05", "00") means the year as written.
-  const bool twoDigitRule = yearField == u"0" || yearField.empty() ||
-                            yearField[0] != u'0';
+  const bool twoDigitRule = yearField == u"0" || yearField.empty() || yearField[0] != u'0';
   if (twoDigitRule && year < 100) {
     year = checked::Int16(year + (year <= 51 ? 2000 : 1900));
   }
@@ -96,8 +93,7 @@ void Validate(DateParts& date, const std::u16string& dayField) {
   if (date.day < 1 || date.day > length) date.day = kDayInvalid;
 }
 
-void ParseFullForm(const std::u16string& yearField,
-                   const std::u16string& monthField,
+void ParseFullForm(const std::u16string& yearField, const std::u16string& monthField,
                    const std::u16string& dayField, DateParts& date) {
   date.day = AsksForMonthEnd(dayField) ? kDayEndOfMonth : ValueOf(dayField);
   date.month = ValueOf(monthField);
@@ -112,9 +108,8 @@ void ParseFullForm(const std::u16string& yearField,
 
 // The first of six years from the reference year in which month/day exists
 // and is not before the reference day.
-void ParseMonthDay(const std::u16string& monthField,
-                   const std::u16string& dayField, const DateParts& reference,
-                   DateParts& date) {
+void ParseMonthDay(const std::u16string& monthField, const std::u16string& dayField,
+                   const DateParts& reference, DateParts& date) {
   date.day = ValueOf(dayField);
   date.month = ValueOf(monthField);
   date.year = reference.year;
@@ -126,8 +121,7 @@ void ParseMonthDay(const std::u16string& monthField,
     ResolveWeekdayDay(date, dayField);
     if (date.day == kDayInvalid) return;
     const bool notBefore = date.month * 31LL + date.day >= referenceKey;
-    if ((notBefore || count > 0) &&
-        date.day <= DaysInMonth(date.year, date.month) &&
+    if ((notBefore || count > 0) && date.day <= DaysInMonth(date.year, date.month) &&
         date.day != kDayPastMonthEnd) {
       break;
     }
@@ -143,8 +137,7 @@ void ParseMonthDay(const std::u16string& monthField,
 
 // The first of a hundred months from the reference month that holds the
 // day, not before the reference day. A text starting with a blank is today.
-void ParseDayOnly(const std::u16string& text, const DateParts& reference,
-                  DateParts& date) {
+void ParseDayOnly(const std::u16string& text, const DateParts& reference, DateParts& date) {
   if (text.empty() || text[0] == u' ') {
     date = reference;
     return;
@@ -155,8 +148,7 @@ void ParseDayOnly(const std::u16string& text, const DateParts& reference,
   for (int count = 0; count <= 99; ++count) {
     ResolveWeekdayDay(date, text);
     if (date.day == kDayInvalid) return;
-    if ((date.day >= reference.day || count > 0) &&
-        date.day != kDayPastMonthEnd) {
+    if ((date.day >= reference.day || count > 0) && date.day != kDayPastMonthEnd) {
       break;
     }
     if (++date.month > 12) {
@@ -181,11 +173,9 @@ struct Fields {
 // helpers, so a longer text raises.
 bool SplitFields(const std::u16string& text, Fields& fields) {
   checked::Int16(text.size());
-  std::u16string* const slots[] = {&fields.first, &fields.second,
-                                   &fields.third};
+  std::u16string* const slots[] = {&fields.first, &fields.second, &fields.third};
   std::size_t start = 0;
-  for (std::size_t at; (at = text.find(u'/', start)) != text.npos;
-       start = at + 1) {
+  for (std::size_t at; (at = text.find(u'/', start)) != text.npos; start = at + 1) {
     if (fields.count == 3) return false;
     slots[fields.count - 1]->assign(text, start, at - start);
     ++fields.count;
@@ -211,8 +201,7 @@ void Parse(const std::u16string& text, DateParts& date, std::int16_t offset) {
 
 }  // namespace
 
-void ParseDateText(const std::u16string& text, DateParts& date,
-                   std::int16_t offset) {
+void ParseDateText(const std::u16string& text, DateParts& date, std::int16_t offset) {
   try {
     Parse(text, date, offset);
   } catch (const checked::OverflowError&) {
@@ -221,9 +210,7 @@ void ParseDateText(const std::u16string& text, DateParts& date,
   }
 }
 
-void ParseDate(const std::u16string& text, DateParts& date) {
-  ParseDateText(text, date, 0);
-}
+void ParseDate(const std::u16string& text, DateParts& date) { ParseDateText(text, date, 0); }
 
 void ResetTodayCache() { Cache() = TodayCache{}; }
 

@@ -25,8 +25,7 @@ inline constexpr std::int16_t kDayPastMonthEnd = 99;
 // 1..12 and day 1..DaysInMonth; on failure day is kDayInvalid and year and
 // month hold what the parse reached (for a text of four or more fields they
 // keep the caller's values).
-void ParseDateText(const std::u16string& text, DateParts& date,
-                   std::int16_t offset);
+void ParseDateText(const std::u16string& text, DateParts& date, std::int16_t offset);
 
 // ParseDateText with offset 0, the only form the program uses.
 void ParseDate(const std::u16string& text, DateParts& date);

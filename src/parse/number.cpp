@@ -19,9 +19,7 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 class Cursor {
  public:
   explicit Cursor(const std::u16string& text) : text_(&text) { SkipBlanks(); }
-  char16_t Peek() const {
-    return pos_ < text_->size() ? (*text_)[pos_] : u'\0';
-  }
+  char16_t Peek() const { return pos_ < text_->size() ? (*text_)[pos_] : u'\0'; }
   void Next() {
     ++pos_;
     SkipBlanks();
@@ -65,8 +63,10 @@ bool TakeDigits(Cursor& at, std::string& out) {
 bool ReadRadix(Cursor& at, double& value) {
   at.Next();  // '&'
   int base = 0;
-  if (at.Take(u'H', u'h')) base = 16;
-  else if (at.Take(u'O', u'o')) base = 8;
+  if (at.Take(u'H', u'h'))
+    base = 16;
+  else if (at.Take(u'O', u'o'))
+    base = 8;
   if (base == 0 || DigitValue(at.Peek(), base) < 0) return false;
   value = 0;
   for (int d; (d = DigitValue(at.Peek(), base)) >= 0; at.Next()) {
@@ -126,14 +126,12 @@ bool ReadDecimal(Cursor& at, double& value) {
       exponent = ExponentValue(digits) * (negativeExponent ? -1 : 1);
     }
   }
-  const std::string number =
-      "0" + whole + "." + fraction + "e" + std::to_string(exponent);
+  const std::string number = "0" + whole + "." + fraction + "e" + std::to_string(exponent);
   const std::from_chars_result read =
       std::from_chars(number.data(), number.data() + number.size(), value);
   if (read.ec == std::errc::result_out_of_range) {
-    value = Magnitude(whole, fraction, exponent) > 0
-                ? std::numeric_limits<double>::infinity()
-                : 0.0;
+    value =
+        Magnitude(whole, fraction, exponent) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
   if (negative) value = -value;
   return true;
@@ -153,8 +151,8 @@ bool ReadShortDigits(const std::u16string& text, double& value) {
   if (i == first) return false;
   if (i < text.size()) {
     const char16_t next = text[i];
-    if (IsDecimalDigit(next) || IsBlank(next) || next == u'.' ||
-        next == u'E' || next == u'e' || next == u'D' || next == u'd') {
+    if (IsDecimalDigit(next) || IsBlank(next) || next == u'.' || next == u'E' || next == u'e' ||
+        next == u'D' || next == u'd') {
       return false;
     }
   }
@@ -182,8 +180,6 @@ bool BeginsWithNumber(const std::u16string& text) {
   return Read(text, value);
 }
 
-std::int16_t RoundToInt16(double value) {
-  return checked::Int16(checked::RoundToInt32(value));
-}
+std::int16_t RoundToInt16(double value) { return checked::Int16(checked::RoundToInt32(value)); }
 
 }  // namespace ymd

@@ -14,19 +14,19 @@ namespace chars {
 // A text with k delimiters has k + 1 fields; the empty text has one, empty.
 // Returns true when the text has fewer than n fields (field is then empty);
 // n of 0 or less gives the empty field and false.
-bool GetField(std::u16string& field, const std::u16string& text,
-              const std::u16string& delimiters, std::int16_t n);
+bool GetField(std::u16string& field, const std::u16string& text, const std::u16string& delimiters,
+              std::int16_t n);
 
 // The same field as GetField, as the result (empty where the field is
 // missing).
-std::u16string FieldOf(const std::u16string& text,
-                       const std::u16string& delimiters, std::int16_t n);
+std::u16string FieldOf(const std::u16string& text, const std::u16string& delimiters,
+                       std::int16_t n);
 
 // 1-based position of the n-th occurrence of pattern in text, overlapping
 // occurrences counted ("aa" occurs in "aaa" at 1 and 2); -1 when there is
 // none. An empty pattern matches at every position.
-std::int16_t NthOccurrence(const std::u16string& text,
-                           const std::u16string& pattern, std::int16_t n);
+std::int16_t NthOccurrence(const std::u16string& text, const std::u16string& pattern,
+                           std::int16_t n);
 
 // A part of text measured in width units: the text is read as its
 // UTF-16LE byte image and every non-zero byte is one unit, so U+0001..U+00FF
@@ -34,7 +34,6 @@ std::int16_t NthOccurrence(const std::u16string& text,
 // start-th unit through one byte past the (start + count - 1)-th. A result
 // with an odd number of bytes keeps its last byte as a code unit of its own
 // (0x00..0xFF); a text with no start-th unit gives the empty text.
-std::u16string MidByWidth(const std::u16string& text, std::int16_t start,
-                          std::int16_t count);
+std::u16string MidByWidth(const std::u16string& text, std::int16_t start, std::int16_t count);
 
 }  // namespace chars

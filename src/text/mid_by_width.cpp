@@ -29,10 +29,8 @@ std::u16string FromImage(const std::u16string& text, int first, int last) {
 
 }  // namespace
 
-std::u16string MidByWidth(const std::u16string& text, std::int16_t start,
-                          std::int16_t count) {
-  const std::int16_t imageLength =
-      checked::Int16(2 * static_cast<std::int64_t>(text.size()));
+std::u16string MidByWidth(const std::u16string& text, std::int16_t start, std::int16_t count) {
+  const std::int16_t imageLength = checked::Int16(2 * static_cast<std::int64_t>(text.size()));
   int units = 0;      // [0, imageLength]
   int startByte = 0;  // 0 until the start-th unit is met
   int taken = -1;     // units taken since startByte; negative before it

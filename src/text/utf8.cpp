@@ -100,8 +100,7 @@ std::string ToUtf8(std::u16string_view text) {
   bytes.reserve(text.size() * 3);
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t u = text[i];
-    if (IsHighSurrogate(u) && i + 1 < text.size() &&
-        IsLowSurrogate(text[i + 1])) {
+    if (IsHighSurrogate(u) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
       const char32_t low = text[i + 1] - 0xDC00;
       AppendUtf8(bytes, 0x10000 + ((u - 0xD800) << 10) + low);
       ++i;

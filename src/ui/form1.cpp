@@ -29,9 +29,7 @@ void Form1::Form_Load() {
   toolkit_.Select(OptionArray::Option1, 0);
 }
 
-void Form1::Form_Resize() {
-  toolkit_.SetWidth(Control::Frame1, toolkit_.WindowSize().width);
-}
+void Form1::Form_Resize() { toolkit_.SetWidth(Control::Frame1, toolkit_.WindowSize().width); }
 
 void Form1::Form_Unload(std::int16_t& /*cancel*/) { End_Rtn(); }
 

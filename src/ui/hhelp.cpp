@@ -27,8 +27,7 @@ bool Open(const std::u16string& name) {
 
 std::u16string DirectoryOf(const std::u16string& executable) {
   const auto slash = executable.rfind(u'/');
-  return slash == std::u16string::npos ? std::u16string()
-                                       : executable.substr(0, slash);
+  return slash == std::u16string::npos ? std::u16string() : executable.substr(0, slash);
 }
 
 std::u16string AppDirectory() {

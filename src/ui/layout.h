@@ -13,7 +13,7 @@ namespace ui::layout {
 enum class Kind { TextBox, Line, Frame, Button, OptionButton, Label };
 
 struct ControlSpec {
-  std::string_view name;       // also the widget's object name
+  std::string_view name;  // also the widget's object name
   Kind kind;
   std::string_view container;  // "" for the window's client area
   std::u16string_view caption;

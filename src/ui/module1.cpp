@@ -23,8 +23,9 @@ bool HasDisplay() {
 
 int main(int argc, char** argv) {
   if (!HasDisplay()) {
-    std::fputs("kalvenor: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n",
-               stderr);
+    std::fputs(
+        "kalvenor: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n",
+        stderr);
     return 1;
   }
   QApplication app(argc, argv);

@@ -16,8 +16,7 @@ std::string Folded(const std::string& name) {
   if (!g_utf8_validate(name.data(), static_cast<gssize>(name.size()), nullptr)) {
     return name;
   }
-  g_autofree char* folded =
-      g_utf8_casefold(name.data(), static_cast<gssize>(name.size()));
+  g_autofree char* folded = g_utf8_casefold(name.data(), static_cast<gssize>(name.size()));
   return folded;
 }
 
@@ -30,8 +29,7 @@ std::string ResolveNameCase(const std::string& path) {
     return path;
   }
   const std::string key = Folded(wanted.filename().native());
-  const fs::path directory =
-      wanted.has_parent_path() ? wanted.parent_path() : fs::path(".");
+  const fs::path directory = wanted.has_parent_path() ? wanted.parent_path() : fs::path(".");
   std::string best;
   fs::directory_iterator entry(directory, error);
   for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {

@@ -17,10 +17,8 @@ inline constexpr std::u16string_view kDate2Display = u"日付２の表示";
 inline constexpr std::u16string_view kCalculate = u"計算実行";
 inline constexpr std::u16string_view kQuit = u"終了";
 inline constexpr std::u16string_view kMethod = u"計算方法";
-inline constexpr std::u16string_view kDifference =
-    u"日付２　－　日付１　＝＝＞日数";
-inline constexpr std::u16string_view kAddition =
-    u"日付１　＋　日数　　＝＝＞日付２";
+inline constexpr std::u16string_view kDifference = u"日付２　－　日付１　＝＝＞日数";
+inline constexpr std::u16string_view kAddition = u"日付１　＋　日数　　＝＝＞日付２";
 inline constexpr std::u16string_view kStyle = u"表示";
 inline constexpr std::u16string_view kEra = u"和暦";
 inline constexpr std::u16string_view kWestern = u"西暦";

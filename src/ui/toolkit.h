@@ -9,10 +9,19 @@
 namespace ui {
 
 enum class Control {
-  Text1, Text2, Text3,
-  Label1, Label2, Label3, Label4, Label5,
-  Frame1, Frame2, Frame3,
-  Command1, Command2,
+  Text1,
+  Text2,
+  Text3,
+  Label1,
+  Label2,
+  Label3,
+  Label4,
+  Label5,
+  Frame1,
+  Frame2,
+  Frame3,
+  Command1,
+  Command2,
 };
 
 enum class OptionArray { Option1, Option2 };

@@ -32,12 +32,9 @@ std::string ReadAll(std::FILE* file) {
 }
 
 CliResult RunCli(const Strings& args, const std::string& input = "",
-                 const std::string& today = kToday,
-                 const char* stdoutPath = nullptr) {
-  const File in(std::tmpfile(), &std::fclose),
-      err(std::tmpfile(), &std::fclose);
-  const File out(stdoutPath ? std::fopen(stdoutPath, "w") : std::tmpfile(),
-                 &std::fclose);
+                 const std::string& today = kToday, const char* stdoutPath = nullptr) {
+  const File in(std::tmpfile(), &std::fclose), err(std::tmpfile(), &std::fclose);
+  const File out(stdoutPath ? std::fopen(stdoutPath, "w") : std::tmpfile(), &std::fclose);
   std::fputs(input.c_str(), in.get());
   std::rewind(in.get());
   // A fixed time zone, and ASan told not to insist on coming first:
@@ -58,12 +55,11 @@ CliResult RunCli(const Strings& args, const std::string& input = "",
   }
   pid_t pid = 0;
   int status = 0;
-  EXPECT_EQ(
-      0, posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ));
+  EXPECT_EQ(0, posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ));
   posix_spawn_file_actions_destroy(&actions);
   waitpid(pid, &status, 0);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
-          ReadAll(out.get()), ReadAll(err.get())};
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), ReadAll(out.get()),
+          ReadAll(err.get())};
 }
 
 Strings Lines(const std::string& text) {
@@ -117,8 +113,8 @@ TEST(Cli, AddAndDiffCalculateOrRefuse) {
 
 // A "-" operand reads standard input, one output line per line: a refused
 // line leaves an empty line and a short message with its line number.
-void ExpectStream(const Strings& args, const std::string& input,
-                  const Strings& want, const std::string& today = kToday) {
+void ExpectStream(const Strings& args, const std::string& input, const Strings& want,
+                  const std::string& today = kToday) {
   const CliResult run = RunCli(args, input, today);
   EXPECT_EQ(want, Lines(run.out)) << input.substr(0, 80);
   const Strings lines = Lines(input), errors = Lines(run.err);
@@ -216,12 +212,11 @@ TEST(Cli, CommandLinesAndExitStatus) {
   const CliResult help = RunCli({"--help"});
   EXPECT_EQ(0, help.status);
   EXPECT_EQ("", help.err);
-  for (const char* part : {"使い方:", "show TEXT...", "add DATE DAYS",
-                           "diff DATE1 DATE2", "--iso", "和暦"}) {
+  for (const char* part :
+       {"使い方:", "show TEXT...", "add DATE DAYS", "diff DATE1 DATE2", "--iso", "和暦"}) {
     EXPECT_NE(std::string::npos, help.out.find(part)) << part;
   }
-  const CliResult full =
-      RunCli({"--iso", "show", "-"}, "1\n", kToday, "/dev/full");
+  const CliResult full = RunCli({"--iso", "show", "-"}, "1\n", kToday, "/dev/full");
   EXPECT_EQ(1, full.status);
   EXPECT_EQ(1u, Lines(full.err).size()) << full.err;
 }

@@ -140,9 +140,8 @@ TEST_F(DateLanguage, DisplayTextsReadBack) {
   for (std::int16_t year = 100; year <= 9999; year += 5) {
     const DateParts date{year, static_cast<std::int16_t>(1 + year % 12),
                          static_cast<std::int16_t>(1 + year % 28)};
-    cases.push_back({{DisplayText(date, DisplayStyle::Era),
-                      DisplayText(date, DisplayStyle::Western)},
-                     date});
+    cases.push_back(
+        {{DisplayText(date, DisplayStyle::Era), DisplayText(date, DisplayStyle::Western)}, date});
   }
   Expect(cases);
 }
@@ -154,16 +153,15 @@ TEST(PlainDate, AgreesWithTheGeneralPath) {
   std::mt19937 random(7);
   for (int i = 0; i < 40000; ++i) {
     const unsigned year = random() % 40000;
-    std::u16string text = chars::FromUtf8(std::to_string(year) + "/" +
-                                          std::to_string(random() % 14) + "/" +
-                                          std::to_string(random() % 33));
+    std::u16string text =
+        chars::FromUtf8(std::to_string(year) + "/" + std::to_string(random() % 14) + "/" +
+                        std::to_string(random() % 33));
     const bool changed = i % 2 == 1;
     if (changed) text[random() % text.size()] = u"/ xE0"[random() % 5];
     DateParts fast{1, 1, 1}, general{1, 1, 1};
     const bool answered = ReadPlainDate(text, fast);
     ParseDate(text + u"x", general);
-    EXPECT_TRUE(changed || answered == (year >= 100 && general.day != 0))
-        << chars::ToUtf8(text);
+    EXPECT_TRUE(changed || answered == (year >= 100 && general.day != 0)) << chars::ToUtf8(text);
     EXPECT_EQ(answered ? general : fast, fast) << chars::ToUtf8(text);
   }
 }

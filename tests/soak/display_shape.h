@@ -49,12 +49,11 @@ inline bool IsDisplayText(std::u16string_view text) {
   }
   using detail::TakeChar;
   using detail::TakeNumber;
-  if (!(TakeNumber(text) && TakeChar(text, u'/') && TakeNumber(text) &&
-        TakeChar(text, u'/') && TakeNumber(text) && TakeChar(text, u'('))) {
+  if (!(TakeNumber(text) && TakeChar(text, u'/') && TakeNumber(text) && TakeChar(text, u'/') &&
+        TakeNumber(text) && TakeChar(text, u'('))) {
     return false;
   }
-  return text.size() == 2 &&
-         kWeekdays.find(text[0]) != std::u16string_view::npos &&
+  return text.size() == 2 && kWeekdays.find(text[0]) != std::u16string_view::npos &&
          text[1] == u')';
 }
 

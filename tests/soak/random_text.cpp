@@ -29,18 +29,17 @@ std::u16string Number(std::mt19937& random) {
 
 // Year/month/day, month/day or day alone, with the language's extras.
 std::u16string DateLike(std::mt19937& random) {
-  static constexpr std::array<std::u16string_view, 10> kEras = {
-      u"", u"", u"", u"H", u"h", u"S", u"s", u"T", u"M", u"m"};
-  static constexpr std::array<std::u16string_view, 9> kDays = {
-      u"", u"", u"", u"", u"E", u"e", u"月2", u"金5", u"土"};
+  static constexpr std::array<std::u16string_view, 10> kEras = {u"",  u"",  u"",  u"H", u"h",
+                                                                u"S", u"s", u"T", u"M", u"m"};
+  static constexpr std::array<std::u16string_view, 9> kDays = {u"",  u"",    u"",    u"",  u"E",
+                                                               u"e", u"月2", u"金5", u"土"};
   std::u16string text;
   const int fields = 1 + Pick(random, 4);  // four is one too many
   for (int field = 0; field < fields; ++field) {
     if (field > 0) text += Pick(random, 8) == 0 ? u"/ " : u"/";
     if (field == 0 && fields == 3) text += OneOf(random, kEras);
     const std::u16string_view day = OneOf(random, kDays);
-    text += field == fields - 1 && !day.empty() ? std::u16string(day)
-                                                : Number(random);
+    text += field == fields - 1 && !day.empty() ? std::u16string(day) : Number(random);
   }
   if (Pick(random, 6) == 0) text += u"(土)";
   return text;
@@ -59,13 +58,11 @@ std::u16string Huge(std::mt19937& random) {
 // The common ones, and others from the first 512 of the CJK block: enough
 // to need font fallback, few enough that glyph loading does not swamp the run.
 std::u16string Kanji(std::mt19937& random) {
-  static constexpr std::u16string_view kCommon =
-      u"日月火水木金土年和暦西平成昭和大正明治";
+  static constexpr std::u16string_view kCommon = u"日月火水木金土年和暦西平成昭和大正明治";
   std::u16string text;
   for (int n = 1 + Pick(random, 6); n > 0; --n) {
-    text += Pick(random, 2) == 0
-                ? kCommon[Pick(random, kCommon.size())]
-                : static_cast<char16_t>(0x4E00 + Pick(random, 0x200));
+    text += Pick(random, 2) == 0 ? kCommon[Pick(random, kCommon.size())]
+                                 : static_cast<char16_t>(0x4E00 + Pick(random, 0x200));
   }
   return text;
 }
@@ -75,9 +72,7 @@ std::u16string Controls(std::mt19937& random) {
   std::u16string text;
   for (int n = 1 + Pick(random, 6); n > 0; --n) {
     const int kind = Pick(random, 4);
-    text += kind == 0   ? u'\x7f'
-            : kind == 1 ? u'1'
-                        : static_cast<char16_t>(Pick(random, 0x20));
+    text += kind == 0 ? u'\x7f' : kind == 1 ? u'1' : static_cast<char16_t>(Pick(random, 0x20));
   }
   return text;
 }
@@ -86,16 +81,11 @@ std::u16string Controls(std::mt19937& random) {
 
 std::u16string RandomText(std::mt19937& random) {
   switch (Pick(random, 8)) {
-    case 0:
-      return Huge(random);
-    case 1:
-      return Kanji(random);
-    case 2:
-      return Controls(random);
-    case 3:
-      return DateLike(random) + Controls(random) + Kanji(random);
-    default:
-      return DateLike(random);
+    case 0: return Huge(random);
+    case 1: return Kanji(random);
+    case 2: return Controls(random);
+    case 3: return DateLike(random) + Controls(random) + Kanji(random);
+    default: return DateLike(random);
   }
 }
 

@@ -29,9 +29,7 @@ int ActionCount() {
   return count != nullptr ? std::atoi(count) : 20000;
 }
 
-QString ToQString(const std::u16string& text) {
-  return QString::fromStdU16String(text);
-}
+QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 class SoakTest : public WindowTest {
  protected:
@@ -39,8 +37,7 @@ class SoakTest : public WindowTest {
     WindowTest::SetUp();
     // A text change the user did not make is the program rewriting Text1.
     auto* text1 = Find<QLineEdit>("Text1");
-    QObject::connect(text1, &QLineEdit::textChanged,
-                     [this] { ++text1Changes_; });
+    QObject::connect(text1, &QLineEdit::textChanged, [this] { ++text1Changes_; });
     QObject::connect(text1, &QLineEdit::textEdited, [this] { ++text1Edits_; });
   }
 
@@ -55,9 +52,7 @@ class SoakTest : public WindowTest {
   void Key(QWidget* target, Qt::Key key, const QString& text,
            Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   bool Chance(int percent) { return Pick(100) < percent; }
-  int Pick(int count) {
-    return std::uniform_int_distribution<int>(0, count - 1)(random_);
-  }
+  int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
 
   std::mt19937 random_{kSeed};
   int text1Changes_ = 0;
@@ -121,8 +116,7 @@ std::string SoakTest::Act() {
     return "Tab";
   }
   if (roll < 85) {
-    const QString option =
-        QStringLiteral("Option%1(%2)").arg(roll < 75 ? 1 : 2).arg(Pick(2));
+    const QString option = QStringLiteral("Option%1(%2)").arg(roll < 75 ? 1 : 2).arg(Pick(2));
     Click(option);
     return "click " + option.toStdString();
   }
@@ -135,8 +129,7 @@ void SoakTest::CheckInvariants(const std::string& action) {
   ASSERT_EQ(text1Edits_, text1Changes_) << "Text1 rewritten after " << action;
 
   const bool difference = Find<QRadioButton>("Option1(0)")->isChecked();
-  ASSERT_NE(difference, Find<QRadioButton>("Option1(1)")->isChecked())
-      << action;
+  ASSERT_NE(difference, Find<QRadioButton>("Option1(1)")->isChecked()) << action;
   ASSERT_NE(Find<QRadioButton>("Option2(0)")->isChecked(),
             Find<QRadioButton>("Option2(1)")->isChecked())
       << action;
@@ -147,12 +140,10 @@ void SoakTest::CheckInvariants(const std::string& action) {
   const int third = layout::Pixels(1200);
   ASSERT_EQ(layout::Pixels(240), Find("Text1")->y()) << action;
   for (const char* name : {"Label2", "Text2", "Label5"}) {
-    ASSERT_EQ(difference ? second : third, Find(name)->y())
-        << name << " after " << action;
+    ASSERT_EQ(difference ? second : third, Find(name)->y()) << name << " after " << action;
   }
   for (const char* name : {"Label3", "Text3"}) {
-    ASSERT_EQ(difference ? third : second, Find(name)->y())
-        << name << " after " << action;
+    ASSERT_EQ(difference ? third : second, Find(name)->y()) << name << " after " << action;
   }
   const QWidget* focus = QApplication::focusWidget();
   ASSERT_TRUE(focus == nullptr || focus->isEnabled()) << action;
@@ -160,15 +151,12 @@ void SoakTest::CheckInvariants(const std::string& action) {
   for (const char* name : {"Label4", "Label5"}) {
     const std::u16string shown = Shown(name).toStdU16String();
     ASSERT_TRUE(shown.empty() || shape::IsDisplayText(shown))
-        << name << " shows \"" << Shown(name).toStdString() << "\" after "
-        << action;
+        << name << " shows \"" << Shown(name).toStdString() << "\" after " << action;
   }
   for (const ShownMessage& message : messages) {
     ASSERT_EQ(MessageIcon::Warning, message.icon) << action;
-    ASSERT_TRUE(message.text == QString::fromStdU16String(
-                                    std::u16string(texts::kOverflow)) ||
-                message.text == QString::fromStdU16String(
-                                    std::u16string(texts::kOutOfRange)))
+    ASSERT_TRUE(message.text == QString::fromStdU16String(std::u16string(texts::kOverflow)) ||
+                message.text == QString::fromStdU16String(std::u16string(texts::kOutOfRange)))
         << message.text.toStdString() << " after " << action;
   }
   messages.clear();

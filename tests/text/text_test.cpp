@@ -37,8 +37,7 @@ TEST(GetField, SplitsAtAnyDelimiter) {
   }
   // Positions are 16-bit: a longer text raises, and leaves no field behind.
   Text field = u"junk";
-  EXPECT_THROW(GetField(field, Text(32768, u'a'), u"/", 1),
-               checked::OverflowError);
+  EXPECT_THROW(GetField(field, Text(32768, u'a'), u"/", 1), checked::OverflowError);
   EXPECT_TRUE(field.empty());
 }
 

@@ -1,5 +1,6 @@
-#include "ui/qt/look.h"
 #include "window_fixture.h"
+
+#include "ui/qt/look.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

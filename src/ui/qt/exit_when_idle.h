@@ -15,8 +15,7 @@ namespace ui::qt {
 inline void ExitWhenIdleIfAsked() {
   const char* asked = std::getenv("KALVENOR_EXIT_WHEN_IDLE");
   if (asked == nullptr || std::string_view(asked) != "1") return;
-  QObject::connect(QAbstractEventDispatcher::instance(),
-                   &QAbstractEventDispatcher::aboutToBlock,
+  QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                    QCoreApplication::instance(), &QCoreApplication::quit);
 }
 

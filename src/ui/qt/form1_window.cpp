@@ -47,8 +47,7 @@ QWidget* MakeWidget(const layout::ControlSpec& spec, QWidget* parent) {
       line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
       return line;
     }
-    case layout::Kind::Frame:
-      return new QGroupBox(caption, parent);
+    case layout::Kind::Frame: return new QGroupBox(caption, parent);
     case layout::Kind::Button: {
       auto* button = new QPushButton(caption, parent);
       // Enter on a focused button presses it, as Space does. Enter in a box
@@ -56,8 +55,7 @@ QWidget* MakeWidget(const layout::ControlSpec& spec, QWidget* parent) {
       button->setAutoDefault(true);
       return button;
     }
-    case layout::Kind::OptionButton:
-      return new QRadioButton(caption, parent);
+    case layout::Kind::OptionButton: return new QRadioButton(caption, parent);
     case layout::Kind::Label: {
       auto* label = new QLabel(caption, parent);
       label->setTextFormat(Qt::PlainText);
@@ -120,8 +118,9 @@ void Form1Window::BuildMenus() {
   std::map<std::string_view, QMenu*> dropDowns;
   for (const auto& spec : menus) {
     const QString caption = ToQString(spec.caption);
-    const bool hasItems = std::any_of(menus.begin(), menus.end(),
-                                      [&](const layout::MenuSpec& item) { return item.parent == spec.name; });
+    const bool hasItems =
+        std::any_of(menus.begin(), menus.end(),
+                    [&](const layout::MenuSpec& item) { return item.parent == spec.name; });
     QAction* action = nullptr;
     if (!spec.parent.empty()) {
       action = dropDowns.at(spec.parent)->addAction(caption);
@@ -154,7 +153,8 @@ void Form1Window::ConnectEvents() {
   onButton(Control::Command2, &Form1::Command2_Click);
 
   for (OptionArray array : {OptionArray::Option1, OptionArray::Option2}) {
-    const auto handler = array == OptionArray::Option1 ? &Form1::Option1_Click : &Form1::Option2_Click;
+    const auto handler =
+        array == OptionArray::Option1 ? &Form1::Option1_Click : &Form1::Option2_Click;
     for (std::int16_t index : {0, 1}) {
       connect(Option(array, index), &QRadioButton::toggled, this, [this, handler, index](bool on) {
         if (on) Deliver([this, handler, index] { (form_.*handler)(index); });
@@ -210,7 +210,9 @@ void Form1Window::SetText(Control control, const std::u16string& text) {
   FitCaption(*widget, layout::Spec(layout::NameOf(control)));
 }
 
-void Form1Window::SetEnabled(Control control, bool enabled) { Widget(control)->setEnabled(enabled); }
+void Form1Window::SetEnabled(Control control, bool enabled) {
+  Widget(control)->setEnabled(enabled);
+}
 
 void Form1Window::SetTop(Control control, Twips top) {
   QWidget* widget = Widget(control);
