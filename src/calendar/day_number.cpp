@@ -89,4 +89,8 @@ void SerialDateConvert(SerialDay& serial, DateParts& date) {
 
 SerialDay SerialOf(const DateParts& date) { return SerialFromDate(date); }
 
+SerialDay SerialAfter(const DateParts& date, double days) {
+  return checked::RoundToInt32(SerialFromDate(date) + days);
+}
+
 }  // namespace ymd

@@ -55,11 +55,19 @@ void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year, std::int16
 void SerialDateConvert(SerialDay& serial, DateParts& date);
 
 // Weekday number, 0 Sunday .. 6 Saturday, for dates from 0001-01-01 on. For
-// earlier field combinations the remainder may be negative (-6..0), as the
-// truncating division leaves it.
+// fields that reach further back, even folded ones such as (2000, 1, -32768),
+// the remainder keeps the sign of the sum, as the truncating division leaves
+// it, and lies in -6..6.
 std::int16_t WeekdayOf(const DateParts& date);
 
 // The day number of a date, folded (SerialDateConvert with serial 0).
 SerialDay SerialOf(const DateParts& date);
+
+// The day number a count of days after date (before it when negative). The
+// sum is formed in double and rounded half to even as a whole, so a half day
+// depends on the start: 2000-01-01 + 0.5 stays, 2000-01-02 + 0.5 moves on.
+// A sum outside 32 bits raises checked::OverflowError; results before day 1
+// are the caller's to refuse.
+SerialDay SerialAfter(const DateParts& date, double days);
 
 }  // namespace ymd

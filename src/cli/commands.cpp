@@ -54,9 +54,7 @@ std::optional<Failure> Add(Operands operands, OutputStyle style, std::string& ou
   const std::u16string& days = operands[1].text;
   // The window would read such a count as 0 and show the date unchanged.
   if (!ymd::BeginsWithNumber(days)) return Failure{Problem::NotANumber, 1};
-  // Summed in double and rounded half to even on the sum, as the window
-  // does: 2000/1/1 + 0.5 stays on 1 January, 2000/1/2 + 0.5 goes to 3.
-  ymd::SerialDay serial = checked::RoundToInt32(ymd::SerialOf(date) + ymd::ReadNumber(days));
+  ymd::SerialDay serial = ymd::SerialAfter(date, ymd::ReadNumber(days));
   // Also keeps 0 away from SerialDateConvert, which would take it as a
   // request for the other direction.
   if (serial < 1 || serial > ymd::kLastSerialDay) {

@@ -116,9 +116,7 @@ void Form1::Keisan1() {
 void Form1::Keisan2() {
   ymd::DateParts date;
   ShowDate(Control::Text1, Control::Label4, date);
-  const ymd::SerialDay s1 = ymd::SerialOf(date);
-  const double sum = s1 + ymd::ReadNumber(toolkit_.Text(Control::Text3));
-  ymd::SerialDay s2 = checked::RoundToInt32(sum);
+  ymd::SerialDay s2 = ymd::SerialAfter(date, ymd::ReadNumber(toolkit_.Text(Control::Text3)));
   // Day 0 would be read as a request for a day number, and the calendar
   // starts at day 1: there is no date to show.
   if (s2 < 1) {
