@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "version.h"
+
 namespace cli::messages {
 
 inline constexpr std::string_view kProgram = "kalvenor-cli";
-inline constexpr std::string_view kVersion = "Kalvenor Ver 1.00.2\n";
+inline constexpr std::string_view kVersion = "Kalvenor Ver " KALVENOR_VERSION_TEXT "\n";
 
 inline constexpr std::string_view kUsage =
     "使い方:\n"

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "version.h"
+
 namespace ui::texts {
 
 inline constexpr std::u16string_view kTitle = u"Kalvenor";
@@ -31,7 +33,7 @@ inline constexpr std::u16string_view kMenuAbout = u"バージョン情報(&A)";
 inline constexpr std::u16string_view kOverflow = u"オーバーフローしました。";
 inline constexpr std::u16string_view kOutOfRange = u"計算結果が範囲外です。";
 inline constexpr std::u16string_view kVersion =
-    u"Kalvenor Ver 1.00.2\r\rCopyright (C) 2026 Kalvenor developers";
+    u"Kalvenor Ver " KALVENOR_VERSION_TEXT "\r\rCopyright (C) 2026 Kalvenor developers";
 inline constexpr std::u16string_view kHelpMissing = u"がありません。";
 
 // Path pieces of the help document, "/" being this platform's separator.
