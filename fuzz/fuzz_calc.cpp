@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "../tests/soak/display_shape.h"
-#include "headless_toolkit.h"
+#include "support/display_shape.h"
+#include "support/headless_toolkit.h"
 #include "target_support.h"
 #include "text/utf8.h"
 #include "ui/form1.h"

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "../tests/soak/display_shape.h"
+#include "support/display_shape.h"
 #include "cli/arguments.h"
 #include "cli/runner.h"
 #include "target_support.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "date_parts_output.h"
+#include "support/date_parts_output.h"
 #include "numeric/checked.h"
 
 namespace ymd {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "../calendar/date_parts_output.h"
+#include "support/date_parts_output.h"
 #include "display/display_text.h"
 #include "parse/clock.h"
 #include "parse/date_parser.h"

@@ -12,7 +12,7 @@
 #include <random>
 #include <string>
 
-#include "display_shape.h"
+#include "support/display_shape.h"
 #include "random_text.h"
 #include "ui/layout.h"
 #include "ui/texts.h"

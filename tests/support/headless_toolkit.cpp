@@ -1,4 +1,4 @@
-#include "headless_toolkit.h"
+#include "support/headless_toolkit.h"
 
 namespace fuzz {
 
