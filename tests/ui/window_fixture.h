@@ -16,7 +16,7 @@
 
 #include "parse/clock.h"
 #include "parse/date_parser.h"
-#include "ui/qt/form1_window.h"
+#include "ui/qt/qt_toolkit.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
@@ -34,8 +34,9 @@ class WindowTest : public ::testing::Test {
   void SetUp() override {
     ymd::SetTodayTextForTesting(u"1999/04/20");
     ymd::ResetTodayCache();
-    window = std::make_unique<qt::Form1Window>();
-    auto* closer = new QTimer(window.get());
+    toolkit = std::make_unique<qt::QtToolkit>();
+    window = &toolkit->Window();
+    auto* closer = new QTimer(window);
     QObject::connect(closer, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         const bool warning = box->icon() == QMessageBox::Warning;
@@ -46,8 +47,8 @@ class WindowTest : public ::testing::Test {
       }
     });
     closer->start(5);
-    window->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    toolkit->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
 
   // The control with this object name ("Text1", "Option1(0)", ...).
@@ -80,7 +81,8 @@ class WindowTest : public ::testing::Test {
     QCoreApplication::processEvents();
   }
 
-  std::unique_ptr<qt::Form1Window> window;
+  std::unique_ptr<qt::QtToolkit> toolkit;
+  qt::Form1Window* window = nullptr;
   std::vector<ShownMessage> messages;
 };
 
