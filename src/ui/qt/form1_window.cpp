@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <limits>
@@ -18,6 +19,10 @@
 
 namespace ui::qt {
 namespace {
+
+// Compiled in: an icon read from a resource file goes through Qt's image
+// plugins, which would load the JPEG, GIF and ICO readers at every start.
+#include "ui/qt/resources/icon.xpm"
 
 std::size_t Slot(OptionArray array, int index) {
   return static_cast<std::size_t>(array == OptionArray::Option1 ? 0 : 2) +
@@ -64,7 +69,7 @@ QWidget* MakeWidget(const layout::ControlSpec& spec, QWidget* parent) {
 }  // namespace
 
 Form1Window::Form1Window() {
-  setWindowIcon(QIcon(QStringLiteral(":/kalvenor/icon.xpm")));
+  setWindowIcon(QIcon(QPixmap(icon_xpm)));
   BuildMenus();
   BuildControls();
   const int menuHeight = menuBar()->sizeHint().height();
