@@ -1,0 +1,22 @@
+#include "ui/qt/module1.h"
+
+#include <QApplication>
+
+#include "ui/qt/look.h"
+#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/quiet_start.h"
+
+namespace ui::qt {
+
+int Module1Main(int argc, char** argv, void (*whenShown)()) {
+  HoldStartMessages();
+  QApplication app(argc, argv);
+  ReleaseStartMessages();
+  ApplyLook(app);
+  QtToolkit form1;
+  form1.Show();
+  if (whenShown != nullptr) whenShown();
+  return QApplication::exec();
+}
+
+}  // namespace ui::qt
