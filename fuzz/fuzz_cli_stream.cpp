@@ -86,7 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   char* errBytes = nullptr;
   std::size_t errSize = 0;
-  FILE* const saved[] = {stdin, stdout, stderr};
+  FILE* const savedIn = stdin;
+  FILE* const savedOut = stdout;
+  FILE* const savedErr = stderr;
   static char none;  // fmemopen wants a buffer even for no bytes
   stdin = fmemopen(input.empty() ? &none : input.data(), input.size(), "r");
   stdout = fopencookie(&sink, "w", {nullptr, WriteToSink, nullptr, nullptr});
@@ -94,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::setvbuf(stdout, nullptr, _IONBF, 0);
   const int status = cli::Run(invocation, blocks);
   for (FILE* stream : {stdin, stdout, stderr}) std::fclose(stream);
-  stdin = saved[0], stdout = saved[1], stderr = saved[2];
+  stdin = savedIn, stdout = savedOut, stderr = savedErr;
   const std::string err(errBytes, errSize);
   std::free(errBytes);
 

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "process.h"
@@ -134,13 +135,15 @@ TEST(CliCases, EveryTableGivesItsOutputErrorsAndStatus) {
   EXPECT_LT(50u, count) << "the tables were not found in " << casesDir;
 }
 
-// "  $ kalvenor-cli ARGS" then the lines it prints, indented four blanks.
+// "  $ kalvenor-cli ARGS" then the lines it prints, indented four blanks;
+// the help in English (--help) and in Japanese (-h).
 TEST(CliCases, HelpExamplesPrintWhatTheyShow) {
-  for (const char* locale : {"LANG=C", "LANG=ja_JP.UTF-8"}) {
+  for (const auto& [option, locale] : {std::pair{"--help", "LANG=C"}, {"-h", "LANG=ja_JP.UTF-8"}}) {
     cli_test::Process asked;
-    asked.args = {"--help"};
+    asked.args = {option};
     asked.environment = {locale};
     const cli_test::Finished help = RunCli(asked);
+    EXPECT_EQ(option[1] == 'h', help.out.starts_with("使い方:")) << locale;
     std::istringstream lines(help.out);
     std::vector<Case> examples;
     for (std::string line; std::getline(lines, line);) {
