@@ -61,14 +61,12 @@ ssize_t WriteToSink(void* cookie, const char* data, std::size_t size) {
 // Results by shape alone: "-31" for diff, "2000-01-01" for --iso, and for
 // the other styles a text that ends in a weekday in parentheses.
 bool IsResult(std::string_view line, const cli::Invocation& invocation) {
+  using enum cli::OutputStyle;
   if (invocation.command == cli::Command::Diff)
     return line == std::to_string(std::atoi(line.data()));
-  switch (invocation.style) {
-    case cli::OutputStyle::Iso: return line.size() >= 10 && line[line.size() - 3] == '-';
-    case cli::OutputStyle::Era:
-    case cli::OutputStyle::Western: return shape::IsDisplayText(chars::FromUtf8(line));
-    default: return line.ends_with(")") && line.find('(') != line.npos;
-  }
+  if (invocation.style == Iso) return line.size() >= 10 && line[line.size() - 3] == '-';
+  if (invocation.style == Reiwa || invocation.style == Kanji) return line.ends_with(")");
+  return shape::IsDisplayText(chars::FromUtf8(line));
 }
 
 }  // namespace

@@ -41,6 +41,29 @@ run_examples() {
 run_examples "$source_dir/man/kalvenor-cli.1"
 run_examples "$source_dir/man/ja/kalvenor-cli.1"
 
+# The --help examples, in English and in Japanese: "  $ kalvenor-cli ARGS",
+# then what it prints, indented four blanks.
+help_examples() {
+  local command= expected= count=0 line got
+  while IFS= read -r line; do
+    case $line in
+      '  $ '* | '') ;;&
+      '    '*) expected+="${line#    }"$'\n'; continue ;;
+    esac
+    if [ -n "$command" ]; then
+      count=$((count + 1))
+      got=$(PATH="$cli_dir:$PATH" LC_ALL=C bash -c "$command" 2>/dev/null; echo x)
+      [ "$got" = "${expected}x" ] || fail "help ($*): $command printed '${got%x}'"
+    fi
+    command= expected=
+    [[ $line == '  $ '* ]] && command=${line#  \$ }
+  done < <("$cli_dir/kalvenor-cli" "$@"; echo)
+  [ "$count" -ge 6 ] || fail "help ($*): only $count examples found"
+}
+help_examples --help
+LANG=ja_JP.UTF-8 help_examples -h
+env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$cli_dir/kalvenor-cli" -h | grep -q '^使い方:' || fail "-h is not Japanese"
+
 # Completion: COMP_WORDS as bash would set them, the words offered.
 # shellcheck source=/dev/null
 source "$source_dir/completion/kalvenor-cli"

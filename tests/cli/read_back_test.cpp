@@ -42,12 +42,10 @@ void ExpectEveryDayReadsBack(OutputStyle style, ymd::DateParts first) {
   }
 }
 
-TEST(ReadBack, IsoEveryDay) { ExpectEveryDayReadsBack(OutputStyle::Iso, {-32768, 1, 1}); }
-TEST(ReadBack, EraFromTheYear100) { ExpectEveryDayReadsBack(OutputStyle::Era, {100, 1, 1}); }
-TEST(ReadBack, ReiwaFromTheYear100) { ExpectEveryDayReadsBack(OutputStyle::Reiwa, {100, 1, 1}); }
-TEST(ReadBack, KanjiFromTheYear100) { ExpectEveryDayReadsBack(OutputStyle::Kanji, {100, 1, 1}); }
-TEST(ReadBack, WesternFromTheYear100) {
-  ExpectEveryDayReadsBack(OutputStyle::Western, {100, 1, 1});
-}
+TEST(ReadBack, Iso) { ExpectEveryDayReadsBack(OutputStyle::Iso, {-32768, 1, 1}); }
+TEST(ReadBack, Era) { ExpectEveryDayReadsBack(OutputStyle::Era, {100, 1, 1}); }
+TEST(ReadBack, Reiwa) { ExpectEveryDayReadsBack(OutputStyle::Reiwa, {100, 1, 1}); }
+TEST(ReadBack, Kanji) { ExpectEveryDayReadsBack(OutputStyle::Kanji, {100, 1, 1}); }
+TEST(ReadBack, Western) { ExpectEveryDayReadsBack(OutputStyle::Western, {100, 1, 1}); }
 
 }  // namespace
