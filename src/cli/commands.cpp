@@ -4,19 +4,17 @@
 #include <cstdint>
 
 #include "calendar/gregorian.h"
-#include "cli/iso_date.h"
-#include "display/display_text.h"
+#include "cli/date_input.h"
+#include "cli/date_output.h"
 #include "numeric/checked.h"
 #include "parse/date_parser.h"
 #include "parse/number.h"
-#include "text/utf8.h"
 
 namespace cli {
 namespace {
 
 std::optional<ymd::DateParts> DateOf(const std::u16string& text) {
-  ymd::DateParts date;
-  ymd::ParseDate(text, date);  // raises nothing: a number too big is day 0
+  const ymd::DateParts date = ReadDate(text);
   if (date.day == ymd::kDayInvalid) return std::nullopt;
   return date;
 }
@@ -27,16 +25,6 @@ std::optional<Failure> ParseOperand(Operands operands, std::size_t index, ymd::D
   if (!operand.date) return Failure{Problem::NotADate, index};
   date = *operand.date;
   return std::nullopt;
-}
-
-void AppendDate(const ymd::DateParts& date, OutputStyle style, std::string& out) {
-  if (style == OutputStyle::Iso) {
-    AppendIsoDate(date, out);
-    return;
-  }
-  const auto display =
-      style == OutputStyle::Era ? ymd::DisplayStyle::Era : ymd::DisplayStyle::Western;
-  out += chars::ToUtf8(ymd::DisplayText(date, display));
 }
 
 }  // namespace
