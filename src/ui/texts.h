@@ -36,8 +36,13 @@ inline constexpr std::u16string_view kVersion =
     u"Kalvenor Ver " KALVENOR_VERSION_TEXT "\r\rCopyright (C) 2026 Kalvenor developers";
 inline constexpr std::u16string_view kHelpMissing = u"がありません。";
 
-// Path pieces of the help document, "/" being this platform's separator.
+// Path pieces of the help document, after the platform's separator.
+#ifdef _WIN32
+inline constexpr std::u16string_view kHelpBase = u"\\help";
+inline constexpr std::u16string_view kHelpFile = u"\\help.htm";
+#else
 inline constexpr std::u16string_view kHelpBase = u"/help";
 inline constexpr std::u16string_view kHelpFile = u"/help.htm";
+#endif
 
 }  // namespace ui::texts
