@@ -27,7 +27,11 @@ std::u16string TodayText() {
   // time + localtime_r, so a shifted clock (as in tests) is honoured.
   const std::time_t now = std::time(nullptr);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
   localtime_r(&now, &local);
+#endif
   char buffer[32];
   const int length = std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d", local.tm_year + 1900,
                                    local.tm_mon + 1, local.tm_mday);
