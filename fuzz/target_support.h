@@ -4,20 +4,12 @@
 
 #include <cstdlib>
 
-#include "parse/clock.h"
-#include "parse/date_parser.h"
+#include "clock/today.h"
 
 namespace fuzz {
 
 // Pins today to Tuesday 1999-04-20, once per process.
-inline void FixToday() {
-  static const bool fixed = [] {
-    ymd::SetTodayTextForTesting(u"1999/04/20");
-    ymd::ResetTodayCache();
-    return true;
-  }();
-  (void)fixed;
-}
+inline void FixToday() { static const ymd::ScopedToday fixed(ymd::DateParts{1999, 4, 20}); }
 
 // A property that does not hold is a finding, like a crash.
 inline void Require(bool condition) {

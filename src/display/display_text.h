@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
+#include "calendar/eras.h"
 #include "calendar/gregorian.h"
 
 namespace ymd {
@@ -14,13 +16,15 @@ enum class DisplayStyle { Era, Western };
 // before a negative number, no leading zeros (" 365", " 0", "-31").
 std::u16string NumberText(std::int32_t value);
 
-// The era text ("H 12/ 1/ 1"), or the Western text for dates up to
-// 1867-12-31. The era is chosen by the folded date, the era year always
-// from the year field as written.
-std::u16string FormatEraDate(const DateParts& date);
+// The era text ("H 12/ 1/ 1") with the newest of eras whose boundary the
+// date has passed, or the Western text for dates before the oldest era. The
+// era is chosen by the folded date, the era year always from the year field
+// as written.
+std::u16string FormatEraDate(const DateParts& date, std::span<const Era> eras = kWindowEras);
 
 // The whole display text: the date in the style, then its weekday kanji in
 // parentheses. Dates before 0001-01-01 get their true proleptic weekday.
-std::u16string DisplayText(const DateParts& date, DisplayStyle style);
+std::u16string DisplayText(const DateParts& date, DisplayStyle style,
+                           std::span<const Era> eras = kWindowEras);
 
 }  // namespace ymd

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
+#include "clock/today.h"
 #include "numeric/checked.h"
-#include "parse/clock.h"
 #include "parse/number.h"
 #include "parse/plain_date.h"
 #include "parse/weekday_day.h"
@@ -16,6 +16,7 @@ namespace ymd {
 namespace {
 
 struct TodayCache {
+  DateParts today;      // the clock's date when reference was built
   DateParts reference;  // today + lastOffset
   bool built = false;
   std::int16_t lastOffset = 0;
@@ -26,16 +27,17 @@ TodayCache& Cache() {
   return cache;
 }
 
-// The reference day, taken from the clock at the first parse and kept for
-// the run unless the offset changes.
-const DateParts& ReferenceDay(std::int16_t offset) {
+// The reference day, today + offset, rebuilt when the offset or the date
+// has changed since the last parse (a window left open over midnight).
+const DateParts& ReferenceDay(const DateParts& today, std::int16_t offset) {
   TodayCache& cache = Cache();
-  if (!cache.built || cache.lastOffset != offset) {
-    SerialDay serial = checked::Int32(SerialOf(TodayDate()) + offset);
+  if (!cache.built || cache.lastOffset != offset || cache.today != today) {
+    SerialDay serial = checked::Int32(SerialOf(today) + offset);
     // A serial of 0 would turn the conversion round; nothing before
     // 0001-01-01 converts anyway.
     if (serial < 1) throw checked::OverflowError();
     SerialDateConvert(serial, cache.reference);
+    cache.today = today;
     cache.built = true;
   }
   cache.lastOffset = offset;
@@ -48,29 +50,25 @@ bool AsksForMonthEnd(const std::u16string& dayField) {
   return !dayField.empty() && (dayField[0] == u'E' || dayField[0] == u'e');
 }
 
-struct Era {
-  char16_t upper;
-  char16_t lower;
-  double yearOffset;  // era year 1 is yearOffset + 1
-};
-
-constexpr Era kEras[] = {
-    {u'H', u'h', 1988},
-    {u'S', u's', 1925},
-    {u'T', u't', 1911},
-    {u'M', u'm', 1867},
+// What a parse reads besides its text: one today for the whole parse, so
+// the reference day and the weekday walk cannot disagree.
+struct Context {
+  DateParts today;
+  DateParts reference;
+  std::span<const Era> eras;
 };
 
 // The year of the year field: a number, or an era letter and the era year
 // up to a further copy of the letter (HH12 has the empty era year).
-std::int16_t YearOf(const std::u16string& yearField) {
+std::int16_t YearOf(const std::u16string& yearField, std::span<const Era> eras) {
   std::int16_t year = ValueOf(yearField);
   const char16_t first = yearField.empty() ? u'\0' : yearField[0];
-  for (const Era& era : kEras) {
-    if (first != era.upper && first != era.lower) continue;
+  for (const Era& era : eras) {
+    const char16_t lower = era.letter - u'A' + u'a';
+    if (first != era.letter && first != lower) continue;
     std::u16string eraYear;
-    chars::GetField(eraYear, yearField, {era.upper, era.lower}, 2);
-    year = RoundToInt16(ReadNumber(eraYear) + era.yearOffset);
+    chars::GetField(eraYear, yearField, {era.letter, lower}, 2);
+    year = RoundToInt16(ReadNumber(eraYear) + era.offset);
   }
   // Two-digit years: 0..51 are 2000s, 52..99 1900s. A leading "0" with more
   // behind it ("05", "00") means the year as written.
@@ -94,11 +92,11 @@ void Validate(DateParts& date, const std::u16string& dayField) {
 }
 
 void ParseFullForm(const std::u16string& yearField, const std::u16string& monthField,
-                   const std::u16string& dayField, DateParts& date) {
+                   const std::u16string& dayField, const Context& context, DateParts& date) {
   date.day = AsksForMonthEnd(dayField) ? kDayEndOfMonth : ValueOf(dayField);
   date.month = ValueOf(monthField);
-  date.year = YearOf(yearField);
-  ResolveWeekdayDay(date, dayField);
+  date.year = YearOf(yearField, context.eras);
+  ResolveWeekdayDay(date, dayField, context.today);
   if (date.day == kDayInvalid || date.day == kDayPastMonthEnd) {
     date.day = kDayInvalid;
     return;
@@ -109,7 +107,8 @@ void ParseFullForm(const std::u16string& yearField, const std::u16string& monthF
 // The first of six years from the reference year in which month/day exists
 // and is not before the reference day.
 void ParseMonthDay(const std::u16string& monthField, const std::u16string& dayField,
-                   const DateParts& reference, DateParts& date) {
+                   const Context& context, DateParts& date) {
+  const DateParts& reference = context.reference;
   date.day = ValueOf(dayField);
   date.month = ValueOf(monthField);
   date.year = reference.year;
@@ -118,7 +117,7 @@ void ParseMonthDay(const std::u16string& monthField, const std::u16string& dayFi
   // Wide, so that no typed month or day can overflow the comparison.
   const std::int64_t referenceKey = reference.month * 31LL + reference.day;
   for (int count = 0; count <= 5; ++count) {
-    ResolveWeekdayDay(date, dayField);
+    ResolveWeekdayDay(date, dayField, context.today);
     if (date.day == kDayInvalid) return;
     const bool notBefore = date.month * 31LL + date.day >= referenceKey;
     if ((notBefore || count > 0) && date.day <= DaysInMonth(date.year, date.month) &&
@@ -137,7 +136,8 @@ void ParseMonthDay(const std::u16string& monthField, const std::u16string& dayFi
 
 // The first of a hundred months from the reference month that holds the
 // day, not before the reference day. A text starting with a blank is today.
-void ParseDayOnly(const std::u16string& text, const DateParts& reference, DateParts& date) {
+void ParseDayOnly(const std::u16string& text, const Context& context, DateParts& date) {
+  const DateParts& reference = context.reference;
   if (text.empty() || text[0] == u' ') {
     date = reference;
     return;
@@ -146,7 +146,7 @@ void ParseDayOnly(const std::u16string& text, const DateParts& reference, DatePa
   date.month = reference.month;
   date.year = reference.year;
   for (int count = 0; count <= 99; ++count) {
-    ResolveWeekdayDay(date, text);
+    ResolveWeekdayDay(date, text, context.today);
     if (date.day == kDayInvalid) return;
     if ((date.day >= reference.day || count > 0) && date.day != kDayPastMonthEnd) {
       break;
@@ -184,34 +184,37 @@ bool SplitFields(const std::u16string& text, Fields& fields) {
   return true;
 }
 
-void Parse(const std::u16string& text, DateParts& date, std::int16_t offset) {
-  const DateParts& reference = ReferenceDay(offset);
+void Parse(const std::u16string& text, DateParts& date, std::int16_t offset,
+           std::span<const Era> eras) {
+  const DateParts today = Today();
+  const Context context{today, ReferenceDay(today, offset), eras};
   if (ReadPlainDate(text, date)) return;
   Fields fields;
   if (!SplitFields(text, fields)) {
     date.day = kDayInvalid;
   } else if (fields.count == 3) {
-    ParseFullForm(fields.first, fields.second, fields.third, date);
+    ParseFullForm(fields.first, fields.second, fields.third, context, date);
   } else if (fields.count == 2) {
-    ParseMonthDay(fields.first, fields.second, reference, date);
+    ParseMonthDay(fields.first, fields.second, context, date);
   } else {
-    ParseDayOnly(text, reference, date);
+    ParseDayOnly(text, context, date);
   }
 }
 
 }  // namespace
 
-void ParseDateText(const std::u16string& text, DateParts& date, std::int16_t offset) {
+void ParseDateText(const std::u16string& text, DateParts& date, std::int16_t offset,
+                   std::span<const Era> eras) {
   try {
-    Parse(text, date, offset);
+    Parse(text, date, offset, eras);
   } catch (const checked::OverflowError&) {
     // A number too big for its 16-bit field is simply not a date.
     date.day = kDayInvalid;
   }
 }
 
-void ParseDate(const std::u16string& text, DateParts& date) { ParseDateText(text, date, 0); }
-
-void ResetTodayCache() { Cache() = TodayCache{}; }
+void ParseDate(const std::u16string& text, DateParts& date, std::span<const Era> eras) {
+  ParseDateText(text, date, 0, eras);
+}
 
 }  // namespace ymd

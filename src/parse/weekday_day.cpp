@@ -2,15 +2,12 @@
 
 #include <string_view>
 
-#include "parse/clock.h"
+#include "calendar/weekday_chars.h"
 #include "parse/date_parser.h"
 #include "text/fields.h"
 
 namespace ymd {
 namespace {
-
-// In weekday order, Sunday (0) first.
-constexpr std::u16string_view kWeekdayKanji = u"日月火水木金土";
 
 // A full-width blank counts as a blank too: it is what a kana keyboard
 // types between the kanji and the week number.
@@ -20,7 +17,7 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\u3000'; }
 int WeekdayOfField(const std::u16string& dayField) {
   const std::u16string first = chars::MidByWidth(dayField, 1, 1);
   if (first.size() != 1) return -1;
-  const std::size_t found = kWeekdayKanji.find(first[0]);
+  const std::size_t found = kWeekdayChars.find(first[0]);
   return found == std::u16string_view::npos ? -1 : static_cast<int>(found);
 }
 
@@ -33,9 +30,9 @@ std::u16string WeekText(const std::u16string& dayField) {
 
 // The first day of the wanted week, kDayPastMonthEnd when the month has no
 // fifth week, or kDayInvalid for a week text other than 1..5 or nothing.
-std::int16_t StartDay(const DateParts& date, const std::u16string& weekText) {
+std::int16_t StartDay(const DateParts& date, const std::u16string& weekText,
+                      const DateParts& today) {
   if (weekText.empty()) {
-    const DateParts today = TodayDate();
     const bool thisMonth = date.year == today.year && date.month == today.month;
     return thisMonth ? today.day : 1;
   }
@@ -49,14 +46,14 @@ std::int16_t StartDay(const DateParts& date, const std::u16string& weekText) {
 
 }  // namespace
 
-void ResolveWeekdayDay(DateParts& date, const std::u16string& dayField) {
+void ResolveWeekdayDay(DateParts& date, const std::u16string& dayField, const DateParts& today) {
   const int wanted = WeekdayOfField(dayField);
   if (wanted < 0) return;
   if (date.month < 0 || date.month > 12) {
     date.day = kDayInvalid;
     return;
   }
-  const std::int16_t start = StartDay(date, WeekText(dayField));
+  const std::int16_t start = StartDay(date, WeekText(dayField), today);
   if (start == kDayInvalid || start == kDayPastMonthEnd) {
     date.day = start;
     return;

@@ -10,10 +10,11 @@
 namespace ymd {
 
 // Leaves date.day alone unless dayField begins with a weekday kanji
-// (日月火水木金土); then sets it to the wanted day of date.year/date.month,
+// (kWeekdayChars); then sets it to the wanted day of date.year/date.month,
 // to kDayPastMonthEnd when that weekday does not occur, or to kDayInvalid
-// when the week number is not 1..5 or the month lies outside 0..12. Reads
-// today from the clock at every call.
-void ResolveWeekdayDay(DateParts& date, const std::u16string& dayField);
+// when the week number is not 1..5 or the month lies outside 0..12. Without
+// a week number the walk starts from today in today's month; the parser
+// passes the today its reference day was built from.
+void ResolveWeekdayDay(DateParts& date, const std::u16string& dayField, const DateParts& today);
 
 }  // namespace ymd

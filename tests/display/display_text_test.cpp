@@ -37,6 +37,13 @@ TEST(DisplayText, BothStyles) {
   }
 }
 
+// The window knows no era after H; the full table, for kalvenor-cli, does.
+TEST(FormatEraDate, TakesTheEraTable) {
+  EXPECT_EQ(u"H 31/ 4/ 30", FormatEraDate({2019, 4, 30}, kEras));
+  EXPECT_EQ(u"R 1/ 5/ 1", FormatEraDate({2019, 5, 1}, kEras));
+  EXPECT_EQ(u"H 31/ 5/ 1", FormatEraDate({2019, 5, 1}));
+}
+
 TEST(NumberText, BlankOrMinusAndNoLeadingZeros) {
   const struct { std::int32_t value; std::u16string_view text; } cases[] = {
       {0, u" 0"}, {7, u" 7"}, {10, u" 10"}, {-1, u"-1"}, {-31, u"-31"},

@@ -14,6 +14,7 @@
 #include "calendar/gregorian.h"
 #include "display/display_text.h"
 #include "numeric/checked.h"
+#include "parse/date_parser.h"
 #include "parse/number.h"
 #include "text/utf8.h"
 #include "ui/hhelp.h"

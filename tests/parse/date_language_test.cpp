@@ -7,13 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include "support/date_parts_output.h"
+#include "clock/today.h"
 #include "display/display_text.h"
-#include "parse/clock.h"
 #include "parse/date_parser.h"
 #include "parse/number.h"
 #include "parse/plain_date.h"
 #include "parse/weekday_day.h"
+#include "support/date_parts_output.h"
 #include "text/utf8.h"
 
 namespace ymd {
@@ -53,20 +53,16 @@ TEST(ReadNumber, ReadsTheLeadingNumber) {
 // Today is Tuesday 1999-04-20 unless a test moves it.
 class DateLanguage : public ::testing::Test {
  protected:
-  static void Pin(const std::u16string& today) {
-    SetTodayTextForTesting(today);
-    ResetTodayCache();
-  }
-  void SetUp() override { Pin(u"1999/04/20"); }
-  void TearDown() override { Pin(u""); }
+  static constexpr DateParts kToday{1999, 4, 20};
+  const ScopedToday today_{kToday};
   // Each text parses (from 1234-05-07) as its date, any failure as kNo; or,
   // direct, resolves as a day field of its date's month (7: kept).
-  static void Expect(const Cases& cases, bool direct = false) {
+  static void Expect(const Cases& cases, bool direct = false, DateParts today = kToday) {
     for (const auto& [texts, want] : cases) {
       for (const std::u16string& text : texts) {
         DateParts got{1234, 5, 7};
         if (direct) got = {want.year, want.month, 7};
-        direct ? ResolveWeekdayDay(got, text) : ParseDate(text, got);
+        direct ? ResolveWeekdayDay(got, text, today) : ParseDate(text, got);
         if (want == kNo && got.day == kDayInvalid) got = kNo;
         EXPECT_EQ(want, got) << chars::ToUtf8(text.substr(0, 20));
       }
@@ -123,15 +119,27 @@ TEST_F(DateLanguage, ResolvesWeekdayDays) {
       {{u"月"}, {1999, 13, 0}}, {{u"土"}, {0, 1, 1}},
       {{u"金5"}, {-32768, 1, 30}},
   }, /*direct=*/true);
-  // The parser keeps its reference day; weekday days read the clock.
-  Expect({{{u""}, {1999, 4, 20}}});
-  SetTodayTextForTesting(u"1999/04/27");
-  Expect({{{u"月"}, {1999, 4, kPast}}, {{u"火"}, {1999, 4, 27}}}, true);
-  Expect({{{u""}, {1999, 4, 20}}});
-  ResetTodayCache();
-  Expect({{{u"", u"火"}, {1999, 4, 27}}, {{u"月"}, {1999, 5, 3}},
-          {{u"4/月"}, {2000, 4, 3}}});
+  Expect({{{u"月"}, {1999, 4, kPast}}, {{u"火"}, {1999, 4, 27}}}, true, {1999, 4, 27});
   // clang-format on
+}
+
+// One today for each parse, from the clock: here the clock moves on a day
+// at every reading. This used to keep the first parse's day for the empty
+// text while 月 read the clock afresh, so a window left open over midnight
+// counted 月 from one day and the empty text from another.
+TEST_F(DateLanguage, EachParseReadsTodayOnce) {
+  DateParts now{1999, 4, 25};
+  const ScopedToday stepping(Clock([&now] { return ++now.day, now; }));
+  Expect({{{u"月"}, {1999, 4, 26}}, {{u""}, {1999, 4, 27}}, {{u"月"}, {1999, 5, 3}}});
+}
+
+// R is an era letter only where the caller passes the full era table.
+TEST_F(DateLanguage, TakesTheEraTable) {
+  DateParts got;
+  ParseDate(u"r1/5/1", got, kEras);
+  EXPECT_EQ((DateParts{2019, 5, 1}), got);
+  ParseDate(u"r1/5/1", got);
+  EXPECT_EQ((DateParts{2000, 5, 1}), got) << "a year field that reads 0";
 }
 
 // Display texts are typed back in (addition mode writes results in a box).

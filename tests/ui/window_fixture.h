@@ -14,8 +14,7 @@
 #include <ostream>
 #include <vector>
 
-#include "parse/clock.h"
-#include "parse/date_parser.h"
+#include "clock/today.h"
 #include "ui/qt/form1_window.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -32,8 +31,6 @@ struct ShownMessage {
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ymd::SetTodayTextForTesting(u"1999/04/20");
-    ymd::ResetTodayCache();
     window = std::make_unique<qt::Form1Window>();
     auto* closer = new QTimer(window.get());
     QObject::connect(closer, &QTimer::timeout, [this] {
@@ -80,6 +77,7 @@ class WindowTest : public ::testing::Test {
     QCoreApplication::processEvents();
   }
 
+  const ymd::ScopedToday today{ymd::DateParts{1999, 4, 20}};
   std::unique_ptr<qt::Form1Window> window;
   std::vector<ShownMessage> messages;
 };
