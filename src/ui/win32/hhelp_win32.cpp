@@ -1,8 +1,9 @@
 // The help launcher on Windows: the program's folder from the module's own
-// file name, the file test of the Dir function (hidden and system files
-// count as missing), and the shell's "open" of the document.
-#include <shellapi.h>
+// file name, a file test for which hidden and system files count as
+// missing, and the shell's "open" of the document.
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <shellapi.h>
 
 #include "text/fields.h"
 #include "ui/hhelp.h"
