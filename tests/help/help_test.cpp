@@ -68,12 +68,6 @@ struct Desktop {
 };
 const Desktop desktop;
 
-TEST(DirectoryOf, DropsTheLastComponentAndItsSlash) {
-  const struct { std::u16string executable, want; } cases[] = {{u"/opt/Release.2/kalvenor", u"/opt/Release.2"},
-      {u"/home/太郎/my tools/kalvenor", u"/home/太郎/my tools"}, {u"/kalvenor", u""}};  // "/help.htm" at the root
-  for (const auto& c : cases) EXPECT_EQ(c.want, hhelp::DirectoryOf(c.executable)) << chars::ToUtf8(c.executable);
-}
-
 const std::string html = Read(KALVENOR_HELP_DOCUMENT);
 
 // The examples in help.htm, at least `least`; every one that begins with
@@ -152,7 +146,7 @@ TEST_F(HelpWindow, OpenDocumentTriesTheNameThenNamePlusHtm) {
   for (const auto& c : cases) {
     const fs::path dir = desktop.Fresh();
     for (const auto& file : c.files) Write(dir / file, "help\n");
-    hhelp::OpenDocument(*window, chars::FromUtf8((dir / c.name).native()));
+    hhelp::OpenDocument(*toolkit, dir / c.name);
     const bool opens = desktop.viewer && !c.opened.empty();
     EXPECT_EQ(opens ? (dir / c.opened).string() + "\n" : "", desktop.Opened(opens)) << c.name;
     EXPECT_EQ(opens ? QStringList() : QStringList(warning), Boxes()) << c.name;
@@ -188,16 +182,16 @@ TEST_F(HelpWindow, VersionBoxShowsTheVersionAnEmptyLineAndTheNotice) {
 TEST_F(HelpWindow, EveryWayOfQuittingEndsAtOnceWithoutAQuestion) {
   const std::function<void()> quits[] = {
       [this] { Click("Command2"); },
-      [this] { QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier); },  // 終了(&F)
+      [this] { QTest::keyClick(window, Qt::Key_F, Qt::AltModifier); },  // 終了(&F)
       [this] { EXPECT_TRUE(window->close()); },
   };
   for (const auto& quit : quits) {
     SetUp();
     Type("Text1", "2000/1/1");
     QTimer::singleShot(0, quit);  // the loop ends with 0 from End_Rtn, or 99 when nothing did
-    QTimer::singleShot(10000, window.get(), [] { QCoreApplication::exit(99); });
+    QTimer::singleShot(10000, window, [] { QCoreApplication::exit(99); });
     EXPECT_EQ(0, QApplication::exec()) << &quit - quits;
-    EXPECT_TRUE(window->HasEnded() && !window->isVisible() && Boxes().empty()) << &quit - quits;
+    EXPECT_TRUE(toolkit->HasEnded() && !window->isVisible() && Boxes().empty()) << &quit - quits;
     Find<QPushButton>("Command1")->click();  // nothing runs after the end: no result in Label4
     EXPECT_EQ(QString(), Shown("Label4")) << &quit - quits;
   }

@@ -43,6 +43,7 @@ class HeadlessToolkit : public ui::Toolkit {
   ui::TwipsSize WindowSize() const override { return {6000, 4000}; }
   void SetWindowPosition(float /*left*/, float /*top*/) override {}
   void SetTitle(const std::u16string& /*title*/) override {}
+  std::uintptr_t WindowHandle() const override { return 0; }
   void ProcessEvents() override {}
   void EndProgram() override {}
 

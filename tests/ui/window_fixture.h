@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "clock/today.h"
-#include "ui/qt/form1_window.h"
+#include "ui/qt/qt_toolkit.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
@@ -31,8 +31,9 @@ struct ShownMessage {
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    window = std::make_unique<qt::Form1Window>();
-    auto* closer = new QTimer(window.get());
+    toolkit = std::make_unique<qt::QtToolkit>();
+    window = &toolkit->Window();
+    auto* closer = new QTimer(window);
     QObject::connect(closer, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         const bool warning = box->icon() == QMessageBox::Warning;
@@ -43,8 +44,8 @@ class WindowTest : public ::testing::Test {
       }
     });
     closer->start(5);
-    window->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    toolkit->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
 
   // The control with this object name ("Text1", "Option1(0)", ...).
@@ -78,7 +79,8 @@ class WindowTest : public ::testing::Test {
   }
 
   const ymd::ScopedToday today{ymd::DateParts{1999, 4, 20}};
-  std::unique_ptr<qt::Form1Window> window;
+  std::unique_ptr<qt::QtToolkit> toolkit;
+  qt::Form1Window* window = nullptr;
   std::vector<ShownMessage> messages;
 };
 

@@ -172,7 +172,8 @@ TEST_F(WindowTest, SwitchesChangeOnlyTheirOwnPart) {
         {"Label3", {8, days, 41, 25}},     {"Text3", {56, days, 105, 25}},
     };
     for (const auto& [name, want] : rects) EXPECT_EQ(want, Find(name)->geometry()) << name;
-    const QList<bool> enabled = {Find("Text2")->isEnabled(), Find("Text3")->isEnabled()};
+    const QList<bool> enabled = {!Find<QLineEdit>("Text2")->isReadOnly(),
+                                 !Find<QLineEdit>("Text3")->isReadOnly()};
     EXPECT_EQ(QList<bool>({difference, !difference}), enabled) << option;
     EXPECT_EQ(QStringList({label4, label5, "1989/1/7", era5, " 1"}),
               Shown({"Label4", "Label5", "Text1", "Text2", "Text3"})) << option;

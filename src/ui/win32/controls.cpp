@@ -1,5 +1,7 @@
 #include "ui/win32/controls.h"
 
+#include <variant>
+
 #include "ui/win32/font.h"
 #include "ui/win32/wide.h"
 
@@ -23,7 +25,8 @@ Look LookOf(const layout::ControlSpec& spec) {
     case Kind::Frame: return {L"BUTTON", WS_GROUP | BS_GROUPBOX};
     case Kind::Button: return {L"BUTTON", WS_GROUP | WS_TABSTOP | BS_PUSHBUTTON};
     case Kind::OptionButton: {
-      const bool first = spec.name.ends_with("(0)");
+      const auto* member = std::get_if<layout::Member>(&spec.id);
+      const bool first = member != nullptr && member->index == 0;
       return {L"BUTTON", (first ? DWORD{WS_GROUP} : DWORD{0}) | BS_AUTORADIOBUTTON};
     }
     case Kind::Label: return {L"STATIC", WS_GROUP | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE};

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <variant>
 
 #include "ui/texts.h"
 #include "ui/win32/controls.h"
@@ -92,18 +93,18 @@ void Form1Window::CreateMainWindow(HINSTANCE instance) {
 void Form1Window::BuildMenus() {
   const auto menus = layout::Menus();
   HMENU bar = CreateMenu();
-  std::map<std::string_view, HMENU> dropDowns;
+  std::map<Menu, HMENU> dropDowns;
   for (const auto& spec : menus) {
     const std::wstring caption = Wide(spec.caption);
     const bool hasItems =
         std::any_of(menus.begin(), menus.end(),
-                    [&](const layout::MenuSpec& item) { return item.parent == spec.name; });
+                    [&](const layout::MenuSpec& item) { return item.parent == spec.id; });
     if (hasItems) {
       HMENU dropDown = CreatePopupMenu();
-      dropDowns.emplace(spec.name, dropDown);
+      dropDowns.emplace(spec.id, dropDown);
       AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(dropDown), caption.c_str());
     } else {
-      HMENU menu = spec.parent.empty() ? bar : dropDowns.at(spec.parent);
+      HMENU menu = spec.parent.has_value() ? dropDowns.at(*spec.parent) : bar;
       AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(MenuId(spec.name)), caption.c_str());
     }
   }
@@ -144,8 +145,8 @@ void Form1Window::Place(Placed& control) {
   int left = ToPixels(spec.left, dpi_);
   int top = ToPixels(control.top, dpi_);
   const int room = ToPixels(layout::ContainerWidth(spec), dpi_) - left;
-  if (!spec.container.empty()) {
-    const Placed& frame = At(spec.container);
+  if (spec.container.has_value()) {
+    const Placed& frame = At(*spec.container);
     left += ToPixels(frame.spec->left, dpi_);
     top += ToPixels(frame.top, dpi_);
   }
@@ -174,7 +175,7 @@ void Form1Window::SizeClientArea() {
 }
 
 void Form1Window::Show(int show) {
-  Deliver([this] { form_.Form_Load(); });
+  Deliver([](Form1& form) { form.OnLoad(); });
   if (ended_) return;
   lastFocus_ = At(Control::Text1).window;
   ShowWindow(window_, show);
@@ -210,13 +211,9 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
       return 0;
     case WM_SIZE:
-      if (!controls_.empty()) Deliver([this] { form_.Form_Resize(); });
+      if (!controls_.empty()) Deliver([](Form1& form) { form.OnResize(); });
       return 0;
-    case WM_CLOSE: {
-      std::int16_t cancel = 0;
-      Deliver([this, &cancel] { form_.Form_Unload(cancel); });
-      return 0;
-    }
+    case WM_CLOSE: Deliver([](Form1& form) { form.OnClose(); }); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_DPICHANGED:
@@ -228,20 +225,16 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form1Window::OnCommand(int id) {
-  const std::pair<const char*, void (Form1::*)()> commands[] = {
-      {"End", &Form1::End_Click},
-      {"HELP", &Form1::HELP_Click},
-      {"ABOUT", &Form1::ABOUT_Click},
-  };
-  for (const auto& [name, handler] : commands) {
-    if (id == MenuId(name)) Deliver([this, handler = handler] { (form_.*handler)(); });
+  for (const layout::MenuSpec& menu : layout::Menus()) {
+    if (id == MenuId(menu.name)) Deliver([&menu](Form1& form) { form.OnMenu(menu.id); });
   }
-  if (id == ControlId("Command1")) Deliver([this] { form_.Command1_Click(); });
-  if (id == ControlId("Command2")) Deliver([this] { form_.Command2_Click(); });
-  for (OptionArray array : {OptionArray::Option1, OptionArray::Option2}) {
-    for (int index : {0, 1}) {
-      if (id == ControlId(layout::NameOf(array, index))) OnOptionClicked(array, index);
-    }
+  const auto index = static_cast<std::size_t>(id - kFirstControlId);
+  if (id < kFirstControlId || index >= controls_.size()) return;
+  const layout::ControlSpec& spec = *controls_[index].spec;
+  if (const auto* member = std::get_if<layout::Member>(&spec.id)) {
+    OnOptionClicked(member->array, member->index);
+  } else if (spec.kind == layout::Kind::Button) {
+    Deliver([&spec](Form1& form) { form.OnClick(std::get<Control>(spec.id)); });
   }
 }
 
@@ -253,7 +246,7 @@ void Form1Window::OnOptionClicked(OptionArray array, int index) {
 void Form1Window::MarkSelected(OptionArray array, int index) {
   // Tab reaches an option array at its selected member alone.
   for (int member : {0, 1}) {
-    HWND option = At(layout::NameOf(array, member)).window;
+    HWND option = Option(array, member);
     SendMessageW(option, BM_SETCHECK, member == index ? BST_CHECKED : BST_UNCHECKED, 0);
     SetStyleBit(option, WS_TABSTOP, member == index);
   }
@@ -310,26 +303,23 @@ LRESULT Form1Window::OnBoxChar(HWND box, WPARAM wParam, LPARAM lParam) {
     return DefSubclassProc(box, WM_CHAR, wParam, lParam);
   }
   auto code = static_cast<std::int16_t>(wParam);
-  const int id = GetDlgCtrlID(box);
-  if (id == ControlId("Text1")) Deliver([this, &code] { form_.Text1_KeyPress(code); });
-  if (id == ControlId("Text2")) Deliver([this, &code] { form_.Text2_KeyPress(code); });
-  if (id == ControlId("Text3")) Deliver([this, &code] { form_.Text3_KeyPress(code); });
+  const auto index = static_cast<std::size_t>(GetDlgCtrlID(box) - kFirstControlId);
+  const Control control = std::get<Control>(controls_.at(index).spec->id);
+  Deliver([control, &code](Form1& form) { form.OnKeyPress(control, code); });
   if (code == 0) return 0;
   return DefSubclassProc(box, WM_CHAR, static_cast<std::uint16_t>(code), lParam);
 }
 
-Form1Window::Placed& Form1Window::At(std::string_view name) {
-  return controls_.at(static_cast<std::size_t>(ControlId(name) - kFirstControlId));
+Form1Window::Placed& Form1Window::At(const layout::ControlSpec& spec) {
+  return controls_.at(static_cast<std::size_t>(&spec - layout::Controls().data()));
 }
 
-const Form1Window::Placed& Form1Window::At(std::string_view name) const {
-  return controls_.at(static_cast<std::size_t>(ControlId(name) - kFirstControlId));
+const Form1Window::Placed& Form1Window::At(const layout::ControlSpec& spec) const {
+  return controls_.at(static_cast<std::size_t>(&spec - layout::Controls().data()));
 }
 
-Form1Window::Placed& Form1Window::At(Control control) { return At(layout::NameOf(control)); }
-
-const Form1Window::Placed& Form1Window::At(Control control) const {
-  return At(layout::NameOf(control));
+HWND Form1Window::Option(OptionArray array, int index) const {
+  return At(layout::Spec(array, index)).window;
 }
 
 void Form1Window::ShowMessage(const std::u16string& text, MessageIcon icon) {
@@ -371,7 +361,7 @@ void Form1Window::SetWidth(Control control, Twips width) {
 }
 
 bool Form1Window::IsSelected(OptionArray array, int index) const {
-  return SendMessageW(At(layout::NameOf(array, index)).window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return SendMessageW(Option(array, index), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Form1Window::Select(OptionArray array, int index) {
@@ -379,12 +369,7 @@ void Form1Window::Select(OptionArray array, int index) {
   int& selected = selected_[array == OptionArray::Option1 ? 0 : 1];
   if (selected == index) return;
   selected = index;
-  const auto member = static_cast<std::int16_t>(index);
-  if (array == OptionArray::Option1) {
-    Deliver([this, member] { form_.Option1_Click(member); });
-  } else {
-    Deliver([this, member] { form_.Option2_Click(member); });
-  }
+  Deliver([array, index](Form1& form) { form.OnOptionClick(array, index); });
 }
 
 void Form1Window::PostTab() { PostMessageW(window_, kMoveFocus, 0, 0); }
@@ -416,6 +401,10 @@ void Form1Window::SetWindowPosition(float left, float top) {
 
 void Form1Window::SetTitle(const std::u16string& title) {
   SetWindowTextW(window_, Wide(title).c_str());
+}
+
+std::uintptr_t Form1Window::WindowHandle() const {
+  return reinterpret_cast<std::uintptr_t>(window_);
 }
 
 void Form1Window::ProcessEvents() {

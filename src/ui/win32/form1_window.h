@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "ui/form1.h"
@@ -27,8 +28,6 @@ class Form1Window final : public Toolkit {
   // true when msg was handled.
   bool HandleDialogKeys(MSG& msg);
 
-  HWND Handle() const { return window_; }
-
   void ShowMessage(const std::u16string& text, MessageIcon icon) override;
   std::u16string Text(Control control) const override;
   void SetText(Control control, const std::u16string& text) override;
@@ -42,6 +41,7 @@ class Form1Window final : public Toolkit {
   TwipsSize WindowSize() const override;
   void SetWindowPosition(float left, float top) override;
   void SetTitle(const std::u16string& title) override;
+  std::uintptr_t WindowHandle() const override;
   void ProcessEvents() override;
   void EndProgram() override;
 
@@ -74,14 +74,16 @@ class Form1Window final : public Toolkit {
   void Place(Placed& control);
   void SizeClientArea();
 
-  Placed& At(std::string_view name);
-  const Placed& At(std::string_view name) const;
-  Placed& At(Control control);
-  const Placed& At(Control control) const;
+  Placed& At(const layout::ControlSpec& spec);
+  const Placed& At(const layout::ControlSpec& spec) const;
+  Placed& At(Control control) { return At(layout::Spec(control)); }
+  const Placed& At(Control control) const { return At(layout::Spec(control)); }
+  HWND Option(OptionArray array, int index) const;
 
-  template <typename Handler>
-  void Deliver(Handler&& handler) {
-    if (!ended_) form_.Handle(handler);
+  // Hands one event to Form1, unless the program has ended.
+  template <typename Event>
+  void Deliver(Event&& event) {
+    if (!ended_) event(form_);
   }
 
   Form1 form_{*this};

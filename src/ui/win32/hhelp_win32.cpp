@@ -1,23 +1,15 @@
-// The help launcher on Windows: the program's folder from the module's own
-// file name, a file test for which hidden and system files count as
+// The help launcher's Windows part: the program's folder from the module's
+// own file name, a file test for which hidden and system files count as
 // missing, and the shell's "open" of the document.
 #include <windows.h>
 // After windows.h, whose types it uses.
 #include <shellapi.h>
 
-#include "text/fields.h"
 #include "ui/hhelp.h"
 #include "ui/win32/wide.h"
 
 namespace hhelp {
 namespace {
-
-constexpr char16_t kBrowserWarning[] =
-    u"ヘルプを表示するにはＨＴＭＬ対応のブラウザが必要です。\r"
-    u" インターネットエクスプローラなどを準備してください。\r"
-    u"   とりあえず 表示しますが、正しく表示できません";
-
-constexpr char16_t kExtension[] = u".HTM";
 
 // The viewer starts in the root of drive C, whatever the program's folder.
 constexpr wchar_t kWorkingDirectory[] = L"c:\\";
@@ -25,14 +17,8 @@ constexpr wchar_t kWorkingDirectory[] = L"c:\\";
 // Above 32 the shell has opened the document.
 constexpr INT_PTR kShellFailureLimit = 32;
 
-bool Open(HWND owner, const std::u16string& file) {
-  const HINSTANCE result = ShellExecuteW(owner, nullptr, ui::win32::Wide(file).c_str(), nullptr,
-                                         kWorkingDirectory, SW_SHOWNORMAL);
-  return reinterpret_cast<INT_PTR>(result) > kShellFailureLimit;
-}
-
 // The running program's full path; the buffer grows until the path fits,
-// so a folder deeper than MAX_PATH is found too.
+// so a folder deeper than MAX_PATH is found too. Empty on failure.
 std::wstring ModulePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
@@ -48,29 +34,27 @@ std::wstring ModulePath() {
 
 }  // namespace
 
-std::u16string DirectoryOf(const std::u16string& executable) {
-  const auto separator = executable.rfind(u'\\');
-  return separator == std::u16string::npos ? std::u16string() : executable.substr(0, separator);
-}
+// At the root of a drive this is "C:\", so that "help" joins it as
+// "C:\help", never "C:help" or "C:\\help".
+std::filesystem::path AppDirectory() { return std::filesystem::path(ModulePath()).parent_path(); }
 
-std::u16string AppDirectory() { return DirectoryOf(ui::win32::Utf16(ModulePath())); }
-
-bool FileExists(const std::u16string& path) {
-  const DWORD attributes = GetFileAttributesW(ui::win32::Wide(path).c_str());
+bool FileExists(const std::filesystem::path& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
   constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN |
                               FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DEVICE;
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & kNotAFile) == 0;
 }
 
-void OpenDocument(ui::Toolkit& window, const std::u16string& name) {
-  // The menu that asked is the main window's, so it is the active one.
-  HWND owner = GetActiveWindow();
-  const std::u16string withExtension = name + kExtension;
-  const bool hasDot = chars::NthOccurrence(name, u".", 1) >= 0;
-  if (Open(owner, hasDot ? name : withExtension)) return;
-  // Asked again with the extension even when the first name already had it.
-  if (Open(owner, withExtension)) return;
-  window.ShowMessage(kBrowserWarning, ui::MessageIcon::Warning);
+// Wide, so that a folder name outside the ANSI code page reaches the shell
+// whole; nothing goes through a command interpreter.
+bool ShellOpen(std::uintptr_t owner, const std::filesystem::path& file) {
+  const HINSTANCE result = ShellExecuteW(reinterpret_cast<HWND>(owner), nullptr, file.c_str(),
+                                         nullptr, kWorkingDirectory, SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(result) > kShellFailureLimit;
+}
+
+std::u16string ShownPath(const std::filesystem::path& path) {
+  return ui::win32::Utf16(path.native());
 }
 
 }  // namespace hhelp
