@@ -8,10 +8,20 @@
 namespace cli {
 namespace {
 
+constexpr std::string_view kEndOfOptions = "--";
+
 std::optional<OutputStyle> StyleOption(std::string_view arg) {
   if (arg == "--era") return OutputStyle::Era;
+  if (arg == "--reiwa") return OutputStyle::Reiwa;
+  if (arg == "--kanji") return OutputStyle::Kanji;
   if (arg == "--western") return OutputStyle::Western;
   if (arg == "--iso") return OutputStyle::Iso;
+  return std::nullopt;
+}
+
+std::optional<Command> HelpOrVersion(std::string_view arg) {
+  if (arg == "-h" || arg == "--help") return Command::Help;
+  if (arg == "-V" || arg == "--version") return Command::Version;
   return std::nullopt;
 }
 
@@ -20,6 +30,14 @@ std::optional<Command> CommandWord(std::string_view arg) {
   if (arg == "add") return Command::Add;
   if (arg == "diff") return Command::Diff;
   return std::nullopt;
+}
+
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// "--iso", "-x"; not "-" (standard input), "-5/1/1" or "-1" (a date or a
+// day count).
+bool LooksLikeOption(std::string_view arg) {
+  return arg.size() > 1 && arg[0] == '-' && (arg[1] == '-' || IsAsciiLetter(arg[1]));
 }
 
 // Why the operands do not suit the command, if they do not.
@@ -45,16 +63,34 @@ std::optional<UsageError> CheckOperands(const Invocation& invocation) {
   return std::nullopt;
 }
 
+// The operands after the command word; "--" among them ends the options,
+// and before it a word that looks like an option is refused.
+std::optional<UsageError> TakeOperands(std::span<const std::string_view> args, bool optionsEnded,
+                                       Invocation& invocation) {
+  for (const std::string_view arg : args) {
+    if (!optionsEnded && arg == kEndOfOptions) {
+      optionsEnded = true;
+    } else if (!optionsEnded && LooksLikeOption(arg)) {
+      return UsageError{messages::OptionAfterCommand(arg)};
+    } else {
+      invocation.operands.push_back(arg);
+    }
+  }
+  return CheckOperands(invocation);
+}
+
 }  // namespace
 
 std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_view> args) {
   Invocation invocation;
-  if (args.size() == 1 && (args[0] == "--help" || args[0] == "--version")) {
-    invocation.command = args[0] == "--help" ? Command::Help : Command::Version;
-    return invocation;
+  if (args.size() == 1) {
+    if (const auto command = HelpOrVersion(args[0])) {
+      invocation.command = *command;
+      return invocation;
+    }
   }
-
   std::optional<OutputStyle> style;
+  bool optionsEnded = false;
   std::size_t next = 0;
   for (; next < args.size(); ++next) {
     const std::string_view arg = args[next];
@@ -62,13 +98,15 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
       invocation.command = *command;
       break;
     }
-    if (arg == "--help" || arg == "--version") {
-      return UsageError{messages::HelpVersionAlone()};
+    if (!optionsEnded && arg == kEndOfOptions) {
+      optionsEnded = true;
+      continue;
     }
-    const auto option = StyleOption(arg);
+    if (!optionsEnded && HelpOrVersion(arg)) return UsageError{messages::HelpVersionAlone()};
+    const auto option = optionsEnded ? std::nullopt : StyleOption(arg);
     if (!option) {
-      return UsageError{arg.starts_with('-') ? messages::UnknownOption(arg)
-                                             : messages::UnknownCommand(arg)};
+      return UsageError{!optionsEnded && LooksLikeOption(arg) ? messages::UnknownOption(arg)
+                                                              : messages::UnknownCommand(arg)};
     }
     if (style) return UsageError{messages::OneStyleOnly()};
     style = option;
@@ -78,8 +116,7 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
     return UsageError{messages::DiffTakesNoStyle()};
   }
   invocation.style = style.value_or(OutputStyle::Era);
-  invocation.operands.assign(args.begin() + next + 1, args.end());
-  if (auto error = CheckOperands(invocation)) return *error;
+  if (auto error = TakeOperands(args.subspan(next + 1), optionsEnded, invocation)) return *error;
   return invocation;
 }
 

@@ -1,4 +1,7 @@
 // The command line: options first, then the command word, then operands.
+// "--" ends the options; after the command word a word that looks like an
+// option ("--iso", "-x") is refused unless "--" came before it, while "-"
+// and texts such as "-5/1/1" or "-1" are operands.
 #pragma once
 
 #include <span>
@@ -12,12 +15,12 @@ namespace cli {
 enum class Command { Show, Add, Diff, Help, Version };
 
 // How show and add write a date.
-enum class OutputStyle { Era, Western, Iso };
+enum class OutputStyle { Era, Reiwa, Kanji, Western, Iso };
 
 struct Invocation {
   Command command = Command::Help;
   OutputStyle style = OutputStyle::Era;
-  // Everything after the command word, taken as written ("-" reads stdin).
+  // The words after the command word, taken as written ("-" reads stdin).
   std::vector<std::string_view> operands;
 };
 

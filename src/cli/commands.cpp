@@ -3,8 +3,11 @@
 #include <charconv>
 #include <cstdint>
 
+#include "calendar/eras.h"
 #include "calendar/gregorian.h"
+#include "cli/date_input.h"
 #include "cli/iso_date.h"
+#include "cli/kanji_date.h"
 #include "display/display_text.h"
 #include "numeric/checked.h"
 #include "parse/date_parser.h"
@@ -15,8 +18,7 @@ namespace cli {
 namespace {
 
 std::optional<ymd::DateParts> DateOf(const std::u16string& text) {
-  ymd::DateParts date;
-  ymd::ParseDate(text, date);  // raises nothing: a number too big is day 0
+  const ymd::DateParts date = ReadDate(text);
   if (date.day == ymd::kDayInvalid) return std::nullopt;
   return date;
 }
@@ -30,13 +32,19 @@ std::optional<Failure> ParseOperand(Operands operands, std::size_t index, ymd::D
 }
 
 void AppendDate(const ymd::DateParts& date, OutputStyle style, std::string& out) {
-  if (style == OutputStyle::Iso) {
-    AppendIsoDate(date, out);
-    return;
+  switch (style) {
+    case OutputStyle::Era:
+      out += chars::ToUtf8(ymd::DisplayText(date, ymd::DisplayStyle::Era));
+      break;
+    case OutputStyle::Reiwa:
+      out += chars::ToUtf8(ymd::DisplayText(date, ymd::DisplayStyle::Era, ymd::kEras));
+      break;
+    case OutputStyle::Kanji: AppendKanjiDate(date, out); break;
+    case OutputStyle::Western:
+      out += chars::ToUtf8(ymd::DisplayText(date, ymd::DisplayStyle::Western));
+      break;
+    case OutputStyle::Iso: AppendIsoDate(date, out); break;
   }
-  const auto display =
-      style == OutputStyle::Era ? ymd::DisplayStyle::Era : ymd::DisplayStyle::Western;
-  out += chars::ToUtf8(ymd::DisplayText(date, display));
 }
 
 }  // namespace

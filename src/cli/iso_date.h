@@ -1,8 +1,11 @@
 // Dates as YYYY-MM-DD for scripts: "2000-01-01", "0005-03-01",
-// "-0100-12-31", "32767-12-31".
+// "-0100-12-31", "32767-12-31". Every text AppendIsoDate writes, ReadIsoDate
+// reads back as the same date.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "calendar/gregorian.h"
 
@@ -11,5 +14,11 @@ namespace cli {
 // Appends the date of valid fields: the year zero-padded to four digits
 // with a minus sign before a negative year, month and day to two.
 void AppendIsoDate(const ymd::DateParts& date, std::string& out);
+
+// An optional sign, four or five digits, "-", two digits, "-", two digits,
+// blanks around the whole allowed. Nothing when text has another shape;
+// day ymd::kDayInvalid when it has this one but is no date (2000-02-30, a
+// year beyond 16 bits).
+std::optional<ymd::DateParts> ReadIsoDate(std::u16string_view text);
 
 }  // namespace cli

@@ -5,8 +5,6 @@
 namespace cli {
 namespace {
 
-constexpr std::size_t kBlockBytes = 1 << 20;
-
 std::string_view WithoutCarriageReturn(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   return line;
@@ -14,7 +12,8 @@ std::string_view WithoutCarriageReturn(std::string_view line) {
 
 }  // namespace
 
-LineReader::LineReader(std::FILE* input) : input_(input), block_(kBlockBytes) {}
+LineReader::LineReader(std::FILE* input, std::size_t blockBytes)
+    : input_(input), block_(blockBytes > 0 ? blockBytes : 1) {}
 
 bool LineReader::Next(std::string_view& line) {
   if (returnedStraddling_) {

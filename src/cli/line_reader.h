@@ -1,6 +1,7 @@
 // Standard input, line by line, in large reads.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -10,7 +11,8 @@ namespace cli {
 
 class LineReader {
  public:
-  explicit LineReader(std::FILE* input);
+  // Reads blockBytes at a time (at least 1).
+  LineReader(std::FILE* input, std::size_t blockBytes);
 
   // The next line without its "\n" or "\r\n", valid until the next call; a
   // last line without a line end counts too. False at the end of input or

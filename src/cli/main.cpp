@@ -9,14 +9,14 @@
 #include "cli/arguments.h"
 #include "cli/messages.h"
 #include "cli/runner.h"
+#include "cli/translation.h"
 
 namespace {
 
 constexpr int kUsageStatus = 2;
 
 int RefuseUsage(const cli::UsageError& error) {
-  const std::string text =
-      cli::messages::ErrorLine(error.reason, 0) + std::string{cli::messages::kUsage};
+  const std::string text = cli::messages::ErrorLine(error.reason, 0) + cli::messages::Usage();
   std::fputs(text.c_str(), stderr);
   return kUsageStatus;
 }
@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
   // Messages of a long stream go out in blocks too; Run flushes at the end.
   static char stderrBuffer[1 << 16];
   std::setvbuf(stderr, stderrBuffer, _IOFBF, sizeof stderrBuffer);
+  cli::translation::Load(cli::translation::LocaleDir());
 
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   const auto parsed = cli::ParseArguments(args);

@@ -1,6 +1,11 @@
 #include "cli/messages.h"
 
 #include <cstddef>
+#include <cstdio>
+#include <initializer_list>
+
+#include "cli/translation.h"
+#include "text/utf8.h"
 
 namespace cli::messages {
 namespace {
@@ -9,69 +14,192 @@ namespace {
 // still gives a one-line message.
 constexpr std::size_t kQuotedBytes = 60;
 
+std::string_view Tr(std::string_view msgid) { return translation::Translate(msgid); }
+
+// pattern with each "%s" replaced by the next of args.
+std::string Format(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  std::string text;
+  const auto* arg = args.begin();
+  for (std::size_t at; (at = pattern.find("%s")) != pattern.npos && arg != args.end();) {
+    text.append(pattern.substr(0, at)).append(*arg++);
+    pattern.remove_prefix(at + 2);
+  }
+  return text.append(pattern);
+}
+
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-// The user's text in corner brackets, cut short (never inside a UTF-8
-// sequence) and with control characters shown as "?", so the message stays
-// on one line.
+// Characters that would move the cursor, start a terminal sequence, break
+// the line or turn the text's direction: C1 controls, the line and
+// paragraph separators, the bidirectional embeddings and isolates.
+bool ShownAsCodePoint(char32_t c) {
+  return (c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E) ||
+         (c >= 0x2066 && c <= 0x2069);
+}
+
+std::string Escape(const char* pattern, unsigned value) {
+  char text[16];
+  std::snprintf(text, sizeof text, pattern, value);
+  return text;
+}
+
+// The bytes as harmless text: C0 controls and DEL as "?", the characters
+// above as "U+XXXX", and a byte that is not UTF-8 as "\xNN". Decoding
+// marks each such byte U+FFFD; a U+FFFD that was typed shows as itself.
+std::string Harmless(std::string_view bytes) {
+  const std::u16string text = chars::FromUtf8(bytes);
+  std::string out;
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::size_t units = (text[i] >= 0xD800 && text[i] <= 0xDBFF) ? 2 : 1;
+    const std::string encoded = chars::ToUtf8(std::u16string_view(text).substr(i, units));
+    i += units - 1;
+    if (!bytes.substr(at).starts_with(encoded)) {  // a stray byte, decoded as U+FFFD
+      out += Escape("\\x%02X", static_cast<unsigned char>(bytes[at++]));
+      continue;
+    }
+    at += encoded.size();
+    const char32_t c = units == 2 ? 0x10000 : text[i];  // only the BMP needs a look
+    if (c < 0x20 || c == 0x7F) {
+      out += '?';
+    } else if (ShownAsCodePoint(c)) {
+      out += Escape("U+%04X", static_cast<unsigned>(c));
+    } else {
+      out += encoded;
+    }
+  }
+  return out;
+}
+
+// The user's text cut short, never inside a UTF-8 sequence, and made
+// harmless, so the message stays on one line and shows what was typed.
 std::string Quote(std::string_view text) {
   std::size_t length = text.size();
   if (length > kQuotedBytes) {
     length = kQuotedBytes;
     while (length > 0 && IsContinuationByte(text[length])) --length;
   }
-  std::string quoted = "「";
-  for (char c : text.substr(0, length)) {
-    const bool control = static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-    quoted += control ? '?' : c;
-  }
-  if (length < text.size()) quoted += "…";
-  return quoted + "」";
+  return Harmless(text.substr(0, length)) + (length < text.size() ? "…" : "");
+}
+
+std::string Quoted(std::string_view pattern, std::string_view text) {
+  return Format(pattern, {Quote(text)});
 }
 
 }  // namespace
 
-std::string MissingCommand() { return "コマンド (show, add, diff) がありません。"; }
-std::string UnknownCommand(std::string_view word) { return "不明なコマンドです: " + Quote(word); }
+std::string Usage() {
+  return std::string{
+      Tr("Usage:\n"
+         "  kalvenor-cli [--era | --reiwa | --kanji | --western | --iso] show TEXT...\n"
+         "  kalvenor-cli [--era | --reiwa | --kanji | --western | --iso] add DATE DAYS\n"
+         "  kalvenor-cli diff DATE1 DATE2\n"
+         "  kalvenor-cli -h | --help | -V | --version\n")};
+}
+
+std::string HelpBody() {
+  return std::string{
+      Tr("\n"
+         "Commands:\n"
+         "  show   print the date of each TEXT with its weekday, one line each\n"
+         "  add    print the date DAYS days after DATE (a fraction is rounded half to even)\n"
+         "  diff   print the number of days from DATE1 to DATE2 (DATE2 - DATE1)\n"
+         "\n"
+         "Styles (show and add):\n"
+         "  --era      era letter and year, as the window shows dates (the default):\n"
+         "             H 12/ 1/ 1(土); H stays the newest era, so 2026 is H 38\n"
+         "  --reiwa    the same with R (Reiwa) from 2019-05-01: R 8/ 12/ 7(月)\n"
+         "  --kanji    a date as written in Japanese documents: 令和8年12月7日(月)\n"
+         "  --western  the Western year:  2000/ 1/ 1(土)\n"
+         "  --iso      YYYY-MM-DD: 2000-01-01\n"
+         "\n"
+         "Dates:\n"
+         "  2000/1/1  h12/1/1  r8/12/7  year/month/day; era letters R H S T M;\n"
+         "                              years 0-51 are 2000-2051, 52-99 1952-1999\n"
+         "  12/31  4/E                  month/day: the first such day from today on\n"
+         "  25  E  月2                  day: this month or the next; E is the last\n"
+         "                              day, 月2 the second Monday\n"
+         "  2026-12-07  -0005-01-01     ISO dates\n"
+         "  令和8年12月7日  12月31日  31日  kanji dates; 元年 is year 1\n"
+         "  today  今日  (empty)        today\n"
+         "  Full-width digits, letters and signs count as their ASCII twins.\n"
+         "\n"
+         "With \"-\" as one operand, each line of standard input is used in its place\n"
+         "and gives one line of output; a line that cannot be calculated gives an\n"
+         "empty line and a message with its line number on standard error.\n"
+         "\n"
+         "Examples:\n"
+         "  $ kalvenor-cli show h12/1/1\n"
+         "    H 12/ 1/ 1(土)\n"
+         "  $ kalvenor-cli --reiwa show 2026-12-07\n"
+         "    R 8/ 12/ 7(月)\n"
+         "  $ kalvenor-cli --kanji show r1/5/1 h31/4/30\n"
+         "    令和元年5月1日(水)\n"
+         "    平成31年4月30日(火)\n"
+         "  $ kalvenor-cli --iso show 令和8年12月7日 １９９９／４／２０\n"
+         "    2026-12-07\n"
+         "    1999-04-20\n"
+         "  $ kalvenor-cli --iso add 2000/1/2 0.5\n"
+         "    2000-01-03\n"
+         "  $ kalvenor-cli diff h31/4/30 r1/5/1\n"
+         "    1\n"
+         "\n"
+         "Exit status: 0 success, 1 some input could not be calculated or the\n"
+         "output could not be written, 2 a wrong command line.\n")};
+}
+
+std::string MissingCommand() { return std::string{Tr("no command (show, add, diff) given")}; }
+std::string UnknownCommand(std::string_view word) {
+  return Quoted(Tr("unknown command '%s'"), word);
+}
 std::string UnknownOption(std::string_view option) {
-  return "不明なオプションです: " + Quote(option);
+  return Quoted(Tr("unknown option '%s'"), option);
+}
+std::string OptionAfterCommand(std::string_view option) {
+  return Quoted(Tr("option '%s' after the command word: options go before it (after -- the "
+                   "word is an operand)"),
+                option);
 }
 std::string OneStyleOnly() {
-  return "表示形式 (--era, --western, --iso) は一つだけ指定してください。";
+  return std::string{Tr("give one style only (--era, --reiwa, --kanji, --western, --iso)")};
 }
-std::string DiffTakesNoStyle() { return "diff は日数を表示するので、表示形式は指定できません。"; }
-std::string HelpVersionAlone() { return "--help と --version は単独で指定してください。"; }
-std::string ShowNeedsText() { return "show には日付を一つ以上指定してください。"; }
-std::string AddNeedsTwo() { return "add には日付と日数の二つを指定してください。"; }
-std::string DiffNeedsTwo() { return "diff には日付を二つ指定してください。"; }
-std::string StdinOnce() { return "標準入力 (-) は一つの引数にしか使えません。"; }
+std::string DiffTakesNoStyle() {
+  return std::string{Tr("diff prints a number of days and takes no style")};
+}
+std::string HelpVersionAlone() {
+  return std::string{Tr("--help (-h) and --version (-V) stand alone")};
+}
+std::string ShowNeedsText() { return std::string{Tr("show needs one or more dates")}; }
+std::string AddNeedsTwo() { return std::string{Tr("add needs a date and a number of days")}; }
+std::string DiffNeedsTwo() { return std::string{Tr("diff needs two dates")}; }
+std::string StdinOnce() {
+  return std::string{Tr("standard input (-) can stand for one operand only")};
+}
 
-std::string NotADate(std::string_view text) { return Quote(text) + "は日付として読めません。"; }
+std::string NotADate(std::string_view text) { return Quoted(Tr("'%s' is not a date"), text); }
 std::string NotANumber(std::string_view text) {
-  return Quote(text) + "は日数として読めません（数で始まっていません）。";
+  return Quoted(Tr("'%s' is not a number of days (it does not begin with a number)"), text);
 }
 std::string OutOfRange(std::string_view date, std::string_view days) {
-  return Quote(date) + "に" + Quote(days) +
-         "日を足した日付は 0001-01-01 から 32767-12-31 の範囲外です。";
+  return Format(Tr("'%s' plus '%s' days lies outside 0001-01-01 to 32767-12-31"),
+                {Quote(date), Quote(days)});
 }
 std::string Overflow(std::span<const std::string_view> texts) {
-  std::string quoted;
-  for (const std::string_view text : texts) {
-    quoted += (quoted.empty() ? "" : "と") + Quote(text);
+  if (texts.size() == 1) {
+    return Quoted(Tr("a number overflowed in the calculation with '%s'"), texts[0]);
   }
-  return quoted + "の計算で数があふれました。";
+  return Format(Tr("a number overflowed in the calculation with '%s' and '%s'"),
+                {Quote(texts[0]), Quote(texts[1])});
 }
 
-std::string CannotRead() { return "標準入力を読めません。"; }
-std::string CannotWrite() { return "標準出力に書き込めません。"; }
-std::string Aborted(std::string_view reason) {
-  return "処理を続けられません: " + std::string{reason};
-}
+std::string CannotRead() { return std::string{Tr("cannot read standard input")}; }
+std::string CannotWrite() { return std::string{Tr("cannot write standard output")}; }
+std::string Aborted(std::string_view reason) { return Format(Tr("cannot go on: %s"), {reason}); }
 
 std::string ErrorLine(std::string_view message, long long lineNumber) {
   std::string line{kProgram};
   line += ": ";
-  if (lineNumber > 0) line += std::to_string(lineNumber) + "行目: ";
+  if (lineNumber > 0) line += Format(Tr("line %s: "), {std::to_string(lineNumber)});
   line += message;
   line += '\n';
   return line;

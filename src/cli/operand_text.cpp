@@ -3,6 +3,25 @@
 #include "text/utf8.h"
 
 namespace cli {
+namespace {
+
+constexpr char16_t kByteOrderMark = 0xFEFF;
+constexpr char16_t kIdeographicSpace = 0x3000;
+constexpr char16_t kFirstFullWidth = 0xFF01;  // "！", the twin of "!"
+constexpr char16_t kLastFullWidth = 0xFF5E;   // "～", the twin of "~"
+constexpr char16_t kFullWidthShift = kFirstFullWidth - u'!';
+
+void FoldWidth(std::u16string& text) {
+  for (char16_t& c : text) {
+    if (c >= kFirstFullWidth && c <= kLastFullWidth) {
+      c = static_cast<char16_t>(c - kFullWidthShift);
+    } else if (c == kIdeographicSpace) {
+      c = u' ';
+    }
+  }
+}
+
+}  // namespace
 
 void DecodeOperand(std::string_view bytes, std::u16string& text) {
   // Widen byte by byte, noting whether any byte had its high bit set: one
@@ -14,7 +33,10 @@ void DecodeOperand(std::string_view bytes, std::u16string& text) {
     seen |= byte;
     text[i] = byte;
   }
-  if (seen >= 0x80) text = chars::FromUtf8(bytes);
+  if (seen < 0x80) return;
+  text = chars::FromUtf8(bytes);
+  if (!text.empty() && text[0] == kByteOrderMark) text.erase(0, 1);
+  FoldWidth(text);
 }
 
 }  // namespace cli

@@ -1,28 +1,26 @@
 #include "cli/output.h"
 
 namespace cli {
-namespace {
 
-constexpr std::size_t kFlushBytes = 1 << 20;
+Output::Output(std::FILE* stream, std::size_t flushBytes)
+    : stream_(stream), flushBytes_(flushBytes) {
+  buffer_.reserve(flushBytes + 4096);
+}
 
-}  // namespace
+Output::~Output() { (void)Flush(); }
 
-Output::Output(std::FILE* stream) : stream_(stream) { buffer_.reserve(kFlushBytes + 4096); }
-
-Output::~Output() { Flush(); }
-
-void Output::EndLine() {
+bool Output::EndLine() {
   buffer_ += '\n';
-  if (buffer_.size() >= kFlushBytes) Flush();
+  return buffer_.size() < flushBytes_ || Flush();
 }
 
 bool Output::Flush() {
-  if (!buffer_.empty() &&
+  if (!failed_ && !buffer_.empty() &&
       std::fwrite(buffer_.data(), 1, buffer_.size(), stream_) != buffer_.size()) {
     failed_ = true;
   }
   buffer_.clear();
-  if (std::fflush(stream_) != 0) failed_ = true;
+  if (!failed_ && std::fflush(stream_) != 0) failed_ = true;
   return !failed_;
 }
 

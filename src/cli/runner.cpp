@@ -39,59 +39,70 @@ std::string Describe(const Failure& failure, Arguments arguments) {
   return {};
 }
 
-bool WriteAll(std::FILE* stream, std::string_view text) {
-  return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
-         std::fflush(stream) == 0;
+void Complain(std::string_view message, long long lineNumber) {
+  const std::string line = messages::ErrorLine(message, lineNumber);
+  std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+// --help and --version.
+int WriteAll(std::string_view text) {
+  if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0) {
+    return 0;
+  }
+  Complain(messages::CannotWrite(), 0);
+  std::fflush(stderr);
+  return 1;
 }
 
 class Runner {
  public:
-  explicit Runner(const Invocation& invocation)
+  Runner(const Invocation& invocation, const BlockSizes& blocks)
       : style_(invocation.style),
         calculation_(CalculationOf(invocation.command)),
-        output_(stdout) {}
+        readBytes_(blocks.read),
+        output_(stdout, blocks.write) {}
 
   // One calculation per set of operands, or one per input line where an
-  // operand is "-".
-  void Calculate(Arguments arguments);
+  // operand is "-". False once the output has failed.
+  bool Calculate(Arguments arguments);
 
   int Finish();
 
  private:
-  // arguments: the operands' bytes as given, for the messages.
-  void CalculateOnce(Arguments arguments, long long lineNumber);
-  void Complain(std::string_view message, long long lineNumber);
+  // arguments: the operands' bytes as given, for the messages. False once
+  // the output has failed.
+  bool CalculateOnce(Arguments arguments, long long lineNumber);
+  void Refuse(std::string_view message, long long lineNumber);
 
   OutputStyle style_;
   Calculation calculation_;
+  std::size_t readBytes_;
   Output output_;
   std::vector<Operand> operands_;  // decoded; reused from line to line
   bool failed_ = false;
 };
 
-void Runner::Calculate(Arguments arguments) {
+bool Runner::Calculate(Arguments arguments) {
   std::vector<std::string_view> current(arguments.begin(), arguments.end());
   operands_.assign(current.size(), Operand{});
   for (std::size_t i = 0; i < current.size(); ++i) {
     DecodeOperand(current[i], operands_[i].text);
   }
   const auto stdinAt = std::ranges::find(current, kStdinOperand);
-  if (stdinAt == current.end()) {
-    CalculateOnce(current, 0);
-    return;
-  }
+  if (stdinAt == current.end()) return CalculateOnce(current, 0);
   Operand& line = operands_[stdinAt - current.begin()];
-  LineReader reader(stdin);
+  LineReader reader(stdin, readBytes_);
   long long lineNumber = 0;
   while (reader.Next(*stdinAt)) {
     DecodeOperand(*stdinAt, line.text);
     line.date.reset();
-    CalculateOnce(current, ++lineNumber);
+    if (!CalculateOnce(current, ++lineNumber)) return false;
   }
-  if (reader.Failed()) Complain(messages::CannotRead(), 0);
+  if (reader.Failed()) Refuse(messages::CannotRead(), 0);
+  return true;
 }
 
-void Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
+bool Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
   std::string& line = output_.Line();
   const std::size_t lineStart = line.size();
   std::optional<Failure> failure;
@@ -101,39 +112,36 @@ void Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
     line.resize(lineStart);  // nothing half-written stays
     failure = Failure{Problem::Overflow};
   }
-  if (failure) Complain(Describe(*failure, arguments), lineNumber);
+  if (failure) Refuse(Describe(*failure, arguments), lineNumber);
   // In a stream a refused line still gets its (empty) line, so the output
   // stays aligned with the input.
-  if (!failure || lineNumber > 0) output_.EndLine();
+  return (failure && lineNumber == 0) || output_.EndLine();
 }
 
-void Runner::Complain(std::string_view message, long long lineNumber) {
-  const std::string line = messages::ErrorLine(message, lineNumber);
-  std::fwrite(line.data(), 1, line.size(), stderr);
+void Runner::Refuse(std::string_view message, long long lineNumber) {
+  Complain(message, lineNumber);
   failed_ = true;
 }
 
 int Runner::Finish() {
-  if (!output_.Flush()) Complain(messages::CannotWrite(), 0);
+  if (!output_.Flush()) Refuse(messages::CannotWrite(), 0);
   std::fflush(stderr);
   return failed_ ? 1 : 0;
 }
 
 }  // namespace
 
-int Run(const Invocation& invocation) {
+int Run(const Invocation& invocation, const BlockSizes& blocks) {
   switch (invocation.command) {
-    case Command::Help:
-      return WriteAll(stdout, std::string{messages::kUsage} + std::string{messages::kHelpBody}) ? 0
-                                                                                                : 1;
-    case Command::Version: return WriteAll(stdout, messages::kVersion) ? 0 : 1;
+    case Command::Help: return WriteAll(messages::Usage() + messages::HelpBody());
+    case Command::Version: return WriteAll(messages::kVersion);
     default: break;
   }
-  Runner runner(invocation);
+  Runner runner(invocation, blocks);
   if (invocation.command == Command::Show) {
     // Each text of show is a calculation of its own.
     for (const std::string_view& text : invocation.operands) {
-      runner.Calculate(Arguments(&text, 1));
+      if (!runner.Calculate(Arguments(&text, 1))) break;
     }
   } else {
     runner.Calculate(invocation.operands);

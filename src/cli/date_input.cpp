@@ -1,0 +1,40 @@
+#include "cli/date_input.h"
+
+#include "calendar/eras.h"
+#include "cli/blanks.h"
+#include "cli/iso_date.h"
+#include "cli/kanji_date.h"
+#include "parse/date_parser.h"
+
+namespace cli {
+namespace {
+
+char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
+
+bool IsTodayKeyword(std::u16string_view text) {
+  text = Trimmed(text);
+  if (text == u"今日") return true;
+  constexpr std::u16string_view kToday = u"today";
+  if (text.size() != kToday.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (Lower(text[i]) != kToday[i]) return false;
+  }
+  return true;
+}
+
+ymd::DateParts Parse(const std::u16string& text) {
+  ymd::DateParts date;
+  ymd::ParseDate(text, date, ymd::kEras);  // raises nothing: a number too big is day 0
+  return date;
+}
+
+}  // namespace
+
+ymd::DateParts ReadDate(const std::u16string& text) {
+  if (IsTodayKeyword(text)) return Parse(u"");
+  if (const auto iso = ReadIsoDate(text)) return *iso;
+  if (const auto rewritten = RewriteKanjiDate(text)) return Parse(*rewritten);
+  return Parse(text);
+}
+
+}  // namespace cli

@@ -1,0 +1,172 @@
+// End to end: the real kalvenor-cli on the case tables of tests/cli/cases
+// (their format is described in cases/README.md), and the examples of its
+// --help run as printed.
+// Usage: cli_cases_test PATH/TO/kalvenor-cli PATH/TO/cases [gtest flags]
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "process.h"
+
+namespace {
+
+std::string program;
+std::filesystem::path casesDir;
+
+struct Case {
+  std::string where;  // file:line, for the failure messages
+  cli_test::Process process;
+  std::string out, err;
+  int status = 0;
+};
+
+// Turns \xNN, \r, \t, \s (a blank), \\ and a final \c (no line end) into
+// bytes; returns false for \c.
+bool Unescape(std::string_view text, std::string& bytes) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      bytes += text[i];
+      continue;
+    }
+    switch (const char c = text[++i]) {
+      case 'x':
+        bytes += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
+        i += 2;
+        break;
+      case 'r': bytes += '\r'; break;
+      case 't': bytes += '\t'; break;
+      case 's': bytes += ' '; break;
+      case 'c': return false;
+      default: bytes += c;
+    }
+  }
+  return true;
+}
+
+// "--iso show '' 'a b'": words at blanks; '' quotes, escapes as above.
+std::vector<std::string> Words(std::string_view line) {
+  std::vector<std::string> words;
+  std::string word, raw;
+  bool quoted = false, started = false;
+  for (const char c : std::string(line) + ' ') {
+    if (c == '\'') {
+      quoted = !quoted;
+      started = true;
+    } else if (c == ' ' && !quoted) {
+      if (started) Unescape(raw, word), words.push_back(word);
+      word.clear(), raw.clear(), started = false;
+    } else {
+      raw += c, started = true;
+    }
+  }
+  return words;
+}
+
+// "<*3 text": text and its line end, three times, onto bytes.
+void AddLine(std::string_view rest, std::string& bytes) {
+  int times = 1;
+  if (rest.starts_with('*')) {
+    const std::size_t blank = rest.find(' ');
+    times = std::stoi(std::string(rest.substr(1, blank - 1)));
+    rest.remove_prefix(blank == rest.npos ? rest.size() : blank);
+  }
+  if (rest.starts_with(' ')) rest.remove_prefix(1);
+  std::string line;
+  if (Unescape(rest, line)) line += '\n';
+  for (int i = 0; i < times; ++i) bytes += line;
+}
+
+std::vector<Case> ReadCases(const std::filesystem::path& file) {
+  std::vector<Case> cases;
+  std::ifstream in(file);
+  bool open = false;
+  int number = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++number;
+    if (line.empty() || line[0] == '#') {
+      open = open && !line.empty();
+      continue;
+    }
+    if (!open) cases.emplace_back().where = file.filename().string() + ":" + std::to_string(number);
+    open = true;
+    Case& c = cases.back();
+    const std::string rest = line.size() > 2 ? line.substr(2) : "";
+    switch (line[0]) {
+      case '$': c.process.args = Words(rest); break;
+      case '<': AddLine(line.substr(1), c.process.input); break;
+      case '>': AddLine(line.substr(1), c.out); break;
+      case '!': AddLine(line.substr(1), c.err); break;
+      case '=': c.status = std::stoi(rest); break;
+      case '@': {
+        const auto words = Words(rest);
+        (words.at(0) == "today" ? c.process.today : c.process.environment.emplace_back()) =
+            words.at(1);
+        break;
+      }
+      default: ADD_FAILURE() << c.where << ": a line the runner does not know: " << line;
+    }
+  }
+  return cases;
+}
+
+cli_test::Finished RunCli(cli_test::Process process) {
+  process.args.insert(process.args.begin(), program);
+  return cli_test::Start(process);
+}
+
+TEST(CliCases, EveryTableGivesItsOutputErrorsAndStatus) {
+  std::size_t count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(casesDir)) {
+    if (entry.path().extension() != ".txt") continue;
+    for (const Case& c : ReadCases(entry.path())) {
+      SCOPED_TRACE(c.where);
+      const cli_test::Finished run = RunCli(c.process);
+      EXPECT_EQ(c.out, run.out);
+      EXPECT_EQ(c.err, run.err);
+      EXPECT_EQ(c.status, run.status);
+      ++count;
+    }
+  }
+  EXPECT_LT(50u, count) << "the tables were not found in " << casesDir;
+}
+
+// "  $ kalvenor-cli ARGS" then the lines it prints, indented four blanks.
+TEST(CliCases, HelpExamplesPrintWhatTheyShow) {
+  for (const char* locale : {"LANG=C", "LANG=ja_JP.UTF-8"}) {
+    cli_test::Process asked;
+    asked.args = {"--help"};
+    asked.environment = {locale};
+    const cli_test::Finished help = RunCli(asked);
+    std::istringstream lines(help.out);
+    std::vector<Case> examples;
+    for (std::string line; std::getline(lines, line);) {
+      if (line.starts_with("  $ kalvenor-cli ")) {
+        examples.emplace_back().where = line;
+        examples.back().process.args = Words(line.substr(17));
+      } else if (line.starts_with("    ") && !examples.empty()) {
+        examples.back().out += line.substr(4) + "\n";
+      }
+    }
+    EXPECT_LE(6u, examples.size()) << locale;
+    for (const Case& example : examples) {
+      EXPECT_EQ(example.out, RunCli(example.process).out) << locale << example.where;
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s PATH/TO/kalvenor-cli PATH/TO/cases\n", argv[0]);
+    return 2;
+  }
+  program = argv[1];
+  casesDir = argv[2];
+  return RUN_ALL_TESTS();
+}
