@@ -102,7 +102,7 @@ class Kalvenor : public ::testing::Test {
   std::wstring CloseMessageBox() {
     HWND box = Own(L"#32770", L"Kalvenor");
     if (box == nullptr) return L"(no box)";
-    const std::wstring text = Text(GetDlgItem(box, 0xFFFF));
+    std::wstring text = Text(GetDlgItem(box, 0xFFFF));
     Post(box, WM_COMMAND, IDOK);
     return text;
   }
@@ -120,7 +120,7 @@ class Kalvenor : public ::testing::Test {
     std::string stops;
     for (int i = 0; i < 18; ++i) {
       if (back) Press(VK_TAB, true);
-      stops = back ? FocusName() + " " + stops : stops + FocusName() + " ";
+      stops.insert(back ? 0 : stops.size(), FocusName() + " ");
       if (!back) Press(VK_TAB);
     }
     return stops;

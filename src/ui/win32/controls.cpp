@@ -39,7 +39,7 @@ Look LookOf(const layout::ControlSpec& spec) {
 int CaptionMargin(layout::Kind kind) {
   switch (kind) {
     case layout::Kind::Button: return 16;
-    case layout::Kind::OptionButton: return 20;
+    case layout::Kind::OptionButton:
     case layout::Kind::Frame: return 20;
     default: return 0;
   }
@@ -53,8 +53,8 @@ HWND CreateControl(HWND parent, const layout::ControlSpec& spec, int id) {
   // their options, never paint over them.
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | look.style;
   return CreateWindowExW(look.extendedStyle, look.windowClass, Wide(spec.caption).c_str(), style, 0,
-                         0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
+                         0, 0, 0, parent, FromInteger<HMENU>(static_cast<INT_PTR>(id)),
+                         FromInteger<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
                          nullptr);
 }
 

@@ -82,7 +82,7 @@ void Form1Window::CreateMainWindow(HINSTANCE instance) {
   windowClass.hIcon = LoadProgramIcon(instance, SM_CXICON, SM_CYICON);
   windowClass.hIconSm = LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON);
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.hbrBackground = FromInteger<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kWindowClass;
   RegisterClassExW(&windowClass);
   // The title is set at load.
@@ -189,12 +189,11 @@ bool Form1Window::HandleDialogKeys(MSG& msg) {
 
 LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self = static_cast<Form1Window*>(FromInteger<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = FromInteger<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -216,9 +215,7 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: Deliver([](Form1& form) { form.OnClose(); }); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
-    case WM_DPICHANGED:
-      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-      return 0;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *FromInteger<const RECT*>(lParam)); return 0;
     case kMoveFocus: MoveToNextControl(); return 0;
     default: return DefWindowProcW(window_, message, wParam, lParam);
   }
@@ -286,11 +283,11 @@ LRESULT CALLBACK Form1Window::BoxProc(HWND box, UINT message, WPARAM wParam, LPA
     case WM_GETDLGCODE: {
       // Enter belongs to the box's key handler, not to the dialog keys.
       LRESULT code = DefSubclassProc(box, message, wParam, lParam);
-      const auto* msg = reinterpret_cast<const MSG*>(lParam);
+      const auto* msg = FromInteger<const MSG*>(lParam);
       if (msg != nullptr && msg->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
       return code;
     }
-    case WM_CHAR: return reinterpret_cast<Form1Window*>(self)->OnBoxChar(box, wParam, lParam);
+    case WM_CHAR: return FromInteger<Form1Window*>(self)->OnBoxChar(box, wParam, lParam);
     case WM_NCDESTROY: RemoveWindowSubclass(box, BoxProc, 0); break;
     default: break;
   }

@@ -48,7 +48,7 @@ bool FileExists(const std::filesystem::path& path) {
 // Wide, so that a folder name outside the ANSI code page reaches the shell
 // whole; nothing goes through a command interpreter.
 bool ShellOpen(std::uintptr_t owner, const std::filesystem::path& file) {
-  const HINSTANCE result = ShellExecuteW(reinterpret_cast<HWND>(owner), nullptr, file.c_str(),
+  const HINSTANCE result = ShellExecuteW(ui::win32::FromInteger<HWND>(owner), nullptr, file.c_str(),
                                          nullptr, kWorkingDirectory, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > kShellFailureLimit;
 }

@@ -13,4 +13,11 @@ inline std::wstring Wide(std::u16string_view text) { return {text.begin(), text.
 
 inline std::u16string Utf16(std::wstring_view text) { return {text.begin(), text.end()}; }
 
+// Windows hands handles and pointers about in integer-sized parameters
+// (LPARAM, LONG_PTR, WPARAM): the one place they turn back into pointers.
+template <typename Pointer, typename Integer>
+Pointer FromInteger(Integer value) {
+  return reinterpret_cast<Pointer>(value);  // NOLINT(performance-no-int-to-ptr)
+}
+
 }  // namespace ui::win32
