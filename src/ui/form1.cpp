@@ -4,18 +4,64 @@
 #include "parse/date_parser.h"
 #include "parse/number.h"
 #include "ui/hhelp.h"
+#include "ui/layout.h"
 
 namespace ui {
 namespace {
 
 constexpr std::int16_t kEnter = 13;
-constexpr Twips kSecondRowTop = 720;
-constexpr Twips kThirdRowTop = 1200;
 
 }  // namespace
 
 float OneEighthOfFreeSpace(Twips screen, Twips window) {
   return static_cast<float>((static_cast<double>(screen) - window) / 8);
+}
+
+void Form1::OnLoad() {
+  Handle([this] { Form_Load(); });
+}
+
+void Form1::OnResize() {
+  Handle([this] { Form_Resize(); });
+}
+
+void Form1::OnClose() {
+  std::int16_t cancel = 0;
+  Handle([this, &cancel] { Form_Unload(cancel); });
+}
+
+void Form1::OnClick(Control button) {
+  Handle([this, button] {
+    if (button == Control::Command1) Command1_Click();
+    if (button == Control::Command2) Command2_Click();
+  });
+}
+
+void Form1::OnMenu(Menu item) {
+  Handle([this, item] {
+    if (item == Menu::End) End_Click();
+    if (item == Menu::HELP) HELP_Click();
+    if (item == Menu::ABOUT) ABOUT_Click();
+  });
+}
+
+void Form1::OnOptionClick(OptionArray array, int index) {
+  const auto member = static_cast<std::int16_t>(index);
+  Handle([this, array, member] {
+    if (array == OptionArray::Option1) {
+      Option1_Click(member);
+    } else {
+      Option2_Click(member);
+    }
+  });
+}
+
+void Form1::OnKeyPress(Control box, std::int16_t& code) {
+  Handle([this, box, &code] {
+    if (box == Control::Text1) Text1_KeyPress(code);
+    if (box == Control::Text2) Text2_KeyPress(code);
+    if (box == Control::Text3) Text3_KeyPress(code);
+  });
 }
 
 void Form1::Form_Load() {
@@ -52,9 +98,12 @@ void Form1::Option1_Click(std::int16_t index) {
     toolkit_.SetEnabled(Control::Text2, false);
     toolkit_.SetEnabled(Control::Text3, true);
   }
-  // The two inputs of a mode stand in the first two rows, its result last.
-  const Twips date2Top = difference ? kSecondRowTop : kThirdRowTop;
-  const Twips daysTop = difference ? kThirdRowTop : kSecondRowTop;
+  // The two inputs of a mode stand in the first two rows, its result last:
+  // the rows where the layout puts Date2 and the days.
+  const Twips secondRow = layout::Spec(Control::Text2).top;
+  const Twips thirdRow = layout::Spec(Control::Text3).top;
+  const Twips date2Top = difference ? secondRow : thirdRow;
+  const Twips daysTop = difference ? thirdRow : secondRow;
   for (Control c : {Control::Label2, Control::Text2, Control::Label5}) toolkit_.SetTop(c, date2Top);
   for (Control c : {Control::Label3, Control::Text3}) toolkit_.SetTop(c, daysTop);
 }
@@ -87,14 +136,20 @@ void Form1::Text3_KeyPress(std::int16_t& code) {
   code = 0;
 }
 
-void Form1::HELP_Click() {
-  const std::u16string base = hhelp::AppDirectory() + std::u16string(texts::kHelpBase);
-  const std::u16string file = hhelp::AppDirectory() + std::u16string(texts::kHelpFile);
-  if (hhelp::FileExists(file)) {
-    hhelp::OpenDocument(toolkit_, base);
-  } else {
-    toolkit_.ShowMessage(file + std::u16string(texts::kHelpMissing), MessageIcon::Warning);
+void Form1::HELP_Click() { OpenHelpIn(hhelp::AppDirectory()); }
+
+void Form1::OpenHelpIn(const std::filesystem::path& folder) {
+  const std::filesystem::path file = folder / texts::kHelpFile;
+  if (!folder.empty() && hhelp::FileExists(file)) {
+    hhelp::OpenDocument(toolkit_, folder / texts::kHelpBase);
+    return;
   }
+  // Without a folder there is no path to test: the box names the file in
+  // the folder that could not be found, not a file at the root.
+  const std::filesystem::path named =
+      folder.empty() ? std::filesystem::path(texts::kUnknownFolder) / file : file;
+  toolkit_.ShowMessage(hhelp::ShownPath(named) + std::u16string(texts::kHelpMissing),
+                       MessageIcon::Warning);
 }
 
 void Form1::ABOUT_Click() {

@@ -1,9 +1,11 @@
 // The window's logic: start-up placement, the two calculation modes, the
 // keyboard flow between the boxes, and the menu and quit commands. Written
-// against Toolkit alone; the backend delivers each event through Handle.
+// against Toolkit alone; a backend delivers each event through the On*
+// functions, which run one handler each.
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "calendar/gregorian.h"
@@ -32,6 +34,15 @@ class Form1 {
     }
   }
 
+  // The toolkit's events, each routed to its handler through Handle.
+  void OnLoad();
+  void OnResize();
+  void OnClose();
+  void OnClick(Control button);  // Command1, Command2
+  void OnMenu(Menu item);
+  void OnOptionClick(OptionArray array, int index);
+  void OnKeyPress(Control box, std::int16_t& code);  // Text1, Text2, Text3
+
   void Form_Load();
   void Form_Resize();
   void Form_Unload(std::int16_t& cancel);
@@ -47,6 +58,10 @@ class Form1 {
   void HELP_Click();
   void ABOUT_Click();
   void End_Click();
+
+  // HELP_Click's work for the program's folder, empty when unknown: opens
+  // help.htm there or says it is missing.
+  void OpenHelpIn(const std::filesystem::path& folder);
 
   void Keisan1();
   void Keisan2();

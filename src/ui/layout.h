@@ -1,10 +1,13 @@
 // The window's controls and menus in one table: where each stands, what it
 // says, and the order Tab walks them in. Twips, relative to the container.
+// Every backend builds its window from here, and Form1 takes the rows'
+// positions from here.
 #pragma once
 
+#include <optional>
 #include <span>
-#include <string>
 #include <string_view>
+#include <variant>
 
 #include "ui/toolkit.h"
 
@@ -12,10 +15,17 @@ namespace ui::layout {
 
 enum class Kind { TextBox, Line, Frame, Button, OptionButton, Label };
 
+// A member of an option array: Option1(0) is {Option1, 0}.
+struct Member {
+  OptionArray array;
+  int index;
+};
+
 struct ControlSpec {
   std::string_view name;  // also the widget's object name
+  std::variant<Control, Member> id;
   Kind kind;
-  std::string_view container;  // "" for the window's client area
+  std::optional<Control> container;  // empty for the window's client area
   std::u16string_view caption;
   Twips left, top, width, height;
   // What a screen reader says besides the shown text: the name of an input
@@ -24,9 +34,10 @@ struct ControlSpec {
 };
 
 struct MenuSpec {
-  std::string_view name;
-  std::string_view parent;  // "" for an entry on the menu bar itself
+  Menu id;
+  std::optional<Menu> parent;  // empty for an entry on the menu bar itself
   std::u16string_view caption;
+  std::string_view name;  // also the action's object name
 };
 
 inline constexpr TwipsSize kClientSize{4455, 3240};
@@ -35,13 +46,11 @@ inline constexpr int kTwipsPerPixel = 15;
 // Every control, in tab order.
 std::span<const ControlSpec> Controls();
 
-// The menu bar: a command and a drop-down with its items, in order.
+// The menu bar, in order: a command, then a drop-down and its items.
 std::span<const MenuSpec> Menus();
 
-std::string_view NameOf(Control control);
-std::string NameOf(OptionArray array, int index);  // "Option1(0)"
-
-const ControlSpec& Spec(std::string_view name);
+const ControlSpec& Spec(Control control);
+const ControlSpec& Spec(OptionArray array, int index);
 
 // The width of the control's container: the client area or its frame.
 Twips ContainerWidth(const ControlSpec& spec);

@@ -34,10 +34,21 @@ inline constexpr std::u16string_view kOverflow = u"オーバーフローしま�
 inline constexpr std::u16string_view kOutOfRange = u"計算結果が範囲外です。";
 inline constexpr std::u16string_view kVersion =
     u"Kalvenor Ver " KALVENOR_VERSION_TEXT "\r\rCopyright (C) 2026 Kalvenor developers";
-inline constexpr std::u16string_view kHelpMissing = u"がありません。";
 
-// Path pieces of the help document, "/" being this platform's separator.
-inline constexpr std::u16string_view kHelpBase = u"/help";
-inline constexpr std::u16string_view kHelpFile = u"/help.htm";
+// The missing-file box: the tested path, then this.
+inline constexpr std::u16string_view kHelpMissing = u"がありません。";
+// Stands for the program's folder in that box when the system cannot tell
+// where the program lies.
+inline constexpr std::u16string_view kUnknownFolder = u"（プログラムのフォルダ）";
+// Shown when the desktop opens neither name of the help document.
+inline constexpr std::u16string_view kBrowserWarning =
+    u"ヘルプを表示するにはＨＴＭＬ対応のブラウザが必要です。\r"
+    u" インターネットエクスプローラなどを準備してください。\r"
+    u"   とりあえず 表示しますが、正しく表示できません";
+
+// The help document beside the program: the name handed to the desktop,
+// which gets ".HTM" appended, and the file tested for.
+inline constexpr std::string_view kHelpBase = "help";
+inline constexpr std::string_view kHelpFile = "help.htm";
 
 }  // namespace ui::texts

@@ -1,13 +1,17 @@
 // What the window's logic needs of a window toolkit, and nothing more.
-// Form1 is written against this interface alone; the Qt backend implements
-// it. Positions and sizes are twips (15 per logical pixel).
+// Form1 is written against this interface alone; each backend (Qt in
+// ui/qt, Win32 in ui/win32) implements it. Positions and sizes are twips
+// (15 per logical pixel).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace ui {
 
+// Form1's controls, by their names in the layout table (option buttons are
+// members of an OptionArray instead).
 enum class Control {
   Text1,
   Text2,
@@ -23,8 +27,13 @@ enum class Control {
   Command1,
   Command2,
 };
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Command2) + 1;
 
 enum class OptionArray { Option1, Option2 };
+
+// The menu bar: End is a command on the bar, HELP0 the drop-down that holds
+// HELP and ABOUT.
+enum class Menu { End, HELP0, HELP, ABOUT };
 
 enum class MessageIcon { Warning, Information };
 
@@ -48,7 +57,8 @@ class Toolkit {
   virtual std::u16string Text(Control control) const = 0;
   virtual void SetText(Control control, const std::u16string& text) = 0;
 
-  // A disabled control cannot take the focus; Tab skips it.
+  // A disabled box takes no typing and no Tab: Tab skips it and its key
+  // events do not reach Form1.
   virtual void SetEnabled(Control control, bool enabled) = 0;
 
   // Relative to the control's container; Left and Height never change.
@@ -70,6 +80,10 @@ class Toolkit {
   virtual TwipsSize WindowSize() const = 0;
   virtual void SetWindowPosition(float left, float top) = 0;
   virtual void SetTitle(const std::u16string& title) = 0;
+
+  // The window as the platform knows it (an HWND on Windows), the owner of a
+  // shell request; 0 where the platform needs none.
+  virtual std::uintptr_t WindowHandle() const = 0;
 
   // Handles the events that are pending and returns when none are left.
   virtual void ProcessEvents() = 0;

@@ -1,6 +1,5 @@
 #include "ui/qt/form1_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
@@ -8,38 +7,30 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <algorithm>
-#include <cmath>
 #include <limits>
+#include <variant>
 
-#include "ui/layout.h"
 #include "ui/qt/caption_fit.h"
-#include "ui/texts.h"
+#include "ui/qt/look.h"
+#include "ui/qt/qstring_of.h"
 
 namespace ui::qt {
 namespace {
 
-QString ToQString(std::u16string_view text) {
-  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+std::size_t Slot(OptionArray array, int index) {
+  return static_cast<std::size_t>(array == OptionArray::Option1 ? 0 : 2) +
+         static_cast<std::size_t>(index);
 }
-
-QString ToQString(std::string_view name) {
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-Twips ToTwips(int pixels) { return pixels * layout::kTwipsPerPixel; }
 
 QWidget* MakeWidget(const layout::ControlSpec& spec, QWidget* parent) {
-  const QString caption = ToQString(spec.caption);
+  const QString caption = QStringOf(spec.caption);
   switch (spec.kind) {
     case layout::Kind::TextBox: {
       auto* box = new QLineEdit(parent);
       box->setMaxLength(std::numeric_limits<int>::max());
-      box->setAccessibleName(ToQString(spec.accessible));
+      box->setAccessibleName(QStringOf(spec.accessible));
       return box;
     }
     case layout::Kind::Line: {
@@ -47,7 +38,11 @@ QWidget* MakeWidget(const layout::ControlSpec& spec, QWidget* parent) {
       line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
       return line;
     }
-    case layout::Kind::Frame: return new QGroupBox(caption, parent);
+    case layout::Kind::Frame: {
+      auto* frame = new QGroupBox(caption, parent);
+      frame->setStyle(&FrameStyle());
+      return frame;
+    }
     case layout::Kind::Button: {
       auto* button = new QPushButton(caption, parent);
       // Enter on a focused button presses it, as Space does. Enter in a box
@@ -59,7 +54,7 @@ QWidget* MakeWidget(const layout::ControlSpec& spec, QWidget* parent) {
     case layout::Kind::Label: {
       auto* label = new QLabel(caption, parent);
       label->setTextFormat(Qt::PlainText);
-      label->setAccessibleDescription(ToQString(spec.accessible));
+      label->setAccessibleDescription(QStringOf(spec.accessible));
       return label;
     }
   }
@@ -72,39 +67,55 @@ Form1Window::Form1Window() {
   setWindowIcon(QIcon(QStringLiteral(":/kalvenor/icon.xpm")));
   BuildMenus();
   BuildControls();
-  ConnectEvents();
   const int menuHeight = menuBar()->sizeHint().height();
   resize(layout::Pixels(layout::kClientSize.width),
          layout::Pixels(layout::kClientSize.height) + menuHeight);
 }
 
-void Form1Window::Show() {
-  Deliver([this] { form_.Form_Load(); });
-  if (!ended_) show();
+QWidget* Form1Window::Widget(Control control) const {
+  return controls_.at(static_cast<std::size_t>(control));
 }
+
+QWidget* Form1Window::Widget(const layout::ControlSpec& spec) const {
+  if (const auto* control = std::get_if<Control>(&spec.id)) return Widget(*control);
+  const auto& member = std::get<layout::Member>(spec.id);
+  return Option(member.array, member.index);
+}
+
+QLineEdit* Form1Window::Box(Control box) const { return qobject_cast<QLineEdit*>(Widget(box)); }
+
+QRadioButton* Form1Window::Option(OptionArray array, int index) const {
+  return options_.at(Slot(array, index));
+}
+
+QAction* Form1Window::Action(Menu item) const { return menus_.at(static_cast<std::size_t>(item)); }
 
 void Form1Window::BuildControls() {
   auto* client = new QWidget(this);
   setCentralWidget(client);
-  QWidget* previousStop = nullptr;
   // The table lists containers after their contents, so place in two passes.
-  for (const auto& spec : layout::Controls()) {
-    if (spec.container.empty()) widgets_.emplace(std::string(spec.name), MakeWidget(spec, client));
-  }
-  for (const auto& spec : layout::Controls()) {
-    if (!spec.container.empty()) {
-      widgets_.emplace(std::string(spec.name), MakeWidget(spec, Widget(spec.container)));
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const auto& spec : layout::Controls()) {
+      if (spec.container.has_value() != (pass == 1)) continue;
+      QWidget* widget = MakeWidget(spec, spec.container ? Widget(*spec.container) : client);
+      if (const auto* control = std::get_if<Control>(&spec.id)) {
+        controls_.at(static_cast<std::size_t>(*control)) = widget;
+      } else {
+        const auto& member = std::get<layout::Member>(spec.id);
+        options_.at(Slot(member.array, member.index)) = qobject_cast<QRadioButton*>(widget);
+      }
     }
   }
   for (const auto& spec : layout::Controls()) {
-    QWidget* widget = Widget(spec.name);
-    widget->setObjectName(ToQString(spec.name));
+    QWidget* widget = Widget(spec);
+    widget->setObjectName(QStringOf(spec.name));
     widget->setGeometry(layout::Pixels(spec.left), layout::Pixels(spec.top),
                         layout::Pixels(spec.width), layout::Pixels(spec.height));
     if (!spec.caption.empty()) FitCaption(*widget, spec);
-    if (widget->focusPolicy() == Qt::NoFocus) continue;
-    if (previousStop != nullptr) setTabOrder(previousStop, widget);
-    previousStop = widget;
+  }
+  // The results can be selected and copied, though not typed into.
+  for (Control label : {Control::Label4, Control::Label5}) {
+    qobject_cast<QLabel*>(Widget(label))->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
   Option(OptionArray::Option2, 0)->setChecked(true);
   for (Control box : {Control::Text1, Control::Text2, Control::Text3}) {
@@ -114,183 +125,75 @@ void Form1Window::BuildControls() {
 }
 
 void Form1Window::BuildMenus() {
-  const auto menus = layout::Menus();
-  std::map<std::string_view, QMenu*> dropDowns;
-  for (const auto& spec : menus) {
-    const QString caption = ToQString(spec.caption);
-    const bool hasItems =
-        std::any_of(menus.begin(), menus.end(),
-                    [&](const layout::MenuSpec& item) { return item.parent == spec.name; });
+  for (const auto& spec : layout::Menus()) {
+    const QString caption = QStringOf(spec.caption);
     QAction* action = nullptr;
-    if (!spec.parent.empty()) {
-      action = dropDowns.at(spec.parent)->addAction(caption);
-    } else if (hasItems) {
-      QMenu* menu = menuBar()->addMenu(caption);
-      menu->setObjectName(ToQString(spec.name));
-      dropDowns.emplace(spec.name, menu);
-      action = menu->menuAction();
+    if (spec.parent) {
+      action = Action(*spec.parent)->menu()->addAction(caption);
+    } else if (spec.id == Menu::HELP0) {
+      action = menuBar()->addMenu(caption)->menuAction();
+      action->menu()->setObjectName(QStringOf(spec.name));
     } else {
       action = menuBar()->addAction(caption);
     }
-    action->setObjectName(ToQString(spec.name));
+    action->setObjectName(QStringOf(spec.name));
+    menus_.at(static_cast<std::size_t>(spec.id)) = action;
   }
-}
-
-void Form1Window::ConnectEvents() {
-  const auto onAction = [this](const char* name, void (Form1::*handler)()) {
-    connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this,
-            [this, handler] { Deliver([this, handler] { (form_.*handler)(); }); });
-  };
-  onAction("End", &Form1::End_Click);
-  onAction("HELP", &Form1::HELP_Click);
-  onAction("ABOUT", &Form1::ABOUT_Click);
-
-  const auto onButton = [this](Control control, void (Form1::*handler)()) {
-    connect(static_cast<QPushButton*>(Widget(control)), &QPushButton::clicked, this,
-            [this, handler] { Deliver([this, handler] { (form_.*handler)(); }); });
-  };
-  onButton(Control::Command1, &Form1::Command1_Click);
-  onButton(Control::Command2, &Form1::Command2_Click);
-
-  for (OptionArray array : {OptionArray::Option1, OptionArray::Option2}) {
-    const auto handler =
-        array == OptionArray::Option1 ? &Form1::Option1_Click : &Form1::Option2_Click;
-    for (std::int16_t index : {0, 1}) {
-      connect(Option(array, index), &QRadioButton::toggled, this, [this, handler, index](bool on) {
-        if (on) Deliver([this, handler, index] { (form_.*handler)(index); });
-      });
-    }
-  }
-}
-
-QWidget* Form1Window::Widget(std::string_view name) const { return widgets_.find(name)->second; }
-
-QWidget* Form1Window::Widget(Control control) const { return Widget(layout::NameOf(control)); }
-
-QRadioButton* Form1Window::Option(OptionArray array, int index) const {
-  return static_cast<QRadioButton*>(Widget(layout::NameOf(array, index)));
-}
-
-void Form1Window::ShowMessage(const std::u16string& text, MessageIcon icon) {
-  QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
-                  ToQString(texts::kTitle), ToQString(text).replace(QChar(u'\r'), QChar(u'\n')),
-                  QMessageBox::Ok, this);
-  box.exec();
-}
-
-std::u16string Form1Window::Text(Control control) const {
-  QWidget* widget = Widget(control);
-  QString text;
-  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-    text = box->text();
-  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    text = label->text();
-  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    text = button->text();
-  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-    text = frame->title();
-  }
-  return text.toStdU16String();
-}
-
-void Form1Window::SetText(Control control, const std::u16string& text) {
-  QWidget* widget = Widget(control);
-  const QString shown = ToQString(text);
-  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-    box->setText(shown);
-    return;
-  }
-  if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(shown);
-  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->setText(shown);
-  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-    frame->setTitle(shown);
-  }
-  FitCaption(*widget, layout::Spec(layout::NameOf(control)));
-}
-
-void Form1Window::SetEnabled(Control control, bool enabled) {
-  Widget(control)->setEnabled(enabled);
-}
-
-void Form1Window::SetTop(Control control, Twips top) {
-  QWidget* widget = Widget(control);
-  widget->move(widget->x(), layout::Pixels(top));
-}
-
-void Form1Window::SetWidth(Control control, Twips width) {
-  QWidget* widget = Widget(control);
-  widget->resize(layout::Pixels(width), widget->height());
-}
-
-bool Form1Window::IsSelected(OptionArray array, int index) const {
-  return Option(array, index)->isChecked();
-}
-
-void Form1Window::Select(OptionArray array, int index) { Option(array, index)->setChecked(true); }
-
-void Form1Window::PostTab() {
-  QWidget* target = focusWidget() != nullptr ? focusWidget() : this;
-  QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
-}
-
-TwipsSize Form1Window::ScreenSize() const {
-  const QSize size = screen()->geometry().size();
-  return {ToTwips(size.width()), ToTwips(size.height())};
-}
-
-TwipsSize Form1Window::WindowSize() const {
-  const QSize size = frameGeometry().size();
-  return {ToTwips(size.width()), ToTwips(size.height())};
-}
-
-void Form1Window::SetWindowPosition(float left, float top) {
-  move(static_cast<int>(std::lround(left / layout::kTwipsPerPixel)),
-       static_cast<int>(std::lround(top / layout::kTwipsPerPixel)));
-}
-
-void Form1Window::SetTitle(const std::u16string& title) { setWindowTitle(ToQString(title)); }
-
-void Form1Window::ProcessEvents() { QCoreApplication::processEvents(); }
-
-void Form1Window::EndProgram() {
-  ended_ = true;
-  hide();
-  QCoreApplication::exit(0);
 }
 
 void Form1Window::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  Deliver([this] { form_.Form_Resize(); });
+  emit resized();
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
-  std::int16_t cancel = 0;
-  Deliver([this, &cancel] { form_.Form_Unload(cancel); });
+  emit closing();
   event->accept();
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
   const QString typed = static_cast<QKeyEvent*>(event)->text();
-  // Keys that type no single character, and Tab, go their usual way.
-  if (typed.size() != 1 || typed[0] == QChar(u'\t')) return false;
+  // Keys that type no single character, and Tab, go their usual way; a
+  // disabled box takes no typing at all.
+  const auto* box = qobject_cast<const QLineEdit*>(watched);
+  if (typed.size() != 1 || typed[0] == QChar(u'\t') || box == nullptr || box->isReadOnly()) {
+    return false;
+  }
   auto code = static_cast<std::int16_t>(typed[0].unicode());
-  if (watched == Widget(Control::Text1)) Deliver([this, &code] { form_.Text1_KeyPress(code); });
-  if (watched == Widget(Control::Text2)) Deliver([this, &code] { form_.Text2_KeyPress(code); });
-  if (watched == Widget(Control::Text3)) Deliver([this, &code] { form_.Text3_KeyPress(code); });
+  for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
+    if (watched == Widget(control)) emit this->typed(control, &code);
+  }
   return code == 0;
 }
 
+bool Form1Window::TakesTab(const QWidget& widget) const {
+  if (!widget.isEnabled() || !widget.isVisibleTo(this)) return false;
+  // Of an option group only the selected member takes Tab; the arrow keys
+  // move inside the group.
+  if (const auto* option = qobject_cast<const QRadioButton*>(&widget)) return option->isChecked();
+  return (widget.focusPolicy() & Qt::TabFocus) != 0;
+}
+
 bool Form1Window::focusNextPrevChild(bool next) {
-  // Tab reaches only the selected member of each option group.
-  for (std::size_t step = 0; step < widgets_.size(); ++step) {
-    if (!QMainWindow::focusNextPrevChild(next)) return false;
-    const auto* option = qobject_cast<const QRadioButton*>(focusWidget());
-    if (option == nullptr || option->isChecked()) return true;
+  // The layout's order, walked from the focus either way round. Qt's own
+  // chain is not used: a radio button that takes the focus takes Tab away
+  // from its siblings, which would drop a whole group out of the order.
+  const auto controls = layout::Controls();
+  const auto count = static_cast<std::ptrdiff_t>(controls.size());
+  std::ptrdiff_t at = next ? -1 : count;
+  for (std::ptrdiff_t i = 0; i < count; ++i) {
+    if (Widget(controls[static_cast<std::size_t>(i)]) == focusWidget()) at = i;
   }
-  return true;
+  for (std::ptrdiff_t step = 1; step <= count; ++step) {
+    const std::ptrdiff_t i = ((at + (next ? step : -step)) % count + count) % count;
+    QWidget* widget = Widget(controls[static_cast<std::size_t>(i)]);
+    if (TakesTab(*widget)) {
+      widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace ui::qt

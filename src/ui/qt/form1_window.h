@@ -1,44 +1,38 @@
-// The Qt window: builds Form1's controls and menus from the layout table,
-// implements the toolkit operations on real widgets and delivers the
-// widgets' events to Form1.
+// The Qt window: Form1's controls and menus built from the layout table,
+// reached by their ids, and the window's own keyboard rules. It knows
+// nothing of Form1: the toolkit adapter (qt_toolkit.h) connects the two.
 #pragma once
 
 #include <QMainWindow>
-#include <map>
-#include <string>
+#include <array>
+#include <cstdint>
 
-#include "ui/form1.h"
+#include "ui/layout.h"
 #include "ui/toolkit.h"
 
+class QAction;
+class QLineEdit;
 class QRadioButton;
 
 namespace ui::qt {
 
-class Form1Window final : public QMainWindow, public Toolkit {
+class Form1Window final : public QMainWindow {
+  Q_OBJECT
+
  public:
   Form1Window();
 
-  // Loads the window (Form_Load) and then shows it.
-  void Show();
+  QWidget* Widget(Control control) const;
+  QWidget* Widget(const layout::ControlSpec& spec) const;
+  QLineEdit* Box(Control box) const;  // Text1, Text2 or Text3
+  QRadioButton* Option(OptionArray array, int index) const;
+  QAction* Action(Menu item) const;
 
-  // Whether the program was ended; no handler runs after that.
-  bool HasEnded() const { return ended_; }
-
-  void ShowMessage(const std::u16string& text, MessageIcon icon) override;
-  std::u16string Text(Control control) const override;
-  void SetText(Control control, const std::u16string& text) override;
-  void SetEnabled(Control control, bool enabled) override;
-  void SetTop(Control control, Twips top) override;
-  void SetWidth(Control control, Twips width) override;
-  bool IsSelected(OptionArray array, int index) const override;
-  void Select(OptionArray array, int index) override;
-  void PostTab() override;
-  TwipsSize ScreenSize() const override;
-  TwipsSize WindowSize() const override;
-  void SetWindowPosition(float left, float top) override;
-  void SetTitle(const std::u16string& title) override;
-  void ProcessEvents() override;
-  void EndProgram() override;
+ signals:
+  void resized();
+  void closing();
+  // A character typed into an enabled box; setting *code to 0 discards it.
+  void typed(ui::Control box, std::int16_t* code);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -49,19 +43,11 @@ class Form1Window final : public QMainWindow, public Toolkit {
  private:
   void BuildControls();
   void BuildMenus();
-  void ConnectEvents();
-  QWidget* Widget(std::string_view name) const;
-  QWidget* Widget(Control control) const;
-  QRadioButton* Option(OptionArray array, int index) const;
+  bool TakesTab(const QWidget& widget) const;
 
-  template <typename Handler>
-  void Deliver(Handler&& handler) {
-    if (!ended_) form_.Handle(handler);
-  }
-
-  Form1 form_{*this};
-  std::map<std::string, QWidget*, std::less<>> widgets_;
-  bool ended_ = false;
+  std::array<QWidget*, kControlCount> controls_{};
+  std::array<QRadioButton*, 4> options_{};  // Option1(0), Option1(1), Option2(0), Option2(1)
+  std::array<QAction*, 4> menus_{};         // by Menu
 };
 
 }  // namespace ui::qt
