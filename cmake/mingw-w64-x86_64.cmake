@@ -10,5 +10,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Self-contained programs: libstdc++, libgcc and winpthread linked in, so
+# each .exe needs nothing but Windows' own DLLs.
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 # Tests run under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -1,0 +1,66 @@
+#include "ui/win32/controls.h"
+
+#include <variant>
+
+#include "ui/win32/font.h"
+#include "ui/win32/wide.h"
+
+namespace ui::win32 {
+namespace {
+
+struct Look {
+  const wchar_t* windowClass;
+  DWORD style;
+  DWORD extendedStyle = 0;
+};
+
+// WS_GROUP on every control but the second member of an option array
+// closes each array to the arrow keys.
+Look LookOf(const layout::ControlSpec& spec) {
+  using layout::Kind;
+  switch (spec.kind) {
+    case Kind::TextBox:
+      return {L"EDIT", WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE};
+    case Kind::Line: return {L"STATIC", WS_GROUP | SS_ETCHEDHORZ};
+    case Kind::Frame: return {L"BUTTON", WS_GROUP | BS_GROUPBOX};
+    case Kind::Button: return {L"BUTTON", WS_GROUP | WS_TABSTOP | BS_PUSHBUTTON};
+    case Kind::OptionButton: {
+      const auto* member = std::get_if<layout::Member>(&spec.id);
+      const bool first = member != nullptr && member->index == 0;
+      return {L"BUTTON", (first ? DWORD{WS_GROUP} : DWORD{0}) | BS_AUTORADIOBUTTON};
+    }
+    case Kind::Label: return {L"STATIC", WS_GROUP | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE};
+  }
+  return {L"STATIC", 0};
+}
+
+// Room around a caption, in pixels at 96 DPI: a push button's edges, an
+// option's glyph and gap, a frame's inset either side of its title.
+int CaptionMargin(layout::Kind kind) {
+  switch (kind) {
+    case layout::Kind::Button: return 16;
+    case layout::Kind::OptionButton:
+    case layout::Kind::Frame: return 20;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+HWND CreateControl(HWND parent, const layout::ControlSpec& spec, int id) {
+  const Look look = LookOf(spec);
+  // Each control keeps to its own rectangle, so the frames, created after
+  // their options, never paint over them.
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | look.style;
+  return CreateWindowExW(look.extendedStyle, look.windowClass, Wide(spec.caption).c_str(), style, 0,
+                         0, 0, 0, parent, FromInteger<HMENU>(static_cast<INT_PTR>(id)),
+                         FromInteger<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
+                         nullptr);
+}
+
+int CaptionWidth(layout::Kind kind, HFONT font, std::wstring_view caption, UINT dpi) {
+  if (kind == layout::Kind::TextBox || kind == layout::Kind::Line || caption.empty()) return 0;
+  return TextWidth(font, caption) + MulDiv(CaptionMargin(kind), static_cast<int>(dpi), 96);
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,278 @@
+// kalvenor.exe driven from another process by window messages alone.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "ui/win32/ids.h"
+
+namespace {
+
+// A running copy of kalvenor.exe alone in a folder named in kana (no help.htm).
+class Kalvenor : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder =
+        std::wstring(temp) + L"カルベノル" + std::to_wstring(GetCurrentProcessId() * 100 + ++runs);
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring exe = folder + L"\\kalvenor.exe";
+    ASSERT_TRUE(CopyFileW(KALVENOR_EXE, exe.c_str(), FALSE));
+    STARTUPINFOW startup{.cb = sizeof(STARTUPINFOW)};
+    ASSERT_TRUE(CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.c_str(), &startup, &process));
+    WaitForInputIdle(process.hProcess, 20000);
+    window = Own(ui::win32::kWindowClass, nullptr);
+    ASSERT_NE(nullptr, window);
+  }
+
+  // A top-level window of the program's, by class and title.
+  HWND Own(const wchar_t* windowClass, const wchar_t* title) {
+    DWORD pid = 0;
+    for (HWND found = nullptr; (found = FindWindowExW(nullptr, found, windowClass, title));) {
+      if (GetWindowThreadProcessId(found, &pid) != 0 && pid == process.dwProcessId) return found;
+    }
+    return nullptr;
+  }
+
+  void TearDown() override {
+    TerminateProcess(process.hProcess, 9);  // if still running
+    WaitForSingleObject(process.hProcess, 20000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    DeleteFileW((folder + L"\\kalvenor.exe").c_str());
+    RemoveDirectoryW(folder.c_str());
+  }
+
+  // Each round trip waits for one more turn of the program's message loop.
+  void Settle() {
+    for (int turn = 0; turn < 6; ++turn)
+      SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+  }
+
+  HWND At(const char* name) { return GetDlgItem(window, ui::win32::ControlId(name)); }
+
+  static std::wstring Text(HWND control) {
+    wchar_t text[256] = {};
+    SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+  std::wstring Text(const char* name) { return Text(At(name)); }
+
+  void Type(const char* name, const wchar_t* text) {
+    SendMessageW(At(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  }
+
+  // A key as the keyboard sends it, to the control that has the focus.
+  void Press(WPARAM key, bool shift = false) {
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    AttachThreadInput(GetCurrentThreadId(), thread, TRUE);
+    BYTE keys[2][256] = {};  // with Shift as asked, then all up
+    keys[0][VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys[0]);
+    Post(Focus(), WM_KEYDOWN, key);
+    SetKeyboardState(keys[1]);
+    AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
+  }
+
+  void Post(HWND to, UINT message, WPARAM wParam) {
+    PostMessageW(to, message, wParam, 1);
+    Settle();
+  }
+
+  // A button or option, as the mouse clicks it: it takes the focus too.
+  void Click(const char* name) { Post(At(name), BM_CLICK, 0); }
+
+  HWND Focus() {
+    GUITHREADINFO info{.cbSize = sizeof(GUITHREADINFO)};
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+  }
+
+  std::string FocusName() {
+    for (const auto& spec : ui::layout::Controls())
+      if (At(std::string(spec.name).c_str()) == Focus()) return std::string(spec.name);
+    return "(none)";
+  }
+
+  // The text of the program's message box, which is then closed with OK.
+  std::wstring CloseMessageBox() {
+    HWND box = Own(L"#32770", L"Kalvenor");
+    if (box == nullptr) return L"(no box)";
+    std::wstring text = Text(GetDlgItem(box, 0xFFFF));
+    Post(box, WM_COMMAND, IDOK);
+    return text;
+  }
+
+  // In pixels of the window's client area.
+  RECT RectOf(const char* name) {
+    RECT rect;
+    GetWindowRect(At(name), &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  }
+
+  // The focus on three rounds of Tab or Shift+Tab, listed in forward order.
+  std::string ThreeRounds(bool back) {
+    std::string stops;
+    for (int i = 0; i < 18; ++i) {
+      if (back) Press(VK_TAB, true);
+      stops.insert(back ? 0 : stops.size(), FocusName() + " ");
+      if (!back) Press(VK_TAB);
+    }
+    return stops;
+  }
+
+  bool Ended() { return WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0; }
+
+  static inline int runs = 0;
+  std::wstring folder;
+  PROCESS_INFORMATION process{};
+  HWND window = nullptr;
+};
+
+// Pixels at 96 DPI (options in their frame); a caption may widen its control.
+TEST_F(Kalvenor, EveryControlStandsWhereItsTwipsSay) {
+  // clang-format off
+  const struct { const char* name; RECT want; const char* frame; } table[] = {
+      {"Text1", {56, 16, 161, 41}, ""}, {"Text2", {56, 48, 161, 73}, ""},
+      {"Text3", {56, 80, 161, 105}, ""}, {"Command1", {8, 184, 73, 209}, ""},
+      {"Command2", {80, 184, 145, 209}, ""}, {"Frame2", {8, 112, 217, 177}, ""},
+      {"Frame3", {224, 112, 289, 177}, ""}, {"Label1", {8, 16, 49, 41}, ""},
+      {"Label2", {8, 48, 49, 73}, ""}, {"Label3", {8, 80, 49, 105}, ""},
+      {"Label4", {176, 16, 281, 41}, ""}, {"Label5", {176, 48, 281, 73}, ""},
+      {"Option1(0)", {8, 16, 201, 33}, "Frame2"}, {"Option1(1)", {8, 40, 201, 57}, "Frame2"},
+      {"Option2(0)", {8, 16, 57, 33}, "Frame3"}, {"Option2(1)", {8, 40, 57, 57}, "Frame3"},
+  };
+  // clang-format on
+
+  for (const auto& [name, want, frame] : table) {
+    SCOPED_TRACE(name);
+    RECT got = RectOf(name);
+    if (*frame != 0) {
+      const RECT container = RectOf(frame);
+      OffsetRect(&got, -container.left, -container.top);
+      EXPECT_LE(got.right, container.right - container.left);
+    }
+    EXPECT_EQ(std::tuple(want.left, want.top, want.bottom),
+              std::tuple(got.left, got.top, got.bottom));
+    EXPECT_EQ(want.right, Text(At(name)).empty() ? got.right : std::min(want.right, got.right));
+    EXPECT_LE(got.right, 297);
+  }
+  RECT client, outer;
+  GetClientRect(window, &client);
+  GetWindowRect(window, &outer);
+  EXPECT_EQ(std::pair(297L, 216L), std::pair(client.right, client.bottom));
+  const RECT line = RectOf("Frame1");  // as wide as the whole window
+  EXPECT_EQ(std::pair(outer.right - outer.left, 2L), std::pair(line.right, line.bottom));
+  EXPECT_NEAR((GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 8.0, outer.left, 1);
+  EXPECT_NEAR((GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 8.0, outer.top, 1);
+}
+
+// Difference mode, era style, empty boxes, the focus in Text1.
+TEST_F(Kalvenor, OpensReadyForTheFirstDate) {
+  EXPECT_EQ(L"Kalvenor", Text(window));
+  for (const char* name : {"Text1", "Text2", "Text3", "Label4", "Label5"})
+    EXPECT_EQ(L"", Text(name)) << name;
+  for (const char* name : {"Option1(0)", "Option2(0)"})
+    EXPECT_EQ(BST_CHECKED, SendMessageW(At(name), BM_GETCHECK, 0, 0)) << name;
+  EXPECT_EQ("Text1", FocusName());
+}
+
+// A result box is read-only (readable, copyable); a mode's inputs come first.
+TEST_F(Kalvenor, ModesMoveTheRowsAndCalculateStylesRedisplay) {
+  Type("Text1", L"2000/1/1");
+  Type("Text2", L"2000/12/31");
+  Click("Command1");
+  EXPECT_EQ(L" 365", Text("Text3"));
+  EXPECT_EQ(L"H 12/ 1/ 1(土)|H 12/ 12/ 31(日)", Text("Label4") + L"|" + Text("Label5"));
+  EXPECT_EQ(0, GetWindowLongW(At("Text2"), GWL_STYLE) & ES_READONLY);
+  EXPECT_EQ(ES_READONLY, GetWindowLongW(At("Text3"), GWL_STYLE) & ES_READONLY);
+  EXPECT_TRUE(IsWindowEnabled(At("Text3")));
+  Click("Option2(1)");
+  EXPECT_EQ(L" 2000/ 1/ 1(土)| 2000/ 12/ 31(日)", Text("Label4") + L"|" + Text("Label5"));
+  Click("Option1(1)");
+  EXPECT_EQ(ES_READONLY, GetWindowLongW(At("Text2"), GWL_STYLE) & ES_READONLY);
+  EXPECT_EQ(0, GetWindowLongW(At("Text3"), GWL_STYLE) & ES_READONLY);
+  EXPECT_EQ(80, RectOf("Text2").top);
+  EXPECT_EQ(48, RectOf("Text3").top);
+  Type("Text3", L"-1");
+  Click("Command1");
+  EXPECT_EQ(L" 1999/ 12/ 31(金)| 1999/ 12/ 31(金)", Text("Text2") + L"|" + Text("Label5"));
+}
+
+// Enter in Text1 shows the date and moves on; in the second input it calculates.
+TEST_F(Kalvenor, EnterShowsMovesOnAndCalculates) {
+  Type("Text1", L"h12/1/1");
+  Press(VK_RETURN);
+  EXPECT_EQ(L"H 12/ 1/ 1(土)|h12/1/1", Text("Label4") + L"|" + Text("Text1"));
+  EXPECT_EQ("Text2", FocusName());
+  Type("Text2", L"h11/1/1");
+  Press(VK_RETURN);
+  EXPECT_EQ(L"-365", Text("Text3"));
+  EXPECT_EQ("Text2", FocusName());
+  Click("Option1(1)");
+  Press(VK_TAB);  // on to Option2(0), and round to Text1
+  Press(VK_TAB);
+  Type("Text1", L"2000/1/2");
+  Press(VK_RETURN);
+  EXPECT_EQ("Text3", FocusName());
+  Type("Text3", L"0.5");
+  Press(VK_RETURN);
+  EXPECT_EQ(L"H 12/ 1/ 3(月)", Text("Text2"));
+  EXPECT_EQ("Text3", FocusName());
+}
+
+// An option array is met at its selected member; the arrows move inside it.
+TEST_F(Kalvenor, TabAndShiftTabGoRoundBothWaysInBothModes) {
+  const std::string difference = "Text1 Text2 Command1 Command2 Option1(0) Option2(0) ";
+  const std::string addition = "Text1 Text3 Command1 Command2 Option1(1) Option2(0) ";
+  EXPECT_EQ(difference + difference + difference, ThreeRounds(false));
+  EXPECT_EQ(difference + difference + difference, ThreeRounds(true));
+  Click("Option1(0)");
+  Press(VK_DOWN);
+  EXPECT_EQ("Option1(1)", FocusName());
+  EXPECT_EQ(BST_CHECKED, SendMessageW(At("Option1(1)"), BM_GETCHECK, 0, 0));
+  Press(VK_TAB);  // on to Option2(0), and round to Text1
+  Press(VK_TAB);
+  EXPECT_EQ(addition + addition + addition, ThreeRounds(false));
+  EXPECT_EQ(addition + addition + addition, ThreeRounds(true));
+}
+
+// Every box titled "Kalvenor", a lone CR shown as a line break.
+TEST_F(Kalvenor, MessageBoxesSayWhatWentWrong) {
+  Post(window, WM_COMMAND, ui::win32::MenuId("ABOUT"));
+  EXPECT_EQ(0u, CloseMessageBox().find(L"Kalvenor Ver 1.00.2\r\n\r\n"));
+  Post(window, WM_COMMAND, ui::win32::MenuId("HELP"));
+  EXPECT_EQ(folder + L"\\help.htmがありません。", CloseMessageBox());
+  Click("Option1(1)");
+  const std::pair<const wchar_t*, const wchar_t*> table[] = {
+      {L"99999999999", L"オーバーフローしました。"},  // the sum leaves 32 bits
+      {L"12000000", L"オーバーフローしました。"},     // the year leaves 16 bits
+      {L"-800000", L"計算結果が範囲外です。"},        // before 0001-01-01
+  };
+  for (const auto& [days, says] : table) {
+    Type("Text1", L"2000/1/1");
+    Type("Text3", days);
+    Click("Command1");
+    EXPECT_EQ(says, CloseMessageBox()) << days;
+  }
+  EXPECT_EQ(L"(no box)", CloseMessageBox());
+}
+
+// The button, the menu entry and closing the window all end the program.
+TEST_F(Kalvenor, QuitsByButtonMenuOrClose) {
+  const std::pair<UINT, WPARAM> ways[] = {
+      {BM_CLICK, 0}, {WM_COMMAND, ui::win32::MenuId("End")}, {WM_CLOSE, 0}};
+  for (const auto& [message, wParam] : ways) {
+    PostMessageW(message == BM_CLICK ? At("Command2") : window, message, wParam, 0);
+    EXPECT_TRUE(Ended()) << message;
+    TearDown();
+    SetUp();
+  }
+}
+
+}  // namespace
