@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows programs on Debian with mingw-w64, packs the zip and the
 # installer, and runs the Windows tests under Wine (the window's on a virtual
-# X display).
+# X display), the packages' silent install and uninstall included.
 # Usage: scripts/windows.sh [BUILD_DIR]     (default build/windows)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +14,9 @@ echo "== Windows cross-build"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j "$jobs"
+
+echo "== Windows packages"
+(cd "$build" && cpack)
 
 echo "== Windows tests under Wine"
 xvfb-run -a -s "-screen 0 1280x1024x24" \

@@ -1,11 +1,13 @@
 // kalvenor-cli on Windows: the arguments arrive as UTF-16 and become the
 // UTF-8 the shared program reads; the standard streams carry bytes, with no
-// CR LF translation, and a console shows and takes Japanese in any code page.
+// CR LF translation, a console shows and takes Japanese in any code page,
+// and the messages speak the user's language.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,21 @@ std::string Utf8(const wchar_t* text) {
   return bytes;
 }
 
+// Windows users name no locale in the environment: unless a variable does,
+// the messages follow the user's display language, as "ll_CC".
+void DefaultLocaleFromWindows() {
+  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0') return;
+  }
+  wchar_t name[LOCALE_NAME_MAX_LENGTH];
+  const LCID display = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
+  if (LCIDToLocaleName(display, name, LOCALE_NAME_MAX_LENGTH, 0) == 0) return;
+  std::string setting = "LANG=" + Utf8(name);
+  std::ranges::replace(setting, '-', '_');
+  _putenv(setting.c_str());
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -32,6 +49,7 @@ int wmain(int argc, wchar_t** argv) {
   for (std::string& argument : arguments) utf8Argv.push_back(argument.data());
   utf8Argv.push_back(nullptr);
 
+  DefaultLocaleFromWindows();
   for (const int fd : {0, 1, 2}) _setmode(fd, _O_BINARY);
   // Only a run that reads standard input ("-") takes what the user types.
   if (std::ranges::find(arguments, "-") != arguments.end()) cli::RelayConsoleInput();

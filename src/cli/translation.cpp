@@ -121,12 +121,14 @@ void Load(const std::filesystem::path& localeDir) {
   }
 }
 
+#ifndef _WIN32  // Windows: translation_windows.cpp
 std::filesystem::path LocaleDir() {
   std::error_code error;
   const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) return {};
   return program.parent_path().parent_path() / "share" / "locale";
 }
+#endif
 
 std::string_view Translate(std::string_view msgid) { return Chosen().Find(msgid); }
 

@@ -23,4 +23,8 @@ struct Finished {
 
 Finished Start(const Process& process);
 
+// False when this system cannot start the program as the case asks (a
+// today it cannot fix, say); the case is skipped.
+bool CanStart(const Process& process);
+
 }  // namespace cli_test

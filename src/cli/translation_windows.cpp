@@ -1,0 +1,25 @@
+// Where the catalogues lie on Windows: the folder "locale" beside the
+// program, since everything of a Windows program shares its folder.
+#include <windows.h>
+
+#include <string>
+
+#include "cli/translation.h"
+
+namespace cli::translation {
+
+std::filesystem::path LocaleDir() {
+  // The path may be longer than MAX_PATH: grow until it fits.
+  for (DWORD size = MAX_PATH; size <= 1 << 16; size *= 2) {
+    std::wstring path(size, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), size);
+    if (length == 0) return {};
+    if (length < size) {
+      path.resize(length);
+      return std::filesystem::path(path).parent_path() / "locale";
+    }
+  }
+  return {};
+}
+
+}  // namespace cli::translation
