@@ -8,6 +8,7 @@
 // still arrive, as U+FFFD).
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "support/display_shape.h"
@@ -23,15 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const bool addition = (data[0] & 1) != 0;
   std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-  fuzz::HeadlessToolkit window;
-  window.Select(ui::OptionArray::Option2, (data[0] & 2) != 0 ? 1 : 0);  // the style
-  window.form.OnLoad();
-  window.Select(ui::OptionArray::Option1, addition ? 1 : 0);
-  for (Control box : {Control::Text1, Control::Text2, Control::Text3}) {
+  std::u16string texts[3];
+  for (std::u16string& text : texts) {
     const std::size_t end = bytes.find('\xff');
-    window.Type(box, chars::FromUtf8(bytes.substr(0, end)));
+    text = chars::FromUtf8(bytes.substr(0, end));
     bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
   }
+  fuzz::HeadlessToolkit window;
+  window.Start(addition, (data[0] & 2) != 0, texts[0], texts[addition ? 2 : 1]);
+  window.Type(addition ? Control::Text2 : Control::Text3, texts[addition ? 1 : 2]);
   window.writes.clear();
   if ((data[0] & 4) != 0) {
     window.Enter(addition ? Control::Text3 : Control::Text2);
@@ -49,9 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (addition && result)
     fuzz::Require(window.Text(Control::Label5) == window.Text(Control::Text2));
   fuzz::Require(window.messages.size() == (result ? 0 : 1));
-  for (const fuzz::Message& message : window.messages) {
-    fuzz::Require(message.icon == ui::MessageIcon::Warning);
-    fuzz::Require(message.text == ui::texts::kOverflow || message.text == ui::texts::kOutOfRange);
+  for (const auto& [text, icon] : window.messages) {
+    fuzz::Require(icon == ui::MessageIcon::Warning);
+    fuzz::Require(text == ui::texts::kOverflow || text == ui::texts::kOutOfRange);
   }
   return 0;
 }

@@ -49,7 +49,7 @@ const bool desktop = [] {
 // What the viewer, started in the background, was given since the last call.
 std::string Opened(bool wait) {
   for (int tries = 0; wait && tries < 1000 && Read(root / "opened").empty(); ++tries) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  const std::string opened = Read(root / "opened");
+  std::string opened = Read(root / "opened");
   fs::remove(root / "opened");
   return opened;
 }
@@ -88,11 +88,7 @@ TEST(HelpDocument, WindowExamplesShowWhatTheWindowShows) {
   const ymd::ScopedToday today{ymd::DateParts{1999, 4, 20}};
   for (const auto& row : Examples("<tr data-", R"re((?:calc="(diff|add)" data-)?today="1999-04-20"( data-style="western")?><td><kbd>([^<]*)</kbd>[^<]*</td>(?:<td><kbd>([^<]*)</kbd></td>)?<td><samp( class="invalid")?>([^<]*)</samp>)re", 38)) {
     fuzz::HeadlessToolkit window;
-    window.Select(ui::OptionArray::Option2, row[2].matched ? 1 : 0);
-    window.form.OnLoad();
-    window.Select(ui::OptionArray::Option1, row[1] == "add" ? 1 : 0);
-    window.Type(Control::Text1, chars::FromUtf8(row[3].str()));
-    window.Type(row[1] == "add" ? Control::Text3 : Control::Text2, chars::FromUtf8(row[4].str()));
+    window.Start(row[1] == "add", row[2].matched, chars::FromUtf8(row[3].str()), chars::FromUtf8(row[4].str()));
     window.Enter(Control::Text1);
     if (row[1].matched) window.form.OnClick(Control::Command1);
     const std::string shown = chars::ToUtf8(window.Text(row[1] == "diff" ? Control::Text3 : row[1] == "add" ? Control::Label5 : Control::Label4));

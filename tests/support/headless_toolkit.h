@@ -31,6 +31,15 @@ class HeadlessToolkit : public ui::Toolkit {
 
   // What the user typed: sets the text without logging a write.
   void Type(ui::Control box, const std::u16string& text) { texts_[box] = text; }
+  // Loads the window in a mode and a style, then types Date1 and the mode's input.
+  void Start(bool addition, bool western, const std::u16string& date1,
+             const std::u16string& input) {
+    Select(ui::OptionArray::Option2, western ? 1 : 0);
+    form.OnLoad();
+    Select(ui::OptionArray::Option1, addition ? 1 : 0);
+    Type(ui::Control::Text1, date1);
+    Type(addition ? ui::Control::Text3 : ui::Control::Text2, input);
+  }
   // Enter in a box; true when the handler discarded the key.
   bool Enter(ui::Control box) {
     std::int16_t code = 13;

@@ -158,16 +158,16 @@ void Form1Window::closeEvent(QCloseEvent* event) {
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
-  const QString typed = static_cast<QKeyEvent*>(event)->text();
+  const QString text = static_cast<QKeyEvent*>(event)->text();
   // Keys that type no single character, and Tab, go their usual way; a
   // disabled box takes no typing at all.
   const auto* box = qobject_cast<const QLineEdit*>(watched);
-  if (typed.size() != 1 || typed[0] == QChar(u'\t') || box == nullptr || box->isReadOnly()) {
+  if (text.size() != 1 || text[0] == QChar(u'\t') || box == nullptr || box->isReadOnly()) {
     return false;
   }
-  auto code = static_cast<std::int16_t>(typed[0].unicode());
+  auto code = static_cast<std::int16_t>(text[0].unicode());
   for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
-    if (watched == Widget(control)) emit this->typed(control, &code);
+    if (watched == Widget(control)) emit typed(control, &code);
   }
   return code == 0;
 }
