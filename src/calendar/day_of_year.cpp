@@ -2,7 +2,6 @@
 
 #include "calendar/gregorian.h"
 #include "calendar/month_table.h"
-#include "numeric/checked.h"
 
 namespace ymd {
 namespace {
@@ -11,15 +10,6 @@ namespace {
 constexpr std::int16_t kMonthWalkEnd = 100;
 
 }  // namespace
-
-std::int16_t DayOfYear(const DateParts& date) {
-  // The preceding months only ever add days, so the running sum grows
-  // monotonically: checking the total once fails exactly where adding month
-  // by month in 16 bits would.
-  const auto& before = kDaysBeforeMonth[LeapColumn(date.year)];
-  return checked::Int16(std::int32_t{date.day} +        // [-32768, 32767]
-                        before[MonthRow(date.month)]);  // [-32768, 33133]
-}
 
 void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year, std::int16_t& month,
                            std::int16_t& day) {

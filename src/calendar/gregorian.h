@@ -41,7 +41,7 @@ std::int16_t DaysInMonth(std::int16_t year, std::int16_t month);
 
 // Ordinal day within the year, 1 for January 1. Months of 1 or less add no
 // preceding months; month 13 and above add all twelve.
-std::int16_t DayOfYear(const DateParts& date);
+constexpr std::int16_t DayOfYear(const DateParts& date);
 
 // Month and day of an ordinal day of the year. Days of 0 or below give
 // month 1 with that day; days past the year's end walk on to month 100 at
@@ -52,7 +52,7 @@ void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year, std::int16
 // serial == 0: stores the day number of date into serial.
 // serial != 0: stores the date of that day number into date (any serial
 // whose year fits 16 bits; past 11967900 is an overflow).
-void SerialDateConvert(SerialDay& serial, DateParts& date);
+constexpr void SerialDateConvert(SerialDay& serial, DateParts& date);
 
 // Weekday number, 0 Sunday .. 6 Saturday, for dates from 0001-01-01 on. For
 // fields that reach further back, even folded ones such as (2000, 1, -32768),
@@ -61,7 +61,7 @@ void SerialDateConvert(SerialDay& serial, DateParts& date);
 std::int16_t WeekdayOf(const DateParts& date);
 
 // The day number of a date, folded (SerialDateConvert with serial 0).
-SerialDay SerialOf(const DateParts& date);
+constexpr SerialDay SerialOf(const DateParts& date);
 
 // The day number a count of days after date (before it when negative). The
 // sum is formed in double and rounded half to even as a whole, so a half day
@@ -71,3 +71,6 @@ SerialDay SerialOf(const DateParts& date);
 SerialDay SerialAfter(const DateParts& date, double days);
 
 }  // namespace ymd
+
+// DayOfYear, SerialOf and SerialDateConvert are inline, for batch loops.
+#include "calendar/day_number.h"  // IWYU pragma: export

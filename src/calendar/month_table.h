@@ -30,13 +30,13 @@ static_assert(kDaysBeforeMonth[0][13] == 365 && kDaysBeforeMonth[1][13] == 366);
 // 1 for a leap year, else 0. Tested on the signed year, so 0, -4 and -400
 // are leap years. A century year is a multiple of 400 exactly when it is a
 // multiple of 16, and bitwise logic spares random years mispredicted branches.
-inline int LeapColumn(std::int16_t year) {
+constexpr int LeapColumn(std::int16_t year) {
   return ((year & 3) == 0) & ((year % 100 != 0) | ((year & 15) == 0));
 }
 
 // The month's row in kDaysBeforeMonth: months of 1 or less count no months
 // before them, and months past 12 have no days, so 13 stands for them all.
-inline int MonthRow(std::int16_t month) {
+constexpr int MonthRow(std::int16_t month) {
   return month < 1 ? 1 : month > 13 ? 13 : month;  // [1, 13]
 }
 

@@ -1,9 +1,12 @@
 // The typed-date language: full form, month/day and day only, each
 // completed from the reference day (today + offset) where fields are left
-// out.
+// out. Bad input is an ordinary outcome here: a field that does not fit 16
+// bits comes back as no value, and the form gives up with false.
 #include "parse/date_parser.h"
 
 #include <cstdint>
+#include <limits>
+#include <optional>
 
 #include "clock/today.h"
 #include "numeric/checked.h"
@@ -14,6 +17,11 @@
 
 namespace ymd {
 namespace {
+
+using Number = std::optional<std::int16_t>;
+
+// Positions in a text are 16-bit, as in the field helpers.
+constexpr std::size_t kLongestText = std::numeric_limits<std::int16_t>::max();
 
 struct TodayCache {
   DateParts today;      // the clock's date when reference was built
@@ -29,13 +37,13 @@ TodayCache& Cache() {
 
 // The reference day, today + offset, rebuilt when the offset or the date
 // has changed since the last parse (a window left open over midnight).
-const DateParts& ReferenceDay(const DateParts& today, std::int16_t offset) {
+// Nothing when it would lie outside the days that convert to a date.
+std::optional<DateParts> ReferenceDay(const DateParts& today, std::int16_t offset) {
   TodayCache& cache = Cache();
   if (!cache.built || cache.lastOffset != offset || cache.today != today) {
-    SerialDay serial = checked::Int32(SerialOf(today) + offset);
-    // A serial of 0 would turn the conversion round; nothing before
-    // 0001-01-01 converts anyway.
-    if (serial < 1) throw checked::OverflowError();
+    // A serial of 0 would also turn the conversion round.
+    SerialDay serial = SerialOf(today) + offset;  // [-12001400 - 32768, 12000302 + 32767]
+    if (serial < 1 || serial > kLastSerialDay) return std::nullopt;
     SerialDateConvert(serial, cache.reference);
     cache.today = today;
     cache.built = true;
@@ -44,10 +52,23 @@ const DateParts& ReferenceDay(const DateParts& today, std::int16_t offset) {
   return cache.reference;
 }
 
-std::int16_t ValueOf(const std::u16string& field) { return RoundToInt16(ReadNumber(field)); }
+Number ValueOf(const std::u16string& field) { return RoundToInt16(ReadNumber(field)); }
+
+// Stores a value that fit; false, with the field left alone, for one that
+// did not.
+bool Store(std::int16_t& field, Number value) {
+  if (value) field = *value;
+  return value.has_value();
+}
 
 bool AsksForMonthEnd(const std::u16string& dayField) {
   return !dayField.empty() && (dayField[0] == u'E' || dayField[0] == u'e');
+}
+
+// The day of the full and day-only forms: "E" stands in as kDayEndOfMonth
+// until the final validation.
+Number DayOf(const std::u16string& dayField) {
+  return AsksForMonthEnd(dayField) ? Number(kDayEndOfMonth) : ValueOf(dayField);
 }
 
 // What a parse reads besides its text: one today for the whole parse, so
@@ -60,8 +81,8 @@ struct Context {
 
 // The year of the year field: a number, or an era letter and the era year
 // up to a further copy of the letter (HH12 has the empty era year).
-std::int16_t YearOf(const std::u16string& yearField, std::span<const Era> eras) {
-  std::int16_t year = ValueOf(yearField);
+Number YearOf(const std::u16string& yearField, std::span<const Era> eras) {
+  Number year = ValueOf(yearField);
   const char16_t first = yearField.empty() ? u'\0' : yearField[0];
   for (const Era& era : eras) {
     const char16_t lower = era.letter - u'A' + u'a';
@@ -73,8 +94,8 @@ std::int16_t YearOf(const std::u16string& yearField, std::span<const Era> eras) 
   // Two-digit years: 0..51 are 2000s, 52..99 1900s. A leading "0" with more
   // behind it ("05", "00") means the year as written.
   const bool twoDigitRule = yearField == u"0" || yearField.empty() || yearField[0] != u'0';
-  if (twoDigitRule && year < 100) {
-    year = checked::Int16(year + (year <= 51 ? 2000 : 1900));
+  if (year && twoDigitRule && *year < 100) {
+    year = static_cast<std::int16_t>(*year + (*year <= 51 ? 2000 : 1900));  // [-30768, 2051]
   }
   return year;
 }
@@ -91,26 +112,29 @@ void Validate(DateParts& date, const std::u16string& dayField) {
   if (date.day < 1 || date.day > length) date.day = kDayInvalid;
 }
 
-void ParseFullForm(const std::u16string& yearField, const std::u16string& monthField,
+// Each form returns false for no date; the fields read up to that point
+// stay in date, which the window shows as they are.
+bool ParseFullForm(const std::u16string& yearField, const std::u16string& monthField,
                    const std::u16string& dayField, const Context& context, DateParts& date) {
-  date.day = AsksForMonthEnd(dayField) ? kDayEndOfMonth : ValueOf(dayField);
-  date.month = ValueOf(monthField);
-  date.year = YearOf(yearField, context.eras);
-  ResolveWeekdayDay(date, dayField, context.today);
-  if (date.day == kDayInvalid || date.day == kDayPastMonthEnd) {
-    date.day = kDayInvalid;
-    return;
+  if (!Store(date.day, DayOf(dayField)) || !Store(date.month, ValueOf(monthField)) ||
+      !Store(date.year, YearOf(yearField, context.eras))) {
+    return false;
   }
+  ResolveWeekdayDay(date, dayField, context.today);
+  // The full form never moves on to another month or year.
+  if (date.day == kDayInvalid || date.day == kDayPastMonthEnd) return false;
   Validate(date, dayField);
+  return true;
 }
 
 // The first of six years from the reference year in which month/day exists
 // and is not before the reference day.
-void ParseMonthDay(const std::u16string& monthField, const std::u16string& dayField,
+bool ParseMonthDay(const std::u16string& monthField, const std::u16string& dayField,
                    const Context& context, DateParts& date) {
   const DateParts& reference = context.reference;
-  date.day = ValueOf(dayField);
-  date.month = ValueOf(monthField);
+  if (!Store(date.day, ValueOf(dayField)) || !Store(date.month, ValueOf(monthField))) {
+    return false;
+  }
   date.year = reference.year;
   const bool monthEnd = AsksForMonthEnd(dayField);
   if (monthEnd) date.day = DaysInMonth(date.year, date.month);
@@ -118,49 +142,45 @@ void ParseMonthDay(const std::u16string& monthField, const std::u16string& dayFi
   const std::int64_t referenceKey = reference.month * 31LL + reference.day;
   for (int count = 0; count <= 5; ++count) {
     ResolveWeekdayDay(date, dayField, context.today);
-    if (date.day == kDayInvalid) return;
+    if (date.day == kDayInvalid) return false;
     const bool notBefore = date.month * 31LL + date.day >= referenceKey;
     if ((notBefore || count > 0) && date.day <= DaysInMonth(date.year, date.month) &&
         date.day != kDayPastMonthEnd) {
       break;
     }
-    date.year = checked::Int16(date.year + 1);
+    if (!Store(date.year, checked::TryInt16(date.year + 1))) return false;
     if (monthEnd) date.day = DaysInMonth(date.year, date.month);
   }
-  if (date.day == kDayPastMonthEnd) {
-    date.day = kDayInvalid;
-    return;
-  }
+  if (date.day == kDayPastMonthEnd) return false;
   Validate(date, dayField);
+  return true;
 }
 
 // The first of a hundred months from the reference month that holds the
 // day, not before the reference day. A text starting with a blank is today.
-void ParseDayOnly(const std::u16string& text, const Context& context, DateParts& date) {
+bool ParseDayOnly(const std::u16string& text, const Context& context, DateParts& date) {
   const DateParts& reference = context.reference;
   if (text.empty() || text[0] == u' ') {
     date = reference;
-    return;
+    return true;
   }
-  date.day = AsksForMonthEnd(text) ? kDayEndOfMonth : ValueOf(text);
+  if (!Store(date.day, DayOf(text))) return false;
   date.month = reference.month;
   date.year = reference.year;
   for (int count = 0; count <= 99; ++count) {
     ResolveWeekdayDay(date, text, context.today);
-    if (date.day == kDayInvalid) return;
+    if (date.day == kDayInvalid) return false;
     if ((date.day >= reference.day || count > 0) && date.day != kDayPastMonthEnd) {
       break;
     }
     if (++date.month > 12) {
       date.month = 1;
-      date.year = checked::Int16(date.year + 1);
+      if (!Store(date.year, checked::TryInt16(date.year + 1))) return false;
     }
   }
-  if (date.day == kDayPastMonthEnd) {
-    date.day = kDayInvalid;
-    return;
-  }
+  if (date.day == kDayPastMonthEnd) return false;
   Validate(date, text);
+  return true;
 }
 
 struct Fields {
@@ -169,10 +189,8 @@ struct Fields {
 };
 
 // The "/" fields of text, in one pass; false for a fourth field, even an
-// empty one after a trailing "/". Positions are 16-bit, as in the field
-// helpers, so a longer text raises.
+// empty one after a trailing "/".
 bool SplitFields(const std::u16string& text, Fields& fields) {
-  checked::Int16(text.size());
   std::u16string* const slots[] = {&fields.first, &fields.second, &fields.third};
   std::size_t start = 0;
   for (std::size_t at; (at = text.find(u'/', start)) != text.npos; start = at + 1) {
@@ -184,33 +202,29 @@ bool SplitFields(const std::u16string& text, Fields& fields) {
   return true;
 }
 
-void Parse(const std::u16string& text, DateParts& date, std::int16_t offset,
+bool Parse(const std::u16string& text, DateParts& date, std::int16_t offset,
            std::span<const Era> eras) {
+  // A plain date ("2024/3/15") needs no today, and batch work reads
+  // millions of them.
+  if (ReadPlainDate(text, date)) return true;
   const DateParts today = Today();
-  const Context context{today, ReferenceDay(today, offset), eras};
-  if (ReadPlainDate(text, date)) return;
+  const std::optional<DateParts> reference = ReferenceDay(today, offset);
+  if (!reference) return false;
   Fields fields;
-  if (!SplitFields(text, fields)) {
-    date.day = kDayInvalid;
-  } else if (fields.count == 3) {
-    ParseFullForm(fields.first, fields.second, fields.third, context, date);
-  } else if (fields.count == 2) {
-    ParseMonthDay(fields.first, fields.second, context, date);
-  } else {
-    ParseDayOnly(text, context, date);
+  if (text.size() > kLongestText || !SplitFields(text, fields)) return false;
+  const Context context{today, *reference, eras};
+  if (fields.count == 3) {
+    return ParseFullForm(fields.first, fields.second, fields.third, context, date);
   }
+  if (fields.count == 2) return ParseMonthDay(fields.first, fields.second, context, date);
+  return ParseDayOnly(text, context, date);
 }
 
 }  // namespace
 
 void ParseDateText(const std::u16string& text, DateParts& date, std::int16_t offset,
                    std::span<const Era> eras) {
-  try {
-    Parse(text, date, offset, eras);
-  } catch (const checked::OverflowError&) {
-    // A number too big for its 16-bit field is simply not a date.
-    date.day = kDayInvalid;
-  }
+  if (!Parse(text, date, offset, eras)) date.day = kDayInvalid;
 }
 
 void ParseDate(const std::u16string& text, DateParts& date, std::span<const Era> eras) {

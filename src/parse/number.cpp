@@ -180,6 +180,10 @@ bool BeginsWithNumber(const std::u16string& text) {
   return Read(text, value);
 }
 
-std::int16_t RoundToInt16(double value) { return checked::Int16(checked::RoundToInt32(value)); }
+std::optional<std::int16_t> RoundToInt16(double value) {
+  const std::optional<std::int32_t> rounded = checked::TryRoundToInt32(value);
+  if (!rounded) return std::nullopt;
+  return checked::TryInt16(*rounded);
+}
 
 }  // namespace ymd

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace ymd {
@@ -21,7 +22,8 @@ double ReadNumber(const std::u16string& text);
 bool BeginsWithNumber(const std::u16string& text);
 
 // Nearest 16-bit integer, an exact half to the even neighbour (2.5 -> 2,
-// 3.5 -> 4); values that do not fit raise checked::OverflowError.
-std::int16_t RoundToInt16(double value);
+// 3.5 -> 4); nothing for a value that does not fit, which to the date
+// language is no date.
+[[nodiscard]] std::optional<std::int16_t> RoundToInt16(double value);
 
 }  // namespace ymd

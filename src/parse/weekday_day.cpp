@@ -1,5 +1,7 @@
 #include "parse/weekday_day.h"
 
+#include <cstdint>
+#include <limits>
 #include <string_view>
 
 #include "calendar/weekday_chars.h"
@@ -8,6 +10,9 @@
 
 namespace ymd {
 namespace {
+
+// MidByWidth counts the field's bytes in 16 bits.
+constexpr std::size_t kLongestField = std::numeric_limits<std::int16_t>::max() / 2;
 
 // A full-width blank counts as a blank too: it is what a kana keyboard
 // types between the kanji and the week number.
@@ -47,6 +52,10 @@ std::int16_t StartDay(const DateParts& date, const std::u16string& weekText,
 }  // namespace
 
 void ResolveWeekdayDay(DateParts& date, const std::u16string& dayField, const DateParts& today) {
+  if (dayField.size() > kLongestField) {
+    date.day = kDayInvalid;
+    return;
+  }
   const int wanted = WeekdayOfField(dayField);
   if (wanted < 0) return;
   if (date.month < 0 || date.month > 12) {

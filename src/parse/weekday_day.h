@@ -14,7 +14,8 @@ namespace ymd {
 // to kDayPastMonthEnd when that weekday does not occur, or to kDayInvalid
 // when the week number is not 1..5 or the month lies outside 0..12. Without
 // a week number the walk starts from today in today's month; the parser
-// passes the today its reference day was built from.
+// passes the today its reference day was built from. A field too long to
+// measure in 16-bit width units (16384 code units or more) is no date.
 void ResolveWeekdayDay(DateParts& date, const std::u16string& dayField, const DateParts& today);
 
 }  // namespace ymd
