@@ -68,6 +68,7 @@ env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$cli_dir/kalvenor-cli" -h | grep 
 pot=$(mktemp)
 xgettext --from-code=UTF-8 --keyword=Tr --language=C++ -o "$pot" \
   "$source_dir/src/cli/messages.cpp" || fail "xgettext"
+sed -i s/charset=CHARSET/charset=UTF-8/ "$pot"
 for language in ja en; do
   msgcmp "$source_dir/po/$language.po" "$pot" || fail "po/$language.po lacks a message"
 done
