@@ -64,6 +64,16 @@ help_examples --help
 LANG=ja_JP.UTF-8 help_examples -h
 env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$cli_dir/kalvenor-cli" -h | grep -q '^使い方:' || fail "-h is not Japanese"
 
+# Each catalogue translates every message the program has.
+pot=$(mktemp)
+xgettext --from-code=UTF-8 --keyword=Tr --language=C++ -o "$pot" \
+  "$source_dir/src/cli/messages.cpp" || fail "xgettext"
+sed -i s/charset=CHARSET/charset=UTF-8/ "$pot"
+for language in ja en; do
+  msgcmp "$source_dir/po/$language.po" "$pot" || fail "po/$language.po lacks a message"
+done
+rm -f "$pot"
+
 # Completion: COMP_WORDS as bash would set them, the words offered.
 # shellcheck source=/dev/null
 source "$source_dir/completion/kalvenor-cli"
