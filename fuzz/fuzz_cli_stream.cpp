@@ -1,23 +1,27 @@
 // kalvenor-cli's stream mode ("-" read line by line from standard input)
-// on arbitrary bytes, invalid UTF-8 included. Every input line must give
-// exactly one output line: a well-formed result, or an empty line with one
-// message on standard error; the exit status says whether any line failed.
+// on arbitrary bytes, invalid UTF-8 included, with read and write blocks
+// of the fuzzer's choosing and, if it likes, an output that fails after a
+// number of bytes. Whatever reached the output must be aligned with the
+// input: line k empty exactly when a message names line k. Without a
+// failure every input line gives its line; with one the run ends with one
+// "cannot write" message and status 1.
 //
-// Input: one byte choosing the command line, then the bytes of standard
-// input. The streams are swapped for memory ones, which glibc allows by
-// plain assignment to stdin, stdout and stderr.
+// Input: a byte choosing the command line and style, a byte each for the
+// read and the write block (1..256 bytes), two bytes for the failure point
+// (the high bit set: none), then standard input.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "support/display_shape.h"
 #include "cli/arguments.h"
 #include "cli/runner.h"
+#include "support/display_shape.h"
 #include "target_support.h"
 #include "text/utf8.h"
 
@@ -36,110 +40,88 @@ const CommandLine kCommandLines[] = {
     {cli::Command::Diff, {"-", "2000/1/1"}},
     {cli::Command::Diff, {"h12/1/1", "-"}},
 };
-constexpr cli::OutputStyle kStyles[] = {cli::OutputStyle::Era, cli::OutputStyle::Western,
-                                        cli::OutputStyle::Iso};
+constexpr std::size_t kStyles = 5;  // Era .. Iso
+constexpr std::string_view kCannotWrite = "kalvenor-cli: cannot write standard output";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// "-31", "365": diff's day count.
-bool IsInteger(std::string_view text) {
-  if (!text.empty() && text[0] == '-') text.remove_prefix(1);
-  return !text.empty() && std::ranges::all_of(text, IsDigit);
+// An output that takes limit bytes, then fails like a full disk (a cookie
+// stream reports an error by writing 0 bytes).
+struct Sink {
+  std::string bytes;
+  std::size_t limit;
+  bool refused = false;
+};
+ssize_t WriteToSink(void* cookie, const char* data, std::size_t size) {
+  auto& sink = *static_cast<Sink*>(cookie);
+  const std::size_t room = sink.limit - sink.bytes.size();
+  sink.bytes.append(data, std::min(size, room));
+  sink.refused = sink.refused || size > room;
+  return sink.refused ? 0 : static_cast<ssize_t>(size);
 }
 
-// "2000-01-01", "-0100-12-31", "32767-12-31".
-bool IsIsoDate(std::string_view text) {
-  if (!text.empty() && text[0] == '-') text.remove_prefix(1);
-  if (text.size() < 10 || text.size() > 11) return false;
-  const std::size_t month = text.size() - 6;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool dash = i == month || i == month + 3;
-    if (dash ? text[i] != '-' : !IsDigit(text[i])) return false;
-  }
-  return true;
-}
-
+// Results by shape alone: "-31" for diff, "2000-01-01" for --iso, and for
+// the other styles a text that ends in a weekday in parentheses.
 bool IsResult(std::string_view line, const cli::Invocation& invocation) {
-  if (invocation.command == cli::Command::Diff) return IsInteger(line);
-  if (invocation.style == cli::OutputStyle::Iso) return IsIsoDate(line);
+  using enum cli::OutputStyle;
+  if (invocation.command == cli::Command::Diff)
+    return line == std::to_string(std::atoi(line.data()));
+  if (invocation.style == Iso) return line.size() >= 10 && line[line.size() - 3] == '-';
+  if (invocation.style == Reiwa || invocation.style == Kanji) return line.ends_with(")");
   return shape::IsDisplayText(chars::FromUtf8(line));
-}
-
-std::size_t CountLines(std::string_view text) {
-  const auto ends = static_cast<std::size_t>(std::ranges::count(text, '\n'));
-  return ends + (!text.empty() && text.back() != '\n');
-}
-
-// The lines of a program's output, which must end each one with "\n".
-std::vector<std::string_view> Lines(std::string_view text) {
-  fuzz::Require(text.empty() || text.back() == '\n');
-  std::vector<std::string_view> lines;
-  for (std::size_t begin = 0; begin < text.size();) {
-    const std::size_t end = text.find('\n', begin);
-    lines.push_back(text.substr(begin, end - begin));
-    begin = end + 1;
-  }
-  return lines;
-}
-
-// Runs the command line with input as standard input; returns the status
-// and fills out and err.
-int RunOnStreams(const cli::Invocation& invocation, std::string_view input, std::string& out,
-                 std::string& err) {
-  char* outBytes = nullptr;
-  char* errBytes = nullptr;
-  std::size_t outSize = 0;
-  std::size_t errSize = 0;
-  FILE* const savedIn = stdin;
-  FILE* const savedOut = stdout;
-  FILE* const savedErr = stderr;
-  static char none;  // fmemopen wants a buffer even for no bytes
-  stdin = fmemopen(input.empty() ? &none : const_cast<char*>(input.data()), input.size(), "r");
-  stdout = open_memstream(&outBytes, &outSize);
-  stderr = open_memstream(&errBytes, &errSize);
-  const int status = cli::Run(invocation);
-  for (FILE* stream : {stdin, stdout, stderr}) std::fclose(stream);
-  stdin = savedIn;
-  stdout = savedOut;
-  stderr = savedErr;
-  out.assign(outBytes, outSize);
-  err.assign(errBytes, errSize);
-  std::free(outBytes);
-  std::free(errBytes);
-  return status;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::FixToday();
-  if (size == 0) return 0;
+  if (size < 5) return 0;
   const CommandLine& line = kCommandLines[data[0] % std::size(kCommandLines)];
-  cli::Invocation invocation;
-  invocation.command = line.command;
-  invocation.style = kStyles[(data[0] / std::size(kCommandLines)) % 3];
-  invocation.operands = line.operands;
-  const std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
+  cli::Invocation invocation{line.command, static_cast<cli::OutputStyle>(data[0] / 5 % kStyles),
+                             line.operands};
+  const cli::BlockSizes blocks{data[1] + 1u, data[2] + 1u};
+  const bool fails = data[3] < 0x80;
+  Sink sink{{}, fails ? (data[3] << 8 | data[4]) : SIZE_MAX};
+  std::string input(reinterpret_cast<const char*>(data) + 5, size - 5);
 
-  std::string out;
-  std::string err;
-  const int status = RunOnStreams(invocation, input, out, err);
+  char* errBytes = nullptr;
+  std::size_t errSize = 0;
+  FILE* const savedIn = stdin;
+  FILE* const savedOut = stdout;
+  FILE* const savedErr = stderr;
+  static char none;  // fmemopen wants a buffer even for no bytes
+  stdin = fmemopen(input.empty() ? &none : input.data(), input.size(), "r");
+  stdout = fopencookie(&sink, "w", {nullptr, WriteToSink, nullptr, nullptr});
+  stderr = open_memstream(&errBytes, &errSize);
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  const int status = cli::Run(invocation, blocks);
+  for (FILE* stream : {stdin, stdout, stderr}) std::fclose(stream);
+  stdin = savedIn, stdout = savedOut, stderr = savedErr;
+  const std::string err(errBytes, errSize);
+  std::free(errBytes);
 
-  const std::vector<std::string_view> results = Lines(out);
-  fuzz::Require(results.size() == CountLines(input));
-  std::size_t refused = 0;
-  for (std::string_view result : results) {
-    if (result.empty()) {
-      ++refused;
-    } else {
-      fuzz::Require(IsResult(result, invocation));
-    }
+  // The lines the messages name, and whether the write failure was told.
+  std::set<long> named;
+  bool toldFailure = false;
+  for (std::size_t at = 0, end; at < err.size(); at = end + 1) {
+    end = err.find('\n', at);
+    const std::string_view message(err.data() + at, end - at);
+    fuzz::Require(!toldFailure && message.starts_with("kalvenor-cli: "));
+    toldFailure = message == kCannotWrite;
+    if (message.starts_with("kalvenor-cli: line ")) named.insert(std::atol(message.data() + 19));
   }
-  const std::vector<std::string_view> complaints = Lines(err);
-  fuzz::Require(complaints.size() == refused);
-  for (std::string_view complaint : complaints) {
-    fuzz::Require(complaint.starts_with("kalvenor-cli: "));
+  const auto inputLines =
+      std::count(input.begin(), input.end(), '\n') + (!input.empty() && input.back() != '\n');
+  long written = 0;
+  for (std::size_t at = 0, end; (end = sink.bytes.find('\n', at)) != std::string::npos;
+       at = end + 1) {
+    const std::string_view result(sink.bytes.data() + at, end - at);
+    fuzz::Require(result.empty() == named.contains(++written));
+    fuzz::Require(result.empty() || IsResult(result, invocation));
   }
-  fuzz::Require(status == (refused > 0 ? 1 : 0));
+  fuzz::Require(toldFailure == sink.refused);
+  if (!toldFailure) {  // every line written, whole, and no message beyond them
+    fuzz::Require(written == inputLines && sink.bytes.size() == sink.bytes.rfind('\n') + 1);
+    fuzz::Require(named.empty() || *named.rbegin() <= written);
+  }
+  fuzz::Require(status == (toldFailure || !named.empty() ? 1 : 0));
   return 0;
 }

@@ -3,16 +3,12 @@
 #include <charconv>
 #include <cstdint>
 
-#include "calendar/eras.h"
 #include "calendar/gregorian.h"
 #include "cli/date_input.h"
-#include "cli/iso_date.h"
-#include "cli/kanji_date.h"
-#include "display/display_text.h"
+#include "cli/date_output.h"
 #include "numeric/checked.h"
 #include "parse/date_parser.h"
 #include "parse/number.h"
-#include "text/utf8.h"
 
 namespace cli {
 namespace {
@@ -29,22 +25,6 @@ std::optional<Failure> ParseOperand(Operands operands, std::size_t index, ymd::D
   if (!operand.date) return Failure{Problem::NotADate, index};
   date = *operand.date;
   return std::nullopt;
-}
-
-void AppendDate(const ymd::DateParts& date, OutputStyle style, std::string& out) {
-  switch (style) {
-    case OutputStyle::Era:
-      out += chars::ToUtf8(ymd::DisplayText(date, ymd::DisplayStyle::Era));
-      break;
-    case OutputStyle::Reiwa:
-      out += chars::ToUtf8(ymd::DisplayText(date, ymd::DisplayStyle::Era, ymd::kEras));
-      break;
-    case OutputStyle::Kanji: AppendKanjiDate(date, out); break;
-    case OutputStyle::Western:
-      out += chars::ToUtf8(ymd::DisplayText(date, ymd::DisplayStyle::Western));
-      break;
-    case OutputStyle::Iso: AppendIsoDate(date, out); break;
-  }
 }
 
 }  // namespace

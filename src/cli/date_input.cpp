@@ -5,6 +5,7 @@
 #include "cli/iso_date.h"
 #include "cli/kanji_date.h"
 #include "parse/date_parser.h"
+#include "parse/plain_date.h"
 
 namespace cli {
 namespace {
@@ -31,6 +32,10 @@ ymd::DateParts Parse(const std::u16string& text) {
 }  // namespace
 
 ymd::DateParts ReadDate(const std::u16string& text) {
+  // The usual batch line, "2024/3/15", is none of the forms below: it goes
+  // straight to the date language's fast path.
+  ymd::DateParts plain;
+  if (ymd::ReadPlainDate(text, plain)) return plain;
   if (IsTodayKeyword(text)) return Parse(u"");
   if (const auto iso = ReadIsoDate(text)) return *iso;
   if (const auto rewritten = RewriteKanjiDate(text)) return Parse(*rewritten);

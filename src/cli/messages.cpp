@@ -97,8 +97,26 @@ std::string Usage() {
          "  kalvenor-cli -h | --help | -V | --version\n")};
 }
 
+// Texts of the help that are the same in every language, kept out of the
+// catalogue's keys, which are plain ASCII.
+constexpr std::string_view kHelpExamples =
+    "  $ kalvenor-cli show h12/1/1\n"
+    "    H 12/ 1/ 1(土)\n"
+    "  $ kalvenor-cli --reiwa show 2026-12-07\n"
+    "    R 8/ 12/ 7(月)\n"
+    "  $ kalvenor-cli --kanji show r1/5/1 h31/4/30\n"
+    "    令和元年5月1日(水)\n"
+    "    平成31年4月30日(火)\n"
+    "  $ kalvenor-cli --iso show 令和8年12月7日 １９９９／４／２０\n"
+    "    2026-12-07\n"
+    "    1999-04-20\n"
+    "  $ kalvenor-cli --iso add 2000/1/2 0.5\n"
+    "    2000-01-03\n"
+    "  $ kalvenor-cli diff h31/4/30 r1/5/1\n"
+    "    1\n";
+
 std::string HelpBody() {
-  return std::string{
+  return Format(
       Tr("\n"
          "Commands:\n"
          "  show   print the date of each TEXT with its weekday, one line each\n"
@@ -107,21 +125,21 @@ std::string HelpBody() {
          "\n"
          "Styles (show and add):\n"
          "  --era      era letter and year, as the window shows dates (the default):\n"
-         "             H 12/ 1/ 1(土); H stays the newest era, so 2026 is H 38\n"
-         "  --reiwa    the same with R (Reiwa) from 2019-05-01: R 8/ 12/ 7(月)\n"
-         "  --kanji    a date as written in Japanese documents: 令和8年12月7日(月)\n"
-         "  --western  the Western year:  2000/ 1/ 1(土)\n"
+         "             %s; H stays the newest era, so 2026 is H 38\n"
+         "  --reiwa    the same with R (Reiwa) from 2019-05-01: %s\n"
+         "  --kanji    a date as written in Japanese documents: %s\n"
+         "  --western  the Western year: %s\n"
          "  --iso      YYYY-MM-DD: 2000-01-01\n"
          "\n"
          "Dates:\n"
          "  2000/1/1  h12/1/1  r8/12/7  year/month/day; era letters R H S T M;\n"
          "                              years 0-51 are 2000-2051, 52-99 1952-1999\n"
          "  12/31  4/E                  month/day: the first such day from today on\n"
-         "  25  E  月2                  day: this month or the next; E is the last\n"
-         "                              day, 月2 the second Monday\n"
+         "  25  E  %s                  day: this month or the next; E is the last\n"
+         "                              day, %s the second Monday\n"
          "  2026-12-07  -0005-01-01     ISO dates\n"
-         "  令和8年12月7日  12月31日  31日  kanji dates; 元年 is year 1\n"
-         "  today  今日  (empty)        today\n"
+         "  %s  kanji dates; %s is year 1\n"
+         "  today  %s  (empty)        today\n"
          "  Full-width digits, letters and signs count as their ASCII twins.\n"
          "\n"
          "With \"-\" as one operand, each line of standard input is used in its place\n"
@@ -129,23 +147,12 @@ std::string HelpBody() {
          "empty line and a message with its line number on standard error.\n"
          "\n"
          "Examples:\n"
-         "  $ kalvenor-cli show h12/1/1\n"
-         "    H 12/ 1/ 1(土)\n"
-         "  $ kalvenor-cli --reiwa show 2026-12-07\n"
-         "    R 8/ 12/ 7(月)\n"
-         "  $ kalvenor-cli --kanji show r1/5/1 h31/4/30\n"
-         "    令和元年5月1日(水)\n"
-         "    平成31年4月30日(火)\n"
-         "  $ kalvenor-cli --iso show 令和8年12月7日 １９９９／４／２０\n"
-         "    2026-12-07\n"
-         "    1999-04-20\n"
-         "  $ kalvenor-cli --iso add 2000/1/2 0.5\n"
-         "    2000-01-03\n"
-         "  $ kalvenor-cli diff h31/4/30 r1/5/1\n"
-         "    1\n"
+         "%s"
          "\n"
          "Exit status: 0 success, 1 some input could not be calculated or the\n"
-         "output could not be written, 2 a wrong command line.\n")};
+         "output could not be written, 2 a wrong command line.\n"),
+      {"H 12/ 1/ 1(土)", "R 8/ 12/ 7(月)", "令和8年12月7日(月)", " 2000/ 1/ 1(土)", "月2", "月2",
+       "令和8年12月7日  12月31日  31日", "元年", "今日", kHelpExamples});
 }
 
 std::string MissingCommand() { return std::string{Tr("no command (show, add, diff) given")}; }

@@ -20,7 +20,7 @@ bool Output::Flush() {
     failed_ = true;
   }
   buffer_.clear();
-  if (!failed_ && std::fflush(stream_) != 0) failed_ = true;
+  if (!failed_ && (std::fflush(stream_) != 0 || std::ferror(stream_) != 0)) failed_ = true;
   return !failed_;
 }
 

@@ -13,6 +13,7 @@
 #include "cli/messages.h"
 #include "cli/operand_text.h"
 #include "cli/output.h"
+#include "clock/today.h"
 #include "numeric/checked.h"
 
 namespace cli {
@@ -137,6 +138,9 @@ int Run(const Invocation& invocation, const BlockSizes& blocks) {
     case Command::Version: return WriteAll(messages::kVersion);
     default: break;
   }
+  // One today for the whole run: a batch that runs across midnight reads
+  // every line against the same day (and the clock is read once).
+  const ymd::ScopedToday today(ymd::Today());
   Runner runner(invocation, blocks);
   if (invocation.command == Command::Show) {
     // Each text of show is a calculation of its own.

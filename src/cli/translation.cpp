@@ -44,8 +44,8 @@ std::uint32_t Catalogue::Word(std::size_t at) const {
 }
 
 std::string_view Catalogue::String(std::uint32_t table, std::uint32_t index) const {
-  const std::size_t entry = table + std::size_t{index} * 8;
-  return std::string_view(bytes_).substr(Word(entry + 4), Word(entry));
+  const std::size_t pair = std::size_t{table} + std::size_t{index} * 8;  // length, offset
+  return std::string_view(bytes_).substr(Word(pair + 4), Word(pair));
 }
 
 bool Catalogue::Take(std::string bytes) {

@@ -50,6 +50,7 @@ std::vector<std::string> Environment(const Process& process) {
 
 std::vector<char*> Pointers(std::vector<std::string>& texts) {
   std::vector<char*> pointers;
+  pointers.reserve(texts.size() + 1);
   for (std::string& text : texts) pointers.push_back(text.data());
   pointers.push_back(nullptr);
   return pointers;

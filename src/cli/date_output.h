@@ -1,0 +1,19 @@
+// A date written in the style of show and add.
+#pragma once
+
+#include <string>
+
+#include "calendar/gregorian.h"
+#include "cli/arguments.h"
+
+namespace cli {
+
+// Appends the date (valid fields) in the style, without a line end:
+//   Era      H 38/ 12/ 7(月)     the window's era style, H the newest era
+//   Reiwa    R 8/ 12/ 7(月)      the eras of kEras, R from 2019-05-01
+//   Kanji    令和8年12月7日(月)   cli/kanji_date.h
+//   Western   2026/ 12/ 7(月)
+//   Iso      2026-12-07          cli/iso_date.h
+void AppendDate(const ymd::DateParts& date, OutputStyle style, std::string& out);
+
+}  // namespace cli

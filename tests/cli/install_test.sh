@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the built tree (BUILD_DIR, $1) into a temporary prefix and checks
+# kalvenor-cli's files: its man pages found by man, its catalogues found
+# from the installed program, its completion where bash-completion looks.
+set -uo pipefail
+build=$1
+prefix=$(mktemp -d "${TMPDIR:-/tmp}/kalvenor-cli-install-XXXXXX")
+trap 'rm -rf "$prefix"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
+
+for file in share/man/man1/kalvenor-cli.1.gz share/man/ja/man1/kalvenor-cli.1.gz \
+            share/locale/ja/LC_MESSAGES/kalvenor-cli.mo share/locale/en/LC_MESSAGES/kalvenor-cli.mo \
+            share/bash-completion/completions/kalvenor-cli; do
+  [ -s "$prefix/$file" ] || fail "$file is missing"
+done
+page=$(MANPATH="$prefix/share/man" LC_ALL=C.UTF-8 MANWIDTH=80 man kalvenor-cli 2>&1)
+grep -q -- '--reiwa' <<< "$page" || fail "man kalvenor-cli: '$page'"
+page=$(MANPATH="$prefix/share/man" LC_ALL=C.UTF-8 MANWIDTH=80 man -L ja kalvenor-cli 2>&1)
+grep -q '表示形式' <<< "$page" || fail "man -L ja kalvenor-cli: '$page'"
+err=$(env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$prefix/bin/kalvenor-cli" show x 2>&1)
+[ "$err" = 'kalvenor-cli: 「x」は日付として読めません。' ] || fail "installed, in Japanese: '$err'"
+exit "$failures"
