@@ -125,4 +125,6 @@ constexpr void SerialDateConvert(SerialDay& serial, DateParts& date) {
   }
 }
 
+static_assert(SerialOf({2000, 1, 1}) == 730120 && day_number::DateFromSerial(730120).day == 1);
+
 }  // namespace ymd

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -27,6 +28,19 @@ inline constexpr std::array<Era, 5> kEras = {{
     {u'T', u"大正", {1912, 7, 29}, 1911},
     {u'M', u"明治", {1867, 12, 31}, 1867},
 }};
+
+// Newest first, and each era's year 1 is the year of its first day.
+static_assert([] {
+  for (std::size_t i = 0; i < kEras.size(); ++i) {
+    const SerialDay boundary = SerialOf(kEras[i].last_day_before);
+    if (i > 0 && boundary >= SerialOf(kEras[i - 1].last_day_before)) return false;
+    SerialDay firstDay = boundary + 1;
+    DateParts first;
+    SerialDateConvert(firstDay, first);
+    if (first.year - kEras[i].offset != 1) return false;
+  }
+  return true;
+}());
 
 // The eras the window knows: H is its newest, and every later date is
 // written with H (2020-01-01 is H 32). kalvenor-cli passes kEras instead.
