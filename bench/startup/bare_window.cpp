@@ -1,14 +1,14 @@
 // The floor for start-up: the least a Qt Widgets program can do, one window
-// with one label, with the same exit-when-idle switch as kalvenor.
+// with one label, quitting once shown and idle like kalvenor_startup.
 #include <QApplication>
 #include <QLabel>
 
-#include "ui/qt/exit_when_idle.h"
+#include "exit_when_idle.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QLabel label(QStringLiteral("Kalvenor"));
   label.show();
-  ui::qt::ExitWhenIdleIfAsked();
+  bench::ExitWhenIdle();
   return QApplication::exec();
 }

@@ -7,6 +7,6 @@ cd "$(dirname "$0")/../.."
 scripts/deps.sh bench
 build=${BUILD_DIR:-build/startup}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DKALVENOR_BENCH=ON >/dev/null
-cmake --build "$build" -j "$(nproc)" --target bare_window kalvenor startup_bench
+cmake --build "$build" -j "$(nproc)" --target bare_window kalvenor_startup startup_bench
 "$build/bench/startup/startup_bench" "${1:-30}" "$build/bench/startup/bare_window" \
-  "$build/src/ui/kalvenor"
+  "$build/src/ui/kalvenor_startup"

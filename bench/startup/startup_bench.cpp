@@ -1,5 +1,5 @@
 // Times whole processes from start until their window is shown and the
-// event loop idle (KALVENOR_EXIT_WHEN_IDLE=1 makes them quit right there),
+// event loop idle (the benchmark builds of both quit right there),
 // on the offscreen platform, and reads each one's peak resident memory from
 // wait4. Runs the programs alternately so drifts in the machine's load hit
 // both alike, and prints medians and the ratios to the first program.
@@ -86,7 +86,6 @@ int main(int argc, char** argv) {
   std::vector<Program> programs;
   for (int i = 2; i < argc; ++i) programs.push_back({argv[i], {}});
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  setenv("KALVENOR_EXIT_WHEN_IDLE", "1", 1);
 
   for (const Program& program : programs) StartOnce(program.path);  // warm caches
   for (int run = 0; run < runs; ++run) {

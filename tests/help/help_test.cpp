@@ -49,7 +49,7 @@ const bool desktop = [] {
 // What the viewer, started in the background, was given since the last call.
 std::string Opened(bool wait) {
   for (int tries = 0; wait && tries < 1000 && Read(root / "opened").empty(); ++tries) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  const std::string opened = Read(root / "opened");
+  std::string opened = Read(root / "opened");
   fs::remove(root / "opened");
   return opened;
 }

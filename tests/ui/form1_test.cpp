@@ -66,7 +66,9 @@ TEST_F(Form1Test, EnterShowsDate1ThenCalculatesAndAFailingStepStopsTheHandler) {
       }
       EXPECT_EQ(row.label4, window.Text(Control::Label4));
       EXPECT_EQ(row.result, window.Text(row.addition ? Control::Text2 : Control::Text3));
-      if (row.addition) EXPECT_EQ(row.result, window.Text(Control::Label5));
+      if (row.addition) {
+        EXPECT_EQ(row.result, window.Text(Control::Label5));
+      }
       EXPECT_EQ(row.warning, window.messages.empty() ? u"" : window.messages.back().text);
     }
   }

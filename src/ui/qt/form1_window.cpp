@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <limits>
@@ -18,6 +19,10 @@
 
 namespace ui::qt {
 namespace {
+
+// Compiled in: an icon read from a resource file goes through Qt's image
+// plugins, which would load the JPEG, GIF and ICO readers at every start.
+#include "ui/qt/resources/icon.xpm"
 
 std::size_t Slot(OptionArray array, int index) {
   return static_cast<std::size_t>(array == OptionArray::Option1 ? 0 : 2) +
@@ -64,7 +69,7 @@ QWidget* MakeWidget(const layout::ControlSpec& spec, QWidget* parent) {
 }  // namespace
 
 Form1Window::Form1Window() {
-  setWindowIcon(QIcon(QStringLiteral(":/kalvenor/icon.xpm")));
+  setWindowIcon(QIcon(QPixmap(icon_xpm)));
   BuildMenus();
   BuildControls();
   const int menuHeight = menuBar()->sizeHint().height();
@@ -153,16 +158,16 @@ void Form1Window::closeEvent(QCloseEvent* event) {
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
-  const QString typed = static_cast<QKeyEvent*>(event)->text();
+  const QString text = static_cast<QKeyEvent*>(event)->text();
   // Keys that type no single character, and Tab, go their usual way; a
   // disabled box takes no typing at all.
   const auto* box = qobject_cast<const QLineEdit*>(watched);
-  if (typed.size() != 1 || typed[0] == QChar(u'\t') || box == nullptr || box->isReadOnly()) {
+  if (text.size() != 1 || text[0] == QChar(u'\t') || box == nullptr || box->isReadOnly()) {
     return false;
   }
-  auto code = static_cast<std::int16_t>(typed[0].unicode());
+  auto code = static_cast<std::int16_t>(text[0].unicode());
   for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
-    if (watched == Widget(control)) emit this->typed(control, &code);
+    if (watched == Widget(control)) emit typed(control, &code);
   }
   return code == 0;
 }

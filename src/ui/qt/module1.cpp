@@ -1,20 +1,22 @@
-// The start routine: shows the one window, then the program runs on its
-// events until End_Rtn leaves the event loop.
+#include "ui/qt/module1.h"
+
 #include <QApplication>
 
-#include "ui/qt/exit_when_idle.h"
 #include "ui/qt/look.h"
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/quiet_start.h"
 
-int main(int argc, char** argv) {
-  ui::qt::HoldStartMessages();
+namespace ui::qt {
+
+int Module1Main(int argc, char** argv, void (*whenShown)()) {
+  HoldStartMessages();
   QApplication app(argc, argv);
-  ui::qt::ReleaseStartMessages();
-  ui::qt::ApplyLook(app);
-  ui::qt::QtToolkit form1;
+  ReleaseStartMessages();
+  ApplyLook(app);
+  QtToolkit form1;
   form1.Show();
-  // Lets bench/startup time the start as a whole process.
-  ui::qt::ExitWhenIdleIfAsked();
+  if (whenShown != nullptr) whenShown();
   return QApplication::exec();
 }
+
+}  // namespace ui::qt

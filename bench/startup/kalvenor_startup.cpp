@@ -1,0 +1,5 @@
+// kalvenor's own start routine, quitting once its window is shown and idle.
+#include "exit_when_idle.h"
+#include "ui/qt/module1.h"
+
+int main(int argc, char** argv) { return ui::qt::Module1Main(argc, argv, bench::ExitWhenIdle); }
