@@ -17,7 +17,9 @@ constexpr wchar_t kEndOfInput = 0x1A;  // Ctrl+Z
 
 // The console behind a standard stream, or null if the stream is redirected.
 HANDLE ConsoleOf(int fd) {
-  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+  // The C runtime hands out its handles as integers.
+  const auto handle =
+      reinterpret_cast<HANDLE>(_get_osfhandle(fd));  // NOLINT(performance-no-int-to-ptr)
   DWORD mode = 0;
   return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) ? handle : nullptr;
 }

@@ -44,8 +44,10 @@ void DefaultLocaleFromWindows() {
 
 int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> arguments;
+  arguments.reserve(argc);
   for (int i = 0; i < argc; ++i) arguments.push_back(Utf8(argv[i]));
   std::vector<char*> utf8Argv;
+  utf8Argv.reserve(argc + 1);
   for (std::string& argument : arguments) utf8Argv.push_back(argument.data());
   utf8Argv.push_back(nullptr);
 

@@ -29,6 +29,8 @@ inline constexpr std::u16string_view kMenuQuit = u"終了(&F)";
 inline constexpr std::u16string_view kMenuHelp = u"ヘルプ(&H)";
 inline constexpr std::u16string_view kMenuHelpDocument = u"Kalvenorについて(&H)";
 inline constexpr std::u16string_view kMenuAbout = u"バージョン情報(&A)";
+// The shortcut menu of a display label where the toolkit gives it none.
+inline constexpr std::u16string_view kMenuCopy = u"コピー(&C)";
 
 inline constexpr std::u16string_view kOverflow = u"オーバーフローしました。";
 inline constexpr std::u16string_view kOutOfRange = u"計算結果が範囲外です。";

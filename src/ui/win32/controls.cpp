@@ -29,7 +29,9 @@ Look LookOf(const layout::ControlSpec& spec) {
       const bool first = member != nullptr && member->index == 0;
       return {L"BUTTON", (first ? DWORD{WS_GROUP} : DWORD{0}) | BS_AUTORADIOBUTTON};
     }
-    case Kind::Label: return {L"STATIC", WS_GROUP | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE};
+    // SS_NOTIFY: the right mouse button reaches a label, for its copy menu.
+    case Kind::Label:
+      return {L"STATIC", WS_GROUP | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE | SS_NOTIFY};
   }
   return {L"STATIC", 0};
 }
@@ -56,6 +58,13 @@ HWND CreateControl(HWND parent, const layout::ControlSpec& spec, int id) {
                          0, 0, 0, parent, FromInteger<HMENU>(static_cast<INT_PTR>(id)),
                          FromInteger<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
                          nullptr);
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
 int CaptionWidth(layout::Kind kind, HFONT font, std::wstring_view caption, UINT dpi) {

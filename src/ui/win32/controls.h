@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+
 #include "ui/layout.h"
 
 namespace ui::win32 {
@@ -17,5 +20,8 @@ HWND CreateControl(HWND parent, const layout::ControlSpec& spec, int id);
 // The pixels the control needs to show caption in font at the DPI, frame
 // and glyph included; 0 for a kind that shows no caption.
 int CaptionWidth(layout::Kind kind, HFONT font, std::wstring_view caption, UINT dpi);
+
+// The text a control shows.
+std::wstring WindowText(HWND window);
 
 }  // namespace ui::win32

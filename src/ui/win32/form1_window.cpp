@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "ui/texts.h"
+#include "ui/win32/clipboard.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/font.h"
@@ -37,13 +38,6 @@ std::wstring WindowsLineBreaks(std::u16string_view text) {
     if (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')) lines += L'\n';
   }
   return lines;
-}
-
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
 }
 
 void SetStyleBit(HWND window, LONG_PTR bit, bool on) {
@@ -217,6 +211,18 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *FromInteger<const RECT*>(lParam)); return 0;
     case kMoveFocus: MoveToNextControl(); return 0;
+    case WM_CONTEXTMENU: {
+      // The display labels offer their text for copying; the result boxes,
+      // being edit controls, have their own menu.
+      HWND target = FromInteger<HWND>(wParam);
+      for (Control label : {Control::Label4, Control::Label5}) {
+        if (At(label).window == target) {
+          OfferCopy(window_, target, lParam);
+          return 0;
+        }
+      }
+      return DefWindowProcW(window_, message, wParam, lParam);
+    }
     default: return DefWindowProcW(window_, message, wParam, lParam);
   }
 }

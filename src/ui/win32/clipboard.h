@@ -1,0 +1,13 @@
+// Text onto the clipboard, for the display labels, which Windows cannot
+// select and copy by themselves.
+#pragma once
+
+#include <windows.h>
+
+namespace ui::win32 {
+
+// Offers "copy" at the screen point where a label was right-clicked (or at
+// the label itself from the keyboard) and copies its text when chosen.
+void OfferCopy(HWND owner, HWND label, LPARAM where);
+
+}  // namespace ui::win32
