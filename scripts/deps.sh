@@ -3,8 +3,8 @@
 # Usage: scripts/deps.sh run|test|bench|screenshots
 set -euo pipefail
 
-run_packages=(g++ cmake make pkg-config qt6-base-dev libglib2.0-dev fonts-ipafont-gothic)
-test_packages=(gettext libgtest-dev libgmock-dev googletest g++-mingw-w64-x86-64-posix wine wine64 nsis imagemagick librsvg2-bin faketime xvfb xauth desktop-file-utils dpkg-dev file clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14 cppcheck libbenchmark-dev)
+run_packages=(g++ cmake make pkg-config gettext qt6-base-dev libglib2.0-dev fonts-ipafont-gothic)
+test_packages=(man-db libgtest-dev libgmock-dev googletest g++-mingw-w64-x86-64-posix wine wine64 nsis imagemagick librsvg2-bin faketime xvfb xauth desktop-file-utils dpkg-dev file clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14 cppcheck libbenchmark-dev)
 bench_packages=(libgtest-dev libbenchmark-dev dateutils faketime hyperfine)
 screenshots_packages=(xvfb xauth faketime xdotool imagemagick)
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test: once as released, once under AddressSanitizer
-# and UndefinedBehaviorSanitizer.
+# Builds and runs every test: once under AddressSanitizer and
+# UndefinedBehaviorSanitizer, once for Windows under Wine, once as released.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
@@ -20,6 +20,9 @@ bash scripts/fuzz.sh 60
 
 echo "== static checks"
 bash scripts/static.sh
+
+echo "== Windows"
+bash scripts/windows.sh
 
 echo "== release build"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -30,7 +30,7 @@ inline constexpr std::array<Era, 5> kEras = {{
 }};
 
 // Newest first, and each era's year 1 is the year of its first day.
-static_assert([] {
+constexpr bool ErasAreOrdered() {
   for (std::size_t i = 0; i < kEras.size(); ++i) {
     const SerialDay boundary = SerialOf(kEras[i].last_day_before);
     if (i > 0 && boundary >= SerialOf(kEras[i - 1].last_day_before)) return false;
@@ -40,7 +40,8 @@ static_assert([] {
     if (first.year - kEras[i].offset != 1) return false;
   }
   return true;
-}());
+}
+static_assert(ErasAreOrdered());
 
 // The eras the window knows: H is its newest, and every later date is
 // written with H (2020-01-01 is H 32). kalvenor-cli passes kEras instead.

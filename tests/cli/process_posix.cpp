@@ -23,8 +23,10 @@ std::string ReadAll(std::FILE* file) {
   return text;
 }
 
-bool IsLocaleVariable(const char* entry) {
-  for (const char* name : {"LC_ALL=", "LC_MESSAGES=", "LANG=", "LANGUAGE="}) {
+// The locale comes from each case; ASAN_OPTIONS and TZ are set below.
+bool IsReplaced(const char* entry) {
+  for (const char* name :
+       {"LC_ALL=", "LC_MESSAGES=", "LANG=", "LANGUAGE=", "ASAN_OPTIONS=", "TZ="}) {
     if (std::strncmp(entry, name, std::strlen(name)) == 0) return true;
   }
   return false;
@@ -33,7 +35,7 @@ bool IsLocaleVariable(const char* entry) {
 std::vector<std::string> Environment(const Process& process) {
   std::vector<std::string> all;
   for (char** entry = environ; *entry != nullptr; ++entry) {
-    if (!IsLocaleVariable(*entry)) all.emplace_back(*entry);
+    if (!IsReplaced(*entry)) all.emplace_back(*entry);
   }
   // A fixed time zone; ASan told not to insist on coming first, since
   // faketime's library is preloaded ahead of it in the sanitizer build.
