@@ -3,12 +3,7 @@
 # kalvenor-cli's files: its man pages found by man, its catalogues found
 # from the installed program, its completion where bash-completion looks.
 set -uo pipefail
-build=$1
-prefix=$(mktemp -d "${TMPDIR:-/tmp}/kalvenor-cli-install-XXXXXX")
-trap 'rm -rf "$prefix"' EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
+source "$(dirname "$0")/../install_prefix.sh"
 
 for file in share/man/man1/kalvenor-cli.1.gz share/man/ja/man1/kalvenor-cli.1.gz \
             share/locale/ja/LC_MESSAGES/kalvenor-cli.mo share/locale/en/LC_MESSAGES/kalvenor-cli.mo \

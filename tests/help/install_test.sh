@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
 # Installs the built tree (BUILD_DIR, $1) into a temporary prefix and checks what a desktop user gets.
 set -euo pipefail
-build=$1
-prefix=$(mktemp -d "${TMPDIR:-/tmp}/kalvenor-install-XXXXXX")
-trap 'rm -rf "$prefix"' EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-cmake --install "$build" --prefix "$prefix" >/dev/null
+source "$(dirname "$0")/../install_prefix.sh"
 cd "$prefix"
 
 [ -x bin/kalvenor-cli ] && [ -f lib/kalvenor/kalvenor ] && [ -x lib/kalvenor/kalvenor ] || fail "a program is missing"
