@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -47,10 +48,26 @@ class Kalvenor : public ::testing::Test {
     RemoveDirectoryW(folder.c_str());
   }
 
-  // Each round trip waits for one more turn of the program's message loop.
+  // Everything an action may still be changing: the focus, the texts, a box.
+  std::wstring Snapshot() {
+    std::wstring all = std::to_wstring(reinterpret_cast<std::uintptr_t>(Focus()));
+    for (const auto& spec : ui::layout::Controls())
+      all += L"|" + Text(At(std::string(spec.name).c_str()));
+    return all + (Own(L"#32770", L"Kalvenor") ? L"|box" : L"");
+  }
+
+  // Each round trip waits for one more turn of the program's message loop; a
+  // loaded machine may still be working through what an action posted, so
+  // the rounds go on until the window stops changing.
   void Settle() {
-    for (int turn = 0; turn < 6; ++turn)
-      SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    std::wstring before;
+    for (int round = 0; round < 100; ++round) {
+      for (int turn = 0; turn < 6; ++turn)
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+      std::wstring now = Snapshot();
+      if (round > 0 && now == before) return;
+      before = std::move(now);
+    }
   }
 
   HWND At(const char* name) { return GetDlgItem(window, ui::win32::ControlId(name)); }
@@ -98,9 +115,11 @@ class Kalvenor : public ::testing::Test {
     return "(none)";
   }
 
-  // The text of the program's message box, which is then closed with OK.
+  // The text of the program's message box, which is then closed with OK; a
+  // box is waited for up to two seconds.
   std::wstring CloseMessageBox() {
-    HWND box = Own(L"#32770", L"Kalvenor");
+    HWND box = nullptr;
+    for (int wait = 0; wait < 100 && !(box = Own(L"#32770", L"Kalvenor")); ++wait) Sleep(20);
     if (box == nullptr) return L"(no box)";
     std::wstring text = Text(GetDlgItem(box, 0xFFFF));
     Post(box, WM_COMMAND, IDOK);
