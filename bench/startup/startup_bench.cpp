@@ -3,8 +3,10 @@
 // on the offscreen platform, and reads each one's peak resident memory from
 // wait4. Runs the programs alternately so drifts in the machine's load hit
 // both alike, and prints medians and the ratios to the first program.
+// With --via, each program is started through LAUNCHER (wine for the
+// Windows builds), whose own start is then part of every figure.
 //
-//   startup_bench RUNS FLOOR PROGRAM...
+//   startup_bench [--via LAUNCHER] RUNS FLOOR PROGRAM...
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -32,17 +34,21 @@ struct Program {
   std::vector<Run> runs;
 };
 
-// One start of program, its output discarded; exits on any failure, since a
-// program that did not start cleanly has no start-up time.
-Run StartOnce(const std::string& path) {
+// One start of program, through launcher unless it is empty, its output
+// discarded; exits on any failure, since a program that did not start
+// cleanly has no start-up time.
+Run StartOnce(const std::string& launcher, const std::string& path) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+  std::vector<char*> argv;
+  if (!launcher.empty()) argv.push_back(const_cast<char*>(launcher.c_str()));
+  argv.push_back(const_cast<char*>(path.c_str()));
+  argv.push_back(nullptr);
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;
-  const int error = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+  const int error = posix_spawnp(&pid, argv.front(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   int status = 0;
   rusage usage{};
@@ -78,22 +84,29 @@ double MedianPeakMib(const Program& program) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 4) {
-    std::fputs("usage: startup_bench RUNS FLOOR PROGRAM...\n", stderr);
+  std::string launcher;
+  int first = 1;
+  if (argc > 2 && std::string(argv[1]) == "--via") {
+    launcher = argv[2];
+    first = 3;
+  }
+  if (argc - first < 3) {
+    std::fputs("usage: startup_bench [--via LAUNCHER] RUNS FLOOR PROGRAM...\n", stderr);
     return 2;
   }
-  const int runs = std::atoi(argv[1]);
+  const int runs = std::atoi(argv[first]);
   std::vector<Program> programs;
-  for (int i = 2; i < argc; ++i) programs.push_back({argv[i], {}});
+  for (int i = first + 1; i < argc; ++i) programs.push_back({argv[i], {}});
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
-  for (const Program& program : programs) StartOnce(program.path);  // warm caches
+  for (const Program& program : programs) StartOnce(launcher, program.path);  // warm caches
   for (int run = 0; run < runs; ++run) {
-    for (Program& program : programs) program.runs.push_back(StartOnce(program.path));
+    for (Program& program : programs) program.runs.push_back(StartOnce(launcher, program.path));
   }
 
   const Program& floor = programs.front();
-  std::printf("%d runs each, offscreen; medians\n", runs);
+  const std::string where = launcher.empty() ? "offscreen" : "under " + launcher;
+  std::printf("%d runs each, %s; medians\n", runs, where.c_str());
   std::printf("%-28s %10s %10s %8s %8s\n", "program", "wall ms", "peak MiB", "x time", "x memory");
   for (const Program& program : programs) {
     const std::string name = program.path.substr(program.path.rfind('/') + 1);
