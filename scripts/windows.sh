@@ -9,6 +9,12 @@ scripts/deps.sh test
 
 build=${1:-build/windows}
 jobs=$(nproc)
+# Wine turns Windows file names into Unix ones through the locale's character
+# set, and the window test's folder is named in kana: make that set UTF-8.
+if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
+  unset LC_ALL
+  export LC_CTYPE=C.UTF-8
+fi
 
 echo "== Windows cross-build"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
