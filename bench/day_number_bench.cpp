@@ -14,8 +14,8 @@ namespace {
 namespace chrono = std::chrono;
 
 struct Inputs {
-  std::vector<ymd::DateParts> dates;
-  std::vector<ymd::SerialDay> serials;
+  std::vector<kalvenor::DateParts> dates;
+  std::vector<kalvenor::SerialDay> serials;
   std::vector<chrono::year_month_day> civil;
   std::vector<chrono::sys_days> days;
 };
@@ -56,9 +56,9 @@ void TimeConversions(benchmark::State& state, const std::vector<Input>& inputs, 
 }
 
 void EngineDateToSerial(benchmark::State& state) {
-  TimeConversions(state, TheInputs().dates, [](ymd::DateParts date) {
-    ymd::SerialDay serial = 0;
-    ymd::SerialDateConvert(serial, date);
+  TimeConversions(state, TheInputs().dates, [](kalvenor::DateParts date) {
+    kalvenor::SerialDay serial = 0;
+    kalvenor::SerialDateConvert(serial, date);
     return serial;
   });
 }
@@ -69,9 +69,9 @@ void ChronoDateToDays(benchmark::State& state) {
 }
 
 void EngineSerialToDate(benchmark::State& state) {
-  TimeConversions(state, TheInputs().serials, [](ymd::SerialDay serial) {
-    ymd::DateParts date;
-    ymd::SerialDateConvert(serial, date);
+  TimeConversions(state, TheInputs().serials, [](kalvenor::SerialDay serial) {
+    kalvenor::DateParts date;
+    kalvenor::SerialDateConvert(serial, date);
     return date;
   });
 }

@@ -17,20 +17,20 @@
 #include "text/utf8.h"
 #include "ui/texts.h"
 
-using ui::Control;
+using kalvenor::ui::Control;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz::FixToday();
+  kalvenor::testing::FixToday();
   if (size == 0) return 0;
   const bool addition = (data[0] & 1) != 0;
   std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
   std::u16string texts[3];
   for (std::u16string& text : texts) {
     const std::size_t end = bytes.find('\xff');
-    text = chars::FromUtf8(bytes.substr(0, end));
+    text = kalvenor::text::FromUtf8(bytes.substr(0, end));
     bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
   }
-  fuzz::HeadlessToolkit window;
+  kalvenor::testing::HeadlessToolkit window;
   window.Start(addition, (data[0] & 2) != 0, texts[0], texts[addition ? 2 : 1]);
   window.Type(addition ? Control::Text2 : Control::Text3, texts[addition ? 1 : 2]);
   window.writes.clear();
@@ -42,17 +42,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   bool result = false;
   for (const auto& [control, text] : window.writes) {
-    fuzz::Require(control != Control::Text1);
+    kalvenor::testing::Require(control != Control::Text1);
     const bool number = control == Control::Text3;
-    fuzz::Require(number ? shape::IsNumberText(text) : shape::IsDisplayText(text));
+    kalvenor::testing::Require(number ? shape::IsNumberText(text) : shape::IsDisplayText(text));
     result = result || control == (addition ? Control::Text2 : Control::Text3);
   }
   if (addition && result)
-    fuzz::Require(window.Text(Control::Label5) == window.Text(Control::Text2));
-  fuzz::Require(window.messages.size() == (result ? 0 : 1));
+    kalvenor::testing::Require(window.Text(Control::Label5) == window.Text(Control::Text2));
+  kalvenor::testing::Require(window.messages.size() == (result ? 0 : 1));
   for (const auto& [text, icon] : window.messages) {
-    fuzz::Require(icon == ui::MessageIcon::Warning);
-    fuzz::Require(text == ui::texts::kOverflow || text == ui::texts::kOutOfRange);
+    kalvenor::testing::Require(icon == kalvenor::ui::MessageIcon::Warning);
+    kalvenor::testing::Require(text == kalvenor::ui::texts::kOverflow ||
+                               text == kalvenor::ui::texts::kOutOfRange);
   }
   return 0;
 }

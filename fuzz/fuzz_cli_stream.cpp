@@ -28,17 +28,17 @@
 namespace {
 
 struct CommandLine {
-  cli::Command command;
+  kalvenor::cli::Command command;
   std::vector<std::string_view> operands;
 };
 
 // The stream stands in each place an operand can take.
 const CommandLine kCommandLines[] = {
-    {cli::Command::Show, {"-"}},
-    {cli::Command::Add, {"-", "365"}},
-    {cli::Command::Add, {"2000/1/1", "-"}},
-    {cli::Command::Diff, {"-", "2000/1/1"}},
-    {cli::Command::Diff, {"h12/1/1", "-"}},
+    {kalvenor::cli::Command::Show, {"-"}},
+    {kalvenor::cli::Command::Add, {"-", "365"}},
+    {kalvenor::cli::Command::Add, {"2000/1/1", "-"}},
+    {kalvenor::cli::Command::Diff, {"-", "2000/1/1"}},
+    {kalvenor::cli::Command::Diff, {"h12/1/1", "-"}},
 };
 constexpr std::size_t kStyles = 5;  // Era .. Iso
 constexpr std::string_view kCannotWrite = "kalvenor-cli: cannot write standard output";
@@ -60,24 +60,24 @@ ssize_t WriteToSink(void* cookie, const char* data, std::size_t size) {
 
 // Results by shape alone: "-31" for diff, "2000-01-01" for --iso, and for
 // the other styles a text that ends in a weekday in parentheses.
-bool IsResult(std::string_view line, const cli::Invocation& invocation) {
-  using enum cli::OutputStyle;
-  if (invocation.command == cli::Command::Diff)
+bool IsResult(std::string_view line, const kalvenor::cli::Invocation& invocation) {
+  using enum kalvenor::cli::OutputStyle;
+  if (invocation.command == kalvenor::cli::Command::Diff)
     return line == std::to_string(std::atoi(line.data()));
   if (invocation.style == Iso) return line.size() >= 10 && line[line.size() - 3] == '-';
   if (invocation.style == Reiwa || invocation.style == Kanji) return line.ends_with(")");
-  return shape::IsDisplayText(chars::FromUtf8(line));
+  return shape::IsDisplayText(kalvenor::text::FromUtf8(line));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz::FixToday();
+  kalvenor::testing::FixToday();
   if (size < 5) return 0;
   const CommandLine& line = kCommandLines[data[0] % std::size(kCommandLines)];
-  cli::Invocation invocation{line.command, static_cast<cli::OutputStyle>(data[0] / 5 % kStyles),
-                             line.operands};
-  const cli::BlockSizes blocks{data[1] + 1u, data[2] + 1u};
+  kalvenor::cli::Invocation invocation{
+      line.command, static_cast<kalvenor::cli::OutputStyle>(data[0] / 5 % kStyles), line.operands};
+  const kalvenor::cli::BlockSizes blocks{data[1] + 1u, data[2] + 1u};
   const bool fails = data[3] < 0x80;
   Sink sink{{}, fails ? (data[3] << 8 | data[4]) : SIZE_MAX};
   std::string input(reinterpret_cast<const char*>(data) + 5, size - 5);
@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   stdout = fopencookie(&sink, "w", {nullptr, WriteToSink, nullptr, nullptr});
   stderr = open_memstream(&errBytes, &errSize);
   std::setvbuf(stdout, nullptr, _IONBF, 0);
-  const int status = cli::Run(invocation, blocks);
+  const int status = kalvenor::cli::Run(invocation, blocks);
   for (FILE* stream : {stdin, stdout, stderr}) std::fclose(stream);
   stdin = savedIn, stdout = savedOut, stderr = savedErr;
   const std::string err(errBytes, errSize);
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t at = 0, end; at < err.size(); at = end + 1) {
     end = err.find('\n', at);
     const std::string_view message(err.data() + at, end - at);
-    fuzz::Require(!toldFailure && message.starts_with("kalvenor-cli: "));
+    kalvenor::testing::Require(!toldFailure && message.starts_with("kalvenor-cli: "));
     toldFailure = message == kCannotWrite;
     if (message.starts_with("kalvenor-cli: line ")) named.insert(std::atol(message.data() + 19));
   }
@@ -114,14 +114,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t at = 0, end; (end = sink.bytes.find('\n', at)) != std::string::npos;
        at = end + 1) {
     const std::string_view result(sink.bytes.data() + at, end - at);
-    fuzz::Require(result.empty() == named.contains(++written));
-    fuzz::Require(result.empty() || IsResult(result, invocation));
+    kalvenor::testing::Require(result.empty() == named.contains(++written));
+    kalvenor::testing::Require(result.empty() || IsResult(result, invocation));
   }
-  fuzz::Require(toldFailure == sink.refused);
+  kalvenor::testing::Require(toldFailure == sink.refused);
   if (!toldFailure) {  // every line written, whole, and no message beyond them
-    fuzz::Require(written == inputLines && sink.bytes.size() == sink.bytes.rfind('\n') + 1);
-    fuzz::Require(named.empty() || *named.rbegin() <= written);
+    kalvenor::testing::Require(written == inputLines &&
+                               sink.bytes.size() == sink.bytes.rfind('\n') + 1);
+    kalvenor::testing::Require(named.empty() || *named.rbegin() <= written);
   }
-  fuzz::Require(status == (toldFailure || !named.empty() ? 1 : 0));
+  kalvenor::testing::Require(status == (toldFailure || !named.empty() ? 1 : 0));
   return 0;
 }

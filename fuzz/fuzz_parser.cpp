@@ -14,29 +14,30 @@
 
 namespace {
 
-void CheckParse(const std::u16string& text, std::span<const ymd::Era> eras) {
-  ymd::DateParts date;
-  ymd::ParseDate(text, date, eras);
-  if (date.day == ymd::kDayInvalid) return;
-  fuzz::Require(date.month >= 1 && date.month <= 12);
-  fuzz::Require(date.day >= 1 && date.day <= ymd::DaysInMonth(date.year, date.month));
-  for (const auto style : {ymd::DisplayStyle::Western, ymd::DisplayStyle::Era}) {
-    ymd::DateParts again;
-    ymd::ParseDate(ymd::DisplayText(date, style, eras), again, eras);
-    fuzz::Require(date.year < 100 || again == date);
+void CheckParse(const std::u16string& text, std::span<const kalvenor::Era> eras) {
+  kalvenor::DateParts date;
+  kalvenor::ParseDate(text, date, eras);
+  if (date.day == kalvenor::kDayInvalid) return;
+  kalvenor::testing::Require(date.month >= 1 && date.month <= 12);
+  kalvenor::testing::Require(date.day >= 1 &&
+                             date.day <= kalvenor::DaysInMonth(date.year, date.month));
+  for (const auto style : {kalvenor::DisplayStyle::Western, kalvenor::DisplayStyle::Era}) {
+    kalvenor::DateParts again;
+    kalvenor::ParseDate(kalvenor::DisplayText(date, style, eras), again, eras);
+    kalvenor::testing::Require(date.year < 100 || again == date);
   }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz::FixToday();
-  const std::u16string text = fuzz::Utf16Units(data, size);
-  CheckParse(text, ymd::kWindowEras);
-  CheckParse(text, ymd::kEras);
-  ymd::DateParts fast, general;
-  if (!ymd::ReadPlainDate(text, fast)) return 0;
-  ymd::ParseDate(text + u"x", general);
-  fuzz::Require(fast == general);
+  kalvenor::testing::FixToday();
+  const std::u16string text = kalvenor::testing::Utf16Units(data, size);
+  CheckParse(text, kalvenor::kWindowEras);
+  CheckParse(text, kalvenor::kEras);
+  kalvenor::DateParts fast, general;
+  if (!kalvenor::ReadPlainDate(text, fast)) return 0;
+  kalvenor::ParseDate(text + u"x", general);
+  kalvenor::testing::Require(fast == general);
   return 0;
 }

@@ -6,14 +6,14 @@
 
 #include "clock/today.h"
 
-namespace fuzz {
+namespace kalvenor::testing {
 
 // Pins today to Tuesday 1999-04-20, once per process.
-inline void FixToday() { static const ymd::ScopedToday fixed(ymd::DateParts{1999, 4, 20}); }
+inline void FixToday() { static const ScopedToday fixed(DateParts{1999, 4, 20}); }
 
 // A property that does not hold is a finding, like a crash.
 inline void Require(bool condition) {
   if (!condition) std::abort();
 }
 
-}  // namespace fuzz
+}  // namespace kalvenor::testing

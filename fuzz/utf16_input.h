@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace fuzz {
+namespace kalvenor::testing {
 
 inline std::u16string Utf16Units(const std::uint8_t* data, std::size_t size) {
   std::u16string text(size / 2, u'\0');
@@ -17,4 +17,4 @@ inline std::u16string Utf16Units(const std::uint8_t* data, std::size_t size) {
   return text;
 }
 
-}  // namespace fuzz
+}  // namespace kalvenor::testing

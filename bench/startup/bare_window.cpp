@@ -9,6 +9,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QLabel label(QStringLiteral("Kalvenor"));
   label.show();
-  bench::ExitWhenIdle();
+  kalvenor::bench::ExitWhenIdle();
   return QApplication::exec();
 }

@@ -7,7 +7,7 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 
-namespace bench {
+namespace kalvenor::bench {
 
 // Call after showing the window, before entering the event loop.
 inline void ExitWhenIdle() {
@@ -15,4 +15,4 @@ inline void ExitWhenIdle() {
                    QCoreApplication::instance(), &QCoreApplication::quit);
 }
 
-}  // namespace bench
+}  // namespace kalvenor::bench

@@ -2,4 +2,6 @@
 #include "exit_when_idle.h"
 #include "ui/qt/module1.h"
 
-int main(int argc, char** argv) { return ui::qt::Module1Main(argc, argv, bench::ExitWhenIdle); }
+int main(int argc, char** argv) {
+  return kalvenor::ui::qt::Module1Main(argc, argv, kalvenor::bench::ExitWhenIdle);
+}

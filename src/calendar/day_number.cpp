@@ -1,10 +1,10 @@
 #include "calendar/gregorian.h"
 #include "numeric/checked.h"
 
-namespace ymd {
+namespace kalvenor {
 
 SerialDay SerialAfter(const DateParts& date, double days) {
   return checked::RoundToInt32(SerialOf(date) + days);
 }
 
-}  // namespace ymd
+}  // namespace kalvenor

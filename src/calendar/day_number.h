@@ -12,7 +12,7 @@
 #include "calendar/month_table.h"
 #include "numeric/checked.h"
 
-namespace ymd {
+namespace kalvenor {
 
 namespace day_number {
 
@@ -127,4 +127,4 @@ constexpr void SerialDateConvert(SerialDay& serial, DateParts& date) {
 
 static_assert(SerialOf({2000, 1, 1}) == 730120 && day_number::DateFromSerial(730120).day == 1);
 
-}  // namespace ymd
+}  // namespace kalvenor

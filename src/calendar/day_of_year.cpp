@@ -3,7 +3,7 @@
 #include "calendar/gregorian.h"
 #include "calendar/month_table.h"
 
-namespace ymd {
+namespace kalvenor {
 namespace {
 
 // Months 13 and up have no days, so a day past December walks on to here.
@@ -27,4 +27,4 @@ void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year, std::int16
   }
 }
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -11,7 +11,7 @@
 
 #include "calendar/gregorian.h"
 
-namespace ymd {
+namespace kalvenor {
 
 struct Era {
   char16_t letter;            // capital ASCII; the parser takes either case
@@ -47,4 +47,4 @@ static_assert(ErasAreOrdered());
 // written with H (2020-01-01 is H 32). kalvenor-cli passes kEras instead.
 inline constexpr std::span<const Era> kWindowEras = std::span<const Era>(kEras).subspan(1);
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace ymd {
+namespace kalvenor {
 
 constexpr std::int32_t FloorDiv(std::int32_t a, std::int32_t b) {
   const std::int32_t q = a / b;
@@ -24,4 +24,4 @@ constexpr std::int32_t FloorMod(std::int32_t a, std::int32_t b) {
 static_assert(FloorDiv(-1, 4) == -1 && FloorDiv(-4, 4) == -1 && FloorDiv(7, 4) == 1);
 static_assert(FloorMod(-1, 7) == 6 && FloorMod(-7, 7) == 0);
 
-}  // namespace ymd
+}  // namespace kalvenor

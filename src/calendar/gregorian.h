@@ -9,19 +9,19 @@
 //
 // Example, the one that trips people up: SerialDateConvert is a single
 // routine for both directions, chosen by the serial it is handed.
-//   ymd::SerialDay n = 0;  ymd::DateParts d{2000, 1, 1};
-//   ymd::SerialDateConvert(n, d);   // n == 730120, d unchanged
+//   kalvenor::SerialDay n = 0;  kalvenor::DateParts d{2000, 1, 1};
+//   kalvenor::SerialDateConvert(n, d);   // n == 730120, d unchanged
 //   d = {};
-//   ymd::SerialDateConvert(n, d);   // d == {2000, 1, 1}, n unchanged
+//   kalvenor::SerialDateConvert(n, d);   // d == {2000, 1, 1}, n unchanged
 // So a computed day number of exactly 0 comes back as the number of the
 // fields passed in; callers that may produce 0 must not hand it over.
 //
-// Values that do not fit their width raise checked::OverflowError.
+// Values that do not fit their width raise kalvenor::checked::OverflowError.
 #pragma once
 
 #include <cstdint>
 
-namespace ymd {
+namespace kalvenor {
 
 using SerialDay = std::int32_t;
 
@@ -70,7 +70,7 @@ constexpr SerialDay SerialOf(const DateParts& date);
 // are the caller's to refuse.
 SerialDay SerialAfter(const DateParts& date, double days);
 
-}  // namespace ymd
+}  // namespace kalvenor
 
 // DayOfYear, SerialOf and SerialDateConvert are inline, for batch loops.
 #include "calendar/day_number.h"  // IWYU pragma: export

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace ymd {
+namespace kalvenor {
 
 // Leap days in the years 1 to y. For y of 0 and below it is minus the leap
 // days in the years y + 1 to 0, so counts run on backwards by the same rule.
@@ -23,4 +23,4 @@ static_assert(LeapDaysThrough(400) == 97 && LeapDaysThrough(100) == 24);
 static_assert(LeapDaysThrough(0) == 0 && LeapDaysThrough(-1) == -1);
 static_assert(LeapDaysThrough(-100) == -25 && LeapDaysThrough(-101) == -25);
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -3,7 +3,7 @@
 #include "calendar/gregorian.h"
 #include "calendar/month_table.h"
 
-namespace ymd {
+namespace kalvenor {
 namespace {
 
 struct MonthLengthTable {
@@ -30,4 +30,4 @@ std::int16_t DaysInMonth(std::int16_t year, std::int16_t month) {
   return table.length[month][LeapColumn(year)];
 }
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace ymd {
+namespace kalvenor {
 
 // Row 0 is the month that has no days.
 inline constexpr std::int16_t kCommonMonthLengths[13] = {0,  31, 28, 31, 30, 31, 30,
@@ -64,4 +64,4 @@ static_assert(kMonthDayOfYear[1][60].month == 2 && kMonthDayOfYear[1][60].day ==
 static_assert(kMonthDayOfYear[0][60].month == 3 && kMonthDayOfYear[0][60].day == 1);
 static_assert(kMonthDayOfYear[0][365].month == 12 && kMonthDayOfYear[0][365].day == 31);
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -3,7 +3,7 @@
 #include "calendar/gregorian.h"
 #include "calendar/leap_days.h"
 
-namespace ymd {
+namespace kalvenor {
 
 std::int16_t WeekdayOf(const DateParts& date) {
   // 365 leaves 1 over 7, so the year stands in for 365 * (year - 1) + 1 and
@@ -13,4 +13,4 @@ std::int16_t WeekdayOf(const DateParts& date) {
   return static_cast<std::int16_t>(sum % 7);                                      // [-6, 6]
 }
 
-}  // namespace ymd
+}  // namespace kalvenor

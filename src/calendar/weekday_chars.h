@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-namespace ymd {
+namespace kalvenor {
 
 inline constexpr std::u16string_view kWeekdayChars = u"日月火水木金土";
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -5,7 +5,7 @@
 
 #include "cli/messages.h"
 
-namespace cli {
+namespace kalvenor::cli {
 namespace {
 
 constexpr std::string_view kEndOfOptions = "--";
@@ -120,4 +120,4 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
   return invocation;
 }
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-namespace cli {
+namespace kalvenor::cli {
 
 enum class Command { Show, Add, Diff, Help, Version };
 
@@ -35,4 +35,4 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
 // The operand that stands for standard input.
 inline constexpr std::string_view kStdinOperand = "-";
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace cli {
+namespace kalvenor::cli {
 
 inline bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
@@ -14,4 +14,4 @@ inline std::u16string_view Trimmed(std::u16string_view text) {
   return text;
 }
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -10,16 +10,16 @@
 #include "parse/date_parser.h"
 #include "parse/number.h"
 
-namespace cli {
+namespace kalvenor::cli {
 namespace {
 
-std::optional<ymd::DateParts> DateOf(const std::u16string& text) {
-  const ymd::DateParts date = ReadDate(text);
-  if (date.day == ymd::kDayInvalid) return std::nullopt;
+std::optional<DateParts> DateOf(const std::u16string& text) {
+  const DateParts date = ReadDate(text);
+  if (date.day == kDayInvalid) return std::nullopt;
   return date;
 }
 
-std::optional<Failure> ParseOperand(Operands operands, std::size_t index, ymd::DateParts& date) {
+std::optional<Failure> ParseOperand(Operands operands, std::size_t index, DateParts& date) {
   Operand& operand = operands[index];
   if (!operand.date) operand.date = DateOf(operand.text);
   if (!operand.date) return Failure{Problem::NotADate, index};
@@ -30,40 +30,39 @@ std::optional<Failure> ParseOperand(Operands operands, std::size_t index, ymd::D
 }  // namespace
 
 std::optional<Failure> Show(Operands operands, OutputStyle style, std::string& out) {
-  ymd::DateParts date;
+  DateParts date;
   if (auto failure = ParseOperand(operands, 0, date)) return failure;
   AppendDate(date, style, out);
   return std::nullopt;
 }
 
 std::optional<Failure> Add(Operands operands, OutputStyle style, std::string& out) {
-  ymd::DateParts date;
+  DateParts date;
   if (auto failure = ParseOperand(operands, 0, date)) return failure;
   const std::u16string& days = operands[1].text;
   // The window would read such a count as 0 and show the date unchanged.
-  if (!ymd::BeginsWithNumber(days)) return Failure{Problem::NotANumber, 1};
-  ymd::SerialDay serial = ymd::SerialAfter(date, ymd::ReadNumber(days));
+  if (!BeginsWithNumber(days)) return Failure{Problem::NotANumber, 1};
+  SerialDay serial = SerialAfter(date, ReadNumber(days));
   // Also keeps 0 away from SerialDateConvert, which would take it as a
   // request for the other direction.
-  if (serial < 1 || serial > ymd::kLastSerialDay) {
+  if (serial < 1 || serial > kLastSerialDay) {
     return Failure{Problem::OutOfRange, 0};
   }
-  ymd::SerialDateConvert(serial, date);
+  SerialDateConvert(serial, date);
   AppendDate(date, style, out);
   return std::nullopt;
 }
 
 std::optional<Failure> Diff(Operands operands, OutputStyle, std::string& out) {
-  ymd::DateParts first;
-  ymd::DateParts second;
+  DateParts first;
+  DateParts second;
   if (auto failure = ParseOperand(operands, 0, first)) return failure;
   if (auto failure = ParseOperand(operands, 1, second)) return failure;
-  const std::int32_t days =
-      checked::Int32(std::int64_t{ymd::SerialOf(second)} - ymd::SerialOf(first));
+  const std::int32_t days = checked::Int32(std::int64_t{SerialOf(second)} - SerialOf(first));
   char digits[16];
   const auto end = std::to_chars(digits, digits + sizeof digits, days).ptr;
   out.append(digits, end);
   return std::nullopt;
 }
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -9,7 +9,7 @@
 #include "calendar/gregorian.h"
 #include "cli/arguments.h"
 
-namespace cli {
+namespace kalvenor::cli {
 
 enum class Problem {
   NotADate,    // the parser gave day 0
@@ -27,7 +27,7 @@ struct Failure {
 // same for a whole stream is parsed once (today is fixed for the run).
 struct Operand {
   std::u16string text;
-  std::optional<ymd::DateParts> date;  // cleared whenever text changes
+  std::optional<DateParts> date;  // cleared whenever text changes
 };
 
 using Operands = std::span<Operand>;
@@ -43,4 +43,4 @@ std::optional<Failure> Show(Operands operands, OutputStyle style, std::string& o
 std::optional<Failure> Add(Operands operands, OutputStyle style, std::string& out);
 std::optional<Failure> Diff(Operands operands, OutputStyle style, std::string& out);
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace cli {
+namespace kalvenor::cli {
 namespace {
 
 constexpr unsigned kPipeBytes = 1 << 16;
@@ -131,4 +131,4 @@ void RelayConsoleInput() {
   std::thread(RelayInput, ConsoleOf(console), ends[1]).detach();
 }
 
-}  // namespace cli
+}  // namespace kalvenor::cli

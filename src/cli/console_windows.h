@@ -8,7 +8,7 @@
 #include <array>
 #include <thread>
 
-namespace cli {
+namespace kalvenor::cli {
 
 // While it lives, relays the program's standard output and error, those of
 // them that are the console, to the console: through one pipe, so the two
@@ -31,4 +31,4 @@ class ConsoleOutput {
 // and dies with the process if the program stops first.
 void RelayConsoleInput();
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -7,7 +7,7 @@
 #include "parse/date_parser.h"
 #include "parse/plain_date.h"
 
-namespace cli {
+namespace kalvenor::cli {
 namespace {
 
 char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
@@ -23,23 +23,23 @@ bool IsTodayKeyword(std::u16string_view text) {
   return true;
 }
 
-ymd::DateParts Parse(const std::u16string& text) {
-  ymd::DateParts date;
-  ymd::ParseDate(text, date, ymd::kEras);  // raises nothing: a number too big is day 0
+DateParts Parse(const std::u16string& text) {
+  DateParts date;
+  ParseDate(text, date, kEras);  // raises nothing: a number too big is day 0
   return date;
 }
 
 }  // namespace
 
-ymd::DateParts ReadDate(const std::u16string& text) {
+DateParts ReadDate(const std::u16string& text) {
   // The usual batch line, "2024/3/15", is none of the forms below: it goes
   // straight to the date language's fast path.
-  ymd::DateParts plain;
-  if (ymd::ReadPlainDate(text, plain)) return plain;
+  DateParts plain;
+  if (ReadPlainDate(text, plain)) return plain;
   if (IsTodayKeyword(text)) return Parse(u"");
   if (const auto iso = ReadIsoDate(text)) return *iso;
   if (const auto rewritten = RewriteKanjiDate(text)) return Parse(*rewritten);
   return Parse(text);
 }
 
-}  // namespace cli
+}  // namespace kalvenor::cli

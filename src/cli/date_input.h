@@ -6,7 +6,7 @@
 
 #include "calendar/gregorian.h"
 
-namespace cli {
+namespace kalvenor::cli {
 
 // The date of text (already decoded and width-folded, see operand_text.h),
 // tried in this order:
@@ -14,7 +14,7 @@ namespace cli {
 //   2026-12-07           an ISO date; refused unless valid (cli/iso_date.h)
 //   令和8年12月7日        a kanji date, rewritten (cli/kanji_date.h)
 // and then the date language with the era letters of kEras, R (Reiwa, R1 =
-// 2019) included. Day ymd::kDayInvalid when text is no date.
-ymd::DateParts ReadDate(const std::u16string& text);
+// 2019) included. Day kDayInvalid when text is no date.
+DateParts ReadDate(const std::u16string& text);
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -6,22 +6,18 @@
 #include "display/display_text.h"
 #include "text/utf8.h"
 
-namespace cli {
+namespace kalvenor::cli {
 
-void AppendDate(const ymd::DateParts& date, OutputStyle style, std::string& out) {
+void AppendDate(const DateParts& date, OutputStyle style, std::string& out) {
   switch (style) {
-    case OutputStyle::Era:
-      out += chars::ToUtf8(ymd::DisplayText(date, ymd::DisplayStyle::Era));
-      break;
+    case OutputStyle::Era: out += text::ToUtf8(DisplayText(date, DisplayStyle::Era)); break;
     case OutputStyle::Reiwa:
-      out += chars::ToUtf8(ymd::DisplayText(date, ymd::DisplayStyle::Era, ymd::kEras));
+      out += text::ToUtf8(DisplayText(date, DisplayStyle::Era, kEras));
       break;
     case OutputStyle::Kanji: AppendKanjiDate(date, out); break;
-    case OutputStyle::Western:
-      out += chars::ToUtf8(ymd::DisplayText(date, ymd::DisplayStyle::Western));
-      break;
+    case OutputStyle::Western: out += text::ToUtf8(DisplayText(date, DisplayStyle::Western)); break;
     case OutputStyle::Iso: AppendIsoDate(date, out); break;
   }
 }
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -6,7 +6,7 @@
 #include "calendar/gregorian.h"
 #include "cli/arguments.h"
 
-namespace cli {
+namespace kalvenor::cli {
 
 // Appends the date (valid fields) in the style, without a line end:
 //   Era      H 38/ 12/ 7(月)     the window's era style, H the newest era
@@ -14,6 +14,6 @@ namespace cli {
 //   Kanji    令和8年12月7日(月)   cli/kanji_date.h
 //   Western   2026/ 12/ 7(月)
 //   Iso      2026-12-07          cli/iso_date.h
-void AppendDate(const ymd::DateParts& date, OutputStyle style, std::string& out);
+void AppendDate(const DateParts& date, OutputStyle style, std::string& out);
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -7,7 +7,7 @@
 #include "cli/blanks.h"
 #include "parse/date_parser.h"
 
-namespace cli {
+namespace kalvenor::cli {
 namespace {
 
 // Writes the last count digits of value (0 or more), zeros in front.
@@ -31,7 +31,7 @@ int DigitsValue(std::u16string_view text) {
 
 }  // namespace
 
-void AppendIsoDate(const ymd::DateParts& date, std::string& out) {
+void AppendIsoDate(const DateParts& date, std::string& out) {
   char text[16];  // "-32768-12-31" at the longest
   char* end = text;
   if (date.year < 0) *end++ = '-';
@@ -44,7 +44,7 @@ void AppendIsoDate(const ymd::DateParts& date, std::string& out) {
   out.append(text, end);
 }
 
-std::optional<ymd::DateParts> ReadIsoDate(std::u16string_view text) {
+std::optional<DateParts> ReadIsoDate(std::u16string_view text) {
   text = Trimmed(text);
   const bool negative = text.starts_with(u'-');
   if (negative || text.starts_with(u'+')) text.remove_prefix(1);
@@ -56,17 +56,17 @@ std::optional<ymd::DateParts> ReadIsoDate(std::u16string_view text) {
   const int day = DigitsValue(text.substr(yearDigits + 4, 2));
   if (year < 0 || month < 0 || day < 0) return std::nullopt;
   const int signedYear = negative ? -year : year;
-  ymd::DateParts date{0, 0, ymd::kDayInvalid};
+  DateParts date{0, 0, kDayInvalid};
   if (signedYear < std::numeric_limits<std::int16_t>::min() ||
       signedYear > std::numeric_limits<std::int16_t>::max() || month < 1 || month > 12) {
     return date;
   }
   date.year = static_cast<std::int16_t>(signedYear);
   date.month = static_cast<std::int16_t>(month);
-  if (day >= 1 && day <= ymd::DaysInMonth(date.year, date.month)) {
+  if (day >= 1 && day <= DaysInMonth(date.year, date.month)) {
     date.day = static_cast<std::int16_t>(day);
   }
   return date;
 }
 
-}  // namespace cli
+}  // namespace kalvenor::cli

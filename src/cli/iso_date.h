@@ -9,16 +9,16 @@
 
 #include "calendar/gregorian.h"
 
-namespace cli {
+namespace kalvenor::cli {
 
 // Appends the date of valid fields: the year zero-padded to four digits
 // with a minus sign before a negative year, month and day to two.
-void AppendIsoDate(const ymd::DateParts& date, std::string& out);
+void AppendIsoDate(const DateParts& date, std::string& out);
 
 // An optional sign, four or five digits, "-", two digits, "-", two digits,
 // blanks around the whole allowed. Nothing when text has another shape;
-// day ymd::kDayInvalid when it has this one but is no date (2000-02-30, a
+// day kDayInvalid when it has this one but is no date (2000-02-30, a
 // year beyond 16 bits).
-std::optional<ymd::DateParts> ReadIsoDate(std::u16string_view text);
+std::optional<DateParts> ReadIsoDate(std::u16string_view text);
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -6,7 +6,7 @@
 #include "display/display_text.h"
 #include "text/utf8.h"
 
-namespace cli {
+namespace kalvenor::cli {
 namespace {
 
 constexpr std::u16string_view kUnits = u"年月日";  // after the year, the month, the day
@@ -20,7 +20,7 @@ std::u16string_view WithoutWeekday(std::u16string_view text) {
   const std::size_t open = text.rfind(u'(');
   if (text.empty() || text.back() != u')' || open == text.npos) return text;
   const std::u16string_view inside = Trimmed(text.substr(open + 1, text.size() - open - 2));
-  if (inside.size() != 1 || ymd::kWeekdayChars.find(inside[0]) == inside.npos) return text;
+  if (inside.size() != 1 || kWeekdayChars.find(inside[0]) == inside.npos) return text;
   return text.substr(0, open);
 }
 
@@ -29,8 +29,8 @@ class Reader {
  public:
   explicit Reader(std::u16string_view text) : rest_(text) {}
 
-  const ymd::Era* EraName() {
-    for (const ymd::Era& era : ymd::kEras) {
+  const Era* EraName() {
+    for (const Era& era : kEras) {
       if (Take(era.name)) return &era;
     }
     return nullptr;
@@ -73,7 +73,7 @@ std::optional<std::u16string> RewriteKanjiDate(std::u16string_view text) {
   if (text.find(kUnits.back()) == text.npos) return std::nullopt;
   Reader reader(WithoutWeekday(text));
   std::u16string rewritten;
-  const ymd::Era* era = reader.EraName();
+  const Era* era = reader.EraName();
   if (era != nullptr) rewritten = era->letter;
   // The parts run 年 (only as the first), 月, 日 (always the last), each
   // after its number; an era name needs the year.
@@ -98,14 +98,14 @@ std::optional<std::u16string> RewriteKanjiDate(std::u16string_view text) {
   return rewritten;
 }
 
-void AppendKanjiDate(const ymd::DateParts& date, std::string& out) {
+void AppendKanjiDate(const DateParts& date, std::string& out) {
   // The --reiwa text ("R 8/ 12/ 7(月)", " 1867/ 12/ 31(火)", "-5/ 1/ 1(日)")
   // already holds the era, the numbers and the weekday; only the way they
   // are written changes.
-  const std::u16string display = ymd::DisplayText(date, ymd::DisplayStyle::Era, ymd::kEras);
+  const std::u16string display = DisplayText(date, DisplayStyle::Era, kEras);
   std::u16string_view rest = display;
   std::u16string kanji;
-  for (const ymd::Era& era : ymd::kEras) {
+  for (const Era& era : kEras) {
     if (rest.front() == era.letter) {
       kanji = era.name;
       rest.remove_prefix(1);
@@ -119,7 +119,7 @@ void AppendKanjiDate(const ymd::DateParts& date, std::string& out) {
     kanji += unit;
     rest.remove_prefix(end + (unit == kUnits.back() ? 0 : 1));
   }
-  out += chars::ToUtf8(kanji + std::u16string(rest));
+  out += text::ToUtf8(kanji + std::u16string(rest));
 }
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -7,7 +7,7 @@
 
 #include "calendar/gregorian.h"
 
-namespace cli {
+namespace kalvenor::cli {
 
 // A kanji date rewritten into the date language, or nothing when text is
 // not one as a whole. After a trailing weekday in parentheses ("(月)") is
@@ -23,6 +23,6 @@ std::optional<std::u16string> RewriteKanjiDate(std::u16string_view text);
 
 // Appends the kanji text of a valid date, with the eras of kEras and no
 // blanks: 令和元年5月1日(水), 1867年12月31日(火) before Meiji, -5年1月1日(日).
-void AppendKanjiDate(const ymd::DateParts& date, std::string& out);
+void AppendKanjiDate(const DateParts& date, std::string& out);
 
-}  // namespace cli
+}  // namespace kalvenor::cli

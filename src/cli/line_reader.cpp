@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace cli {
+namespace kalvenor::cli {
 namespace {
 
 std::string_view WithoutCarriageReturn(std::string_view line) {
@@ -52,4 +52,4 @@ bool LineReader::Refill() {
   return end_ > 0;
 }
 
-}  // namespace cli
+}  // namespace kalvenor::cli

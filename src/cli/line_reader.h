@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cli {
+namespace kalvenor::cli {
 
 class LineReader {
  public:
@@ -34,4 +34,4 @@ class LineReader {
   bool returnedStraddling_ = false;
 };
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -15,8 +15,9 @@ namespace {
 
 constexpr int kUsageStatus = 2;
 
-int RefuseUsage(const cli::UsageError& error) {
-  const std::string text = cli::messages::ErrorLine(error.reason, 0) + cli::messages::Usage();
+int RefuseUsage(const kalvenor::cli::UsageError& error) {
+  const std::string text =
+      kalvenor::cli::messages::ErrorLine(error.reason, 0) + kalvenor::cli::messages::Usage();
   std::fputs(text.c_str(), stderr);
   return kUsageStatus;
 }
@@ -27,18 +28,20 @@ int main(int argc, char** argv) {
   // Messages of a long stream go out in blocks too; Run flushes at the end.
   static char stderrBuffer[1 << 16];
   std::setvbuf(stderr, stderrBuffer, _IOFBF, sizeof stderrBuffer);
-  cli::translation::Load(cli::translation::LocaleDir());
+  kalvenor::cli::translation::Load(kalvenor::cli::translation::LocaleDir());
 
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  const auto parsed = cli::ParseArguments(args);
-  if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {
+  const auto parsed = kalvenor::cli::ParseArguments(args);
+  if (const auto* error = std::get_if<kalvenor::cli::UsageError>(&parsed)) {
     return RefuseUsage(*error);
   }
   try {
-    return cli::Run(std::get<cli::Invocation>(parsed));
+    return kalvenor::cli::Run(std::get<kalvenor::cli::Invocation>(parsed));
   } catch (const std::exception& error) {
     // Out of memory on an absurd line, say: stop with a message, not a crash.
-    std::fputs(cli::messages::ErrorLine(cli::messages::Aborted(error.what()), 0).c_str(), stderr);
+    std::fputs(kalvenor::cli::messages::ErrorLine(kalvenor::cli::messages::Aborted(error.what()), 0)
+                   .c_str(),
+               stderr);
     return 1;
   }
 }

@@ -54,7 +54,7 @@ int wmain(int argc, wchar_t** argv) {
   DefaultLocaleFromWindows();
   for (const int fd : {0, 1, 2}) _setmode(fd, _O_BINARY);
   // Only a run that reads standard input ("-") takes what the user types.
-  if (std::ranges::find(arguments, "-") != arguments.end()) cli::RelayConsoleInput();
-  const cli::ConsoleOutput console;
+  if (std::ranges::find(arguments, "-") != arguments.end()) kalvenor::cli::RelayConsoleInput();
+  const kalvenor::cli::ConsoleOutput console;
   return KalvenorUtf8Main(argc, utf8Argv.data());
 }

@@ -7,7 +7,7 @@
 #include "cli/translation.h"
 #include "text/utf8.h"
 
-namespace cli::messages {
+namespace kalvenor::cli::messages {
 namespace {
 
 // Long enough to recognise a line, short enough that a megabyte of input
@@ -47,12 +47,12 @@ std::string Escape(const char* pattern, unsigned value) {
 // above as "U+XXXX", and a byte that is not UTF-8 as "\xNN". Decoding
 // marks each such byte U+FFFD; a U+FFFD that was typed shows as itself.
 std::string Harmless(std::string_view bytes) {
-  const std::u16string text = chars::FromUtf8(bytes);
+  const std::u16string text = text::FromUtf8(bytes);
   std::string out;
   std::size_t at = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const std::size_t units = (text[i] >= 0xD800 && text[i] <= 0xDBFF) ? 2 : 1;
-    const std::string encoded = chars::ToUtf8(std::u16string_view(text).substr(i, units));
+    const std::string encoded = text::ToUtf8(std::u16string_view(text).substr(i, units));
     i += units - 1;
     if (!bytes.substr(at).starts_with(encoded)) {  // a stray byte, decoded as U+FFFD
       out += Escape("\\x%02X", static_cast<unsigned char>(bytes[at++]));
@@ -212,4 +212,4 @@ std::string ErrorLine(std::string_view message, long long lineNumber) {
   return line;
 }
 
-}  // namespace cli::messages
+}  // namespace kalvenor::cli::messages

@@ -9,7 +9,7 @@
 
 #include "version.h"
 
-namespace cli::messages {
+namespace kalvenor::cli::messages {
 
 inline constexpr std::string_view kProgram = "kalvenor-cli";
 inline constexpr std::string_view kVersion = "Kalvenor Ver " KALVENOR_VERSION_TEXT "\n";
@@ -47,4 +47,4 @@ std::string Aborted(std::string_view reason);
 // one (0: none), the message.
 std::string ErrorLine(std::string_view message, long long lineNumber);
 
-}  // namespace cli::messages
+}  // namespace kalvenor::cli::messages

@@ -2,7 +2,7 @@
 
 #include "text/utf8.h"
 
-namespace cli {
+namespace kalvenor::cli {
 namespace {
 
 constexpr char16_t kByteOrderMark = 0xFEFF;
@@ -34,9 +34,9 @@ void DecodeOperand(std::string_view bytes, std::u16string& text) {
     text[i] = byte;
   }
   if (seen < 0x80) return;
-  text = chars::FromUtf8(bytes);
+  text = text::FromUtf8(bytes);
   if (!text.empty() && text[0] == kByteOrderMark) text.erase(0, 1);
   FoldWidth(text);
 }
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace cli {
+namespace kalvenor::cli {
 
 // Decodes UTF-8 into text, reusing its storage; plain ASCII, the usual
 // batch line, takes a fast path. For every operand and stream line:
@@ -14,4 +14,4 @@ namespace cli {
 //   blank, so "１２／３１" typed with an input method is 12/31.
 void DecodeOperand(std::string_view bytes, std::u16string& text);
 
-}  // namespace cli
+}  // namespace kalvenor::cli

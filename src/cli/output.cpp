@@ -1,6 +1,6 @@
 #include "cli/output.h"
 
-namespace cli {
+namespace kalvenor::cli {
 
 Output::Output(std::FILE* stream, std::size_t flushBytes)
     : stream_(stream), flushBytes_(flushBytes) {
@@ -24,4 +24,4 @@ bool Output::Flush() {
   return !failed_;
 }
 
-}  // namespace cli
+}  // namespace kalvenor::cli

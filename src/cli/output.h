@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-namespace cli {
+namespace kalvenor::cli {
 
 class Output {
  public:
@@ -33,4 +33,4 @@ class Output {
   bool failed_ = false;
 };
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -16,7 +16,7 @@
 #include "clock/today.h"
 #include "numeric/checked.h"
 
-namespace cli {
+namespace kalvenor::cli {
 namespace {
 
 Calculation CalculationOf(Command command) {
@@ -140,7 +140,7 @@ int Run(const Invocation& invocation, const BlockSizes& blocks) {
   }
   // One today for the whole run: a batch that runs across midnight reads
   // every line against the same day (and the clock is read once).
-  const ymd::ScopedToday today(ymd::Today());
+  const ScopedToday today(Today());
   Runner runner(invocation, blocks);
   if (invocation.command == Command::Show) {
     // Each text of show is a calculation of its own.
@@ -153,4 +153,4 @@ int Run(const Invocation& invocation, const BlockSizes& blocks) {
   return runner.Finish();
 }
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -6,7 +6,7 @@
 
 #include "cli/arguments.h"
 
-namespace cli {
+namespace kalvenor::cli {
 
 // How much standard input is read and how much output gathered at a time.
 struct BlockSizes {
@@ -18,4 +18,4 @@ struct BlockSizes {
 // or a stream failed. The first failed write ends the run at once.
 int Run(const Invocation& invocation, const BlockSizes& blocks = {});
 
-}  // namespace cli
+}  // namespace kalvenor::cli

@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-namespace cli::translation {
+namespace kalvenor::cli::translation {
 namespace {
 
 // A loaded .mo file: a header, then two tables of (length, offset) pairs,
@@ -132,4 +132,4 @@ std::filesystem::path LocaleDir() {
 
 std::string_view Translate(std::string_view msgid) { return Chosen().Find(msgid); }
 
-}  // namespace cli::translation
+}  // namespace kalvenor::cli::translation

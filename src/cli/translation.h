@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
-namespace cli::translation {
+namespace kalvenor::cli::translation {
 
 // Chooses the catalogue once, at start: the first of LC_ALL, LC_MESSAGES
 // and LANG that is set and not empty names the locale ("ja_JP.UTF-8"), and
@@ -20,4 +20,4 @@ std::filesystem::path LocaleDir();
 // msgid's translation, or msgid itself when there is none.
 std::string_view Translate(std::string_view msgid);
 
-}  // namespace cli::translation
+}  // namespace kalvenor::cli::translation

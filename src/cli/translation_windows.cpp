@@ -6,7 +6,7 @@
 
 #include "cli/translation.h"
 
-namespace cli::translation {
+namespace kalvenor::cli::translation {
 
 std::filesystem::path LocaleDir() {
   // The path may be longer than MAX_PATH: grow until it fits.
@@ -22,4 +22,4 @@ std::filesystem::path LocaleDir() {
   return {};
 }
 
-}  // namespace cli::translation
+}  // namespace kalvenor::cli::translation

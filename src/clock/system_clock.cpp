@@ -8,7 +8,7 @@
 
 #include "numeric/checked.h"
 
-namespace ymd {
+namespace kalvenor {
 
 #ifdef _WIN32
 
@@ -41,4 +41,4 @@ DateParts SystemToday() {
 
 #endif
 
-}  // namespace ymd
+}  // namespace kalvenor

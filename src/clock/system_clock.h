@@ -3,10 +3,10 @@
 
 #include "calendar/gregorian.h"
 
-namespace ymd {
+namespace kalvenor {
 
 // Today's local date from the system clock. Years that do not fit 16 bits
 // raise checked::OverflowError.
 DateParts SystemToday();
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -4,7 +4,7 @@
 
 #include "clock/system_clock.h"
 
-namespace ymd {
+namespace kalvenor {
 namespace {
 
 Clock& ClockInForce() {
@@ -23,4 +23,4 @@ ScopedToday::ScopedToday(Clock clock)
 
 ScopedToday::~ScopedToday() { ClockInForce() = std::move(previous_); }
 
-}  // namespace ymd
+}  // namespace kalvenor

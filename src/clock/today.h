@@ -3,7 +3,7 @@
 // force for a scope.
 //
 //   {
-//     ymd::ScopedToday pinned(ymd::DateParts{1999, 4, 20});
+//     kalvenor::ScopedToday pinned(kalvenor::DateParts{1999, 4, 20});
 //     ...                      // Today() is 1999-04-20 here
 //   }                          // and the previous clock again here
 //
@@ -15,7 +15,7 @@
 
 #include "calendar/gregorian.h"
 
-namespace ymd {
+namespace kalvenor {
 
 // Today's local date from the clock in force: the system clock unless a
 // ScopedToday says otherwise.
@@ -38,4 +38,4 @@ class ScopedToday {
   Clock previous_;
 };
 
-}  // namespace ymd
+}  // namespace kalvenor

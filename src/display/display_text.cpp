@@ -6,7 +6,7 @@
 #include "calendar/floor_div.h"
 #include "calendar/weekday_chars.h"
 
-namespace ymd {
+namespace kalvenor {
 namespace {
 
 std::u16string FieldsText(std::int32_t year, const DateParts& date) {
@@ -34,4 +34,4 @@ std::u16string DisplayText(const DateParts& date, DisplayStyle style, std::span<
   return dateText + u"(" + kWeekdayChars[weekday] + u")";
 }
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -8,7 +8,7 @@
 #include "calendar/eras.h"
 #include "calendar/gregorian.h"
 
-namespace ymd {
+namespace kalvenor {
 
 enum class DisplayStyle { Era, Western };
 
@@ -27,4 +27,4 @@ std::u16string FormatEraDate(const DateParts& date, std::span<const Era> eras = 
 std::u16string DisplayText(const DateParts& date, DisplayStyle style,
                            std::span<const Era> eras = kWindowEras);
 
-}  // namespace ymd
+}  // namespace kalvenor

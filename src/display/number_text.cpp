@@ -3,7 +3,7 @@
 
 #include "display/display_text.h"
 
-namespace ymd {
+namespace kalvenor {
 
 std::u16string NumberText(std::int32_t value) {
   const std::string digits = std::to_string(value);  // ASCII, "-" included
@@ -12,4 +12,4 @@ std::u16string NumberText(std::int32_t value) {
   return text;
 }
 
-}  // namespace ymd
+}  // namespace kalvenor

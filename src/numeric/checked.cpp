@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace checked {
+namespace kalvenor::checked {
 
 std::optional<std::int32_t> TryRoundToInt32(double value) {
   // nearbyint rounds halves to even under the default rounding mode; the
@@ -18,4 +18,4 @@ std::int32_t RoundToInt32(double value) {
   return *rounded;
 }
 
-}  // namespace checked
+}  // namespace kalvenor::checked

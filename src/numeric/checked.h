@@ -15,7 +15,7 @@
 #include <optional>
 #include <stdexcept>
 
-namespace checked {
+namespace kalvenor::checked {
 
 class OverflowError : public std::overflow_error {
  public:
@@ -54,4 +54,4 @@ class OverflowError : public std::overflow_error {
 // TryRoundToInt32, raising OverflowError where it gives nothing.
 [[nodiscard]] std::int32_t RoundToInt32(double value);
 
-}  // namespace checked
+}  // namespace kalvenor::checked

@@ -15,7 +15,7 @@
 #include "parse/weekday_day.h"
 #include "text/fields.h"
 
-namespace ymd {
+namespace kalvenor {
 namespace {
 
 using Number = std::optional<std::int16_t>;
@@ -88,7 +88,7 @@ Number YearOf(const std::u16string& yearField, std::span<const Era> eras) {
     const char16_t lower = era.letter - u'A' + u'a';
     if (first != era.letter && first != lower) continue;
     std::u16string eraYear;
-    chars::GetField(eraYear, yearField, {era.letter, lower}, 2);
+    text::GetField(eraYear, yearField, {era.letter, lower}, 2);
     year = RoundToInt16(ReadNumber(eraYear) + era.offset);
   }
   // Two-digit years: 0..51 are 2000s, 52..99 1900s. A leading "0" with more
@@ -231,4 +231,4 @@ void ParseDate(const std::u16string& text, DateParts& date, std::span<const Era>
   ParseDateText(text, date, 0, eras);
 }
 
-}  // namespace ymd
+}  // namespace kalvenor

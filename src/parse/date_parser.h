@@ -17,7 +17,7 @@
 #include "calendar/eras.h"
 #include "calendar/gregorian.h"
 
-namespace ymd {
+namespace kalvenor {
 
 inline constexpr std::int16_t kDayInvalid = 0;
 inline constexpr std::int16_t kDayEndOfMonth = 98;
@@ -36,4 +36,4 @@ void ParseDateText(const std::u16string& text, DateParts& date, std::int16_t off
 void ParseDate(const std::u16string& text, DateParts& date,
                std::span<const Era> eras = kWindowEras);
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -10,7 +10,7 @@
 
 #include "numeric/checked.h"
 
-namespace ymd {
+namespace kalvenor {
 namespace {
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
@@ -186,4 +186,4 @@ std::optional<std::int16_t> RoundToInt16(double value) {
   return checked::TryInt16(*rounded);
 }
 
-}  // namespace ymd
+}  // namespace kalvenor

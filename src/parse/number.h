@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace ymd {
+namespace kalvenor {
 
 // The leading number of text as a double: blanks, tabs and line feeds are
 // skipped wherever they stand (" 1 2" reads 12); then an optional sign,
@@ -26,4 +26,4 @@ bool BeginsWithNumber(const std::u16string& text);
 // language is no date.
 [[nodiscard]] std::optional<std::int16_t> RoundToInt16(double value);
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace ymd {
+namespace kalvenor {
 
 bool ReadPlainDate(std::u16string_view text, DateParts& date) {
   // Years of one or two digits take the two-digit rule ("5" is 2005, "05"
@@ -33,4 +33,4 @@ bool ReadPlainDate(std::u16string_view text, DateParts& date) {
   return true;
 }
 
-}  // namespace ymd
+}  // namespace kalvenor

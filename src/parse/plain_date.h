@@ -7,7 +7,7 @@
 
 #include "calendar/gregorian.h"
 
-namespace ymd {
+namespace kalvenor {
 
 // For a year of three to five ASCII digits and a month and day of one or
 // two, the date language takes the numbers as written ("0999" too): no era,
@@ -17,4 +17,4 @@ namespace ymd {
 // decides.
 bool ReadPlainDate(std::u16string_view text, DateParts& date);
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -8,7 +8,7 @@
 #include "parse/date_parser.h"
 #include "text/fields.h"
 
-namespace ymd {
+namespace kalvenor {
 namespace {
 
 // MidByWidth counts the field's bytes in 16 bits.
@@ -20,7 +20,7 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\u3000'; }
 
 // The weekday number of the field's first character, or -1.
 int WeekdayOfField(const std::u16string& dayField) {
-  const std::u16string first = chars::MidByWidth(dayField, 1, 1);
+  const std::u16string first = text::MidByWidth(dayField, 1, 1);
   if (first.size() != 1) return -1;
   const std::size_t found = kWeekdayChars.find(first[0]);
   return found == std::u16string_view::npos ? -1 : static_cast<int>(found);
@@ -82,4 +82,4 @@ void ResolveWeekdayDay(DateParts& date, const std::u16string& dayField, const Da
   date.day = day;
 }
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -7,7 +7,7 @@
 
 #include "calendar/gregorian.h"
 
-namespace ymd {
+namespace kalvenor {
 
 // Leaves date.day alone unless dayField begins with a weekday kanji
 // (kWeekdayChars); then sets it to the wanted day of date.year/date.month,
@@ -18,4 +18,4 @@ namespace ymd {
 // measure in 16-bit width units (16384 code units or more) is no date.
 void ResolveWeekdayDay(DateParts& date, const std::u16string& dayField, const DateParts& today);
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -2,7 +2,7 @@
 
 #include "numeric/checked.h"
 
-namespace chars {
+namespace kalvenor::text {
 
 bool GetField(std::u16string& field, const std::u16string& text, const std::u16string& delimiters,
               std::int16_t n) {
@@ -49,4 +49,4 @@ std::int16_t NthOccurrence(const std::u16string& text, const std::u16string& pat
   return -1;
 }
 
-}  // namespace chars
+}  // namespace kalvenor::text

@@ -2,13 +2,13 @@
 //
 // Texts are UTF-16 code units; positions, counts and field numbers are
 // 1-based 16-bit values, and texts too long for them raise
-// checked::OverflowError. Comparisons are exact, code unit by code unit.
+// kalvenor::checked::OverflowError. Comparisons are exact, code unit by code unit.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-namespace chars {
+namespace kalvenor::text {
 
 // The n-th field of text split at any character of delimiters, into field.
 // A text with k delimiters has k + 1 fields; the empty text has one, empty.
@@ -36,4 +36,4 @@ std::int16_t NthOccurrence(const std::u16string& text, const std::u16string& pat
 // (0x00..0xFF); a text with no start-th unit gives the empty text.
 std::u16string MidByWidth(const std::u16string& text, std::int16_t start, std::int16_t count);
 
-}  // namespace chars
+}  // namespace kalvenor::text

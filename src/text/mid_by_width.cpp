@@ -6,7 +6,7 @@
 #include "numeric/checked.h"
 #include "text/fields.h"
 
-namespace chars {
+namespace kalvenor::text {
 namespace {
 
 // Byte i (1-based) of the text's UTF-16LE image: low byte first.
@@ -56,4 +56,4 @@ std::u16string MidByWidth(const std::u16string& text, std::int16_t start, std::i
   return FromImage(text, startByte, std::min<int>(endByte + 1, imageLength));
 }
 
-}  // namespace chars
+}  // namespace kalvenor::text

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace chars {
+namespace kalvenor::text {
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
@@ -113,4 +113,4 @@ std::string ToUtf8(std::u16string_view text) {
   return bytes;
 }
 
-}  // namespace chars
+}  // namespace kalvenor::text

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace chars {
+namespace kalvenor::text {
 
 // Decodes UTF-8; each byte of an ill-formed sequence becomes U+FFFD, so any
 // byte string converts and nothing is dropped silently.
@@ -13,4 +13,4 @@ std::u16string FromUtf8(std::string_view bytes);
 // Encodes UTF-16; an unpaired surrogate becomes U+FFFD.
 std::string ToUtf8(std::u16string_view text);
 
-}  // namespace chars
+}  // namespace kalvenor::text

@@ -6,7 +6,7 @@
 #include "ui/hhelp.h"
 #include "ui/layout.h"
 
-namespace ui {
+namespace kalvenor::ui {
 namespace {
 
 constexpr std::int16_t kEnter = 13;
@@ -109,14 +109,14 @@ void Form1::Option1_Click(std::int16_t index) {
 }
 
 void Form1::Option2_Click(std::int16_t /*index*/) {
-  ymd::DateParts date;
+  DateParts date;
   ShowDate(Control::Text1, Control::Label4, date);
   ShowDate(Control::Text2, Control::Label5, date);
 }
 
 void Form1::Text1_KeyPress(std::int16_t& code) {
   if (code != kEnter) return;
-  ymd::DateParts date;
+  DateParts date;
   ShowDate(Control::Text1, Control::Label4, date);
   code = 0;
   toolkit_.PostTab();
@@ -124,7 +124,7 @@ void Form1::Text1_KeyPress(std::int16_t& code) {
 
 void Form1::Text2_KeyPress(std::int16_t& code) {
   if (code != kEnter) return;
-  ymd::DateParts date;
+  DateParts date;
   ShowDate(Control::Text2, Control::Label5, date);
   if (toolkit_.IsSelected(OptionArray::Option1, 0)) Keisan1();
   code = 0;
@@ -136,19 +136,19 @@ void Form1::Text3_KeyPress(std::int16_t& code) {
   code = 0;
 }
 
-void Form1::HELP_Click() { OpenHelpIn(hhelp::AppDirectory()); }
+void Form1::HELP_Click() { OpenHelpIn(help::AppDirectory()); }
 
 void Form1::OpenHelpIn(const std::filesystem::path& folder) {
   const std::filesystem::path file = folder / texts::kHelpFile;
-  if (!folder.empty() && hhelp::FileExists(file)) {
-    hhelp::OpenDocument(toolkit_, folder / texts::kHelpBase);
+  if (!folder.empty() && help::FileExists(file)) {
+    help::OpenDocument(toolkit_, folder / texts::kHelpBase);
     return;
   }
   // Without a folder there is no path to test: the box names the file in
   // the folder that could not be found, not a file at the root.
   const std::filesystem::path named =
       folder.empty() ? std::filesystem::path(texts::kUnknownFolder) / file : file;
-  toolkit_.ShowMessage(hhelp::ShownPath(named) + std::u16string(texts::kHelpMissing),
+  toolkit_.ShowMessage(help::ShownPath(named) + std::u16string(texts::kHelpMissing),
                        MessageIcon::Warning);
 }
 
@@ -159,41 +159,41 @@ void Form1::ABOUT_Click() {
 void Form1::End_Click() { End_Rtn(); }
 
 void Form1::Keisan1() {
-  ymd::DateParts date;
+  DateParts date;
   ShowDate(Control::Text2, Control::Label5, date);
-  const ymd::SerialDay s2 = ymd::SerialOf(date);
+  const SerialDay s2 = SerialOf(date);
   ShowDate(Control::Text1, Control::Label4, date);
-  const ymd::SerialDay s1 = ymd::SerialOf(date);
+  const SerialDay s1 = SerialOf(date);
   const std::int32_t days = checked::Int32(std::int64_t{s2} - s1);
-  toolkit_.SetText(Control::Text3, ymd::NumberText(days));
+  toolkit_.SetText(Control::Text3, NumberText(days));
 }
 
 void Form1::Keisan2() {
-  ymd::DateParts date;
+  DateParts date;
   ShowDate(Control::Text1, Control::Label4, date);
-  ymd::SerialDay s2 = ymd::SerialAfter(date, ymd::ReadNumber(toolkit_.Text(Control::Text3)));
+  SerialDay s2 = SerialAfter(date, ReadNumber(toolkit_.Text(Control::Text3)));
   // Day 0 would be read as a request for a day number, and the calendar
   // starts at day 1: there is no date to show.
   if (s2 < 1) {
     toolkit_.ShowMessage(std::u16string(texts::kOutOfRange), MessageIcon::Warning);
     return;
   }
-  ymd::SerialDateConvert(s2, date);
+  SerialDateConvert(s2, date);
   const std::u16string text = Hi(date);
   toolkit_.SetText(Control::Label5, text);
   toolkit_.SetText(Control::Text2, text);
 }
 
-std::u16string Form1::Hi(const ymd::DateParts& date) const {
+std::u16string Form1::Hi(const DateParts& date) const {
   const bool era = toolkit_.IsSelected(OptionArray::Option2, 0);
-  return ymd::DisplayText(date, era ? ymd::DisplayStyle::Era : ymd::DisplayStyle::Western);
+  return DisplayText(date, era ? DisplayStyle::Era : DisplayStyle::Western);
 }
 
 void Form1::End_Rtn() { toolkit_.EndProgram(); }
 
-void Form1::ShowDate(Control box, Control label, ymd::DateParts& date) {
-  ymd::ParseDate(toolkit_.Text(box), date);
+void Form1::ShowDate(Control box, Control label, DateParts& date) {
+  ParseDate(toolkit_.Text(box), date);
   toolkit_.SetText(label, Hi(date));
 }
 
-}  // namespace ui
+}  // namespace kalvenor::ui

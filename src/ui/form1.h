@@ -13,7 +13,7 @@
 #include "ui/texts.h"
 #include "ui/toolkit.h"
 
-namespace ui {
+namespace kalvenor::ui {
 
 // One eighth of the free space between a window and the screen's edge, the
 // offset at which the window opens; negative when the screen is smaller.
@@ -65,16 +65,16 @@ class Form1 {
 
   void Keisan1();
   void Keisan2();
-  std::u16string Hi(const ymd::DateParts& date) const;
+  std::u16string Hi(const DateParts& date) const;
   void End_Rtn();
 
  private:
   // Parses the box into date and shows its display text in the label. A
   // handler that reads two boxes parses both into the same date, so what a
   // failed parse leaves unwritten keeps the first box's values.
-  void ShowDate(Control box, Control label, ymd::DateParts& date);
+  void ShowDate(Control box, Control label, DateParts& date);
 
   Toolkit& toolkit_;
 };
 
-}  // namespace ui
+}  // namespace kalvenor::ui

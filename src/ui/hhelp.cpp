@@ -2,7 +2,7 @@
 
 #include "ui/texts.h"
 
-namespace hhelp {
+namespace kalvenor::help {
 
 void OpenDocument(ui::Toolkit& window, const std::filesystem::path& name) {
   // Appended in upper case: the shell layer finds help.htm for help.HTM.
@@ -15,4 +15,4 @@ void OpenDocument(ui::Toolkit& window, const std::filesystem::path& name) {
   window.ShowMessage(std::u16string(ui::texts::kBrowserWarning), ui::MessageIcon::Warning);
 }
 
-}  // namespace hhelp
+}  // namespace kalvenor::help

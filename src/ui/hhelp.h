@@ -9,7 +9,7 @@
 
 #include "ui/toolkit.h"
 
-namespace hhelp {
+namespace kalvenor::help {
 
 // --- The platform's part: ui/gio on Linux, ui/win32 on Windows.
 
@@ -36,4 +36,4 @@ std::u16string ShownPath(const std::filesystem::path& path);
 // warning is shown in window.
 void OpenDocument(ui::Toolkit& window, const std::filesystem::path& name);
 
-}  // namespace hhelp
+}  // namespace kalvenor::help

@@ -6,7 +6,7 @@
 
 #include "ui/texts.h"
 
-namespace ui::layout {
+namespace kalvenor::ui::layout {
 namespace {
 
 namespace t = texts;
@@ -89,4 +89,4 @@ int Pixels(Twips twips) {
   return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
-}  // namespace ui::layout
+}  // namespace kalvenor::ui::layout

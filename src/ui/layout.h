@@ -11,7 +11,7 @@
 
 #include "ui/toolkit.h"
 
-namespace ui::layout {
+namespace kalvenor::ui::layout {
 
 enum class Kind { TextBox, Line, Frame, Button, OptionButton, Label };
 
@@ -58,4 +58,4 @@ Twips ContainerWidth(const ControlSpec& spec);
 // Nearest whole logical pixel.
 int Pixels(Twips twips);
 
-}  // namespace ui::layout
+}  // namespace kalvenor::ui::layout

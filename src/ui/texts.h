@@ -6,7 +6,7 @@
 
 #include "version.h"
 
-namespace ui::texts {
+namespace kalvenor::ui::texts {
 
 inline constexpr std::u16string_view kTitle = u"Kalvenor";
 
@@ -53,4 +53,4 @@ inline constexpr std::u16string_view kBrowserWarning =
 inline constexpr std::string_view kHelpBase = "help";
 inline constexpr std::string_view kHelpFile = "help.htm";
 
-}  // namespace ui::texts
+}  // namespace kalvenor::ui::texts

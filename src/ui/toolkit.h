@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-namespace ui {
+namespace kalvenor::ui {
 
 // Form1's controls, by their names in the layout table (option buttons are
 // members of an OptionArray instead).
@@ -92,4 +92,4 @@ class Toolkit {
   virtual void EndProgram() = 0;
 };
 
-}  // namespace ui
+}  // namespace kalvenor::ui

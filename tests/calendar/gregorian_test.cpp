@@ -4,19 +4,26 @@
 #include "numeric/checked.h"
 #include "support/date_parts_output.h"
 
-namespace ymd {
+namespace kalvenor {
 namespace {
 
 // Fields fold up to a 16-bit day of the year, which splits back into
 // January for 0 and below or walks on to month 100; weekdays may be negative.
 TEST(DayNumber, FoldedFields) {
-  const struct { DateParts date; int yday, serial, weekday; std::int16_t month, day; } cases[] = {
-      {{2000, 13, 1}, 367, 730486, 1, 100, 1}, {{2000, 32767, 1}, 367, 730486, 1, 100, 1},
-      {{2000, 0, 5}, 5, 730124, 3, 1, 5}, {{2000, 1, 0}, 0, 730119, 5, 1, 0},
-      {{1999, 2, 29}, 60, 729814, 1, 3, 1}, {{0, 12, 31}, 366, 0, 0, 12, 31},
-      {{0, 1, 1}, 1, -365, -1, 1, 1}, {{0, 0, 0}, 0, -366, -2, 1, 0},
-      {{2001, 12, 32433}, 32767, 763252, 0, 100, 32402},  // the largest day of the year
-      {{-32768, 1, -32768}, -32768, -12001400, -5, 1, -32768}};
+  const struct {
+    DateParts date;
+    int yday, serial, weekday;
+    std::int16_t month, day;
+  } cases[] = {{{2000, 13, 1}, 367, 730486, 1, 100, 1},
+               {{2000, 32767, 1}, 367, 730486, 1, 100, 1},
+               {{2000, 0, 5}, 5, 730124, 3, 1, 5},
+               {{2000, 1, 0}, 0, 730119, 5, 1, 0},
+               {{1999, 2, 29}, 60, 729814, 1, 3, 1},
+               {{0, 12, 31}, 366, 0, 0, 12, 31},
+               {{0, 1, 1}, 1, -365, -1, 1, 1},
+               {{0, 0, 0}, 0, -366, -2, 1, 0},
+               {{2001, 12, 32433}, 32767, 763252, 0, 100, 32402},  // the largest day of the year
+               {{-32768, 1, -32768}, -32768, -12001400, -5, 1, -32768}};
   for (const auto& c : cases) {
     SerialDay serial = 0;
     DateParts date = c.date, split{c.date.year, 0, 0};
@@ -73,4 +80,4 @@ TEST(RoundTrip, EveryDayOfASixteenBitYear) {
 }
 
 }  // namespace
-}  // namespace ymd
+}  // namespace kalvenor

@@ -17,7 +17,7 @@ std::filesystem::path casesDir;
 
 struct Case {
   std::string where;  // file:line, for the failure messages
-  cli_test::Process process;
+  kalvenor::testing::Process process;
   std::string out, err;
   int status = 0;
 };
@@ -109,9 +109,9 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
   return cases;
 }
 
-cli_test::Finished RunCli(cli_test::Process process) {
+kalvenor::testing::Finished RunCli(kalvenor::testing::Process process) {
   process.args.insert(process.args.begin(), program);
-  return cli_test::Start(process);
+  return kalvenor::testing::Start(process);
 }
 
 TEST(CliCases, EveryTableGivesItsOutputErrorsAndStatus) {
@@ -120,9 +120,9 @@ TEST(CliCases, EveryTableGivesItsOutputErrorsAndStatus) {
     if (entry.path().extension() != ".txt") continue;
     for (const Case& c : ReadCases(entry.path())) {
       ++count;
-      if (!cli_test::CanStart(c.process)) continue;
+      if (!kalvenor::testing::CanStart(c.process)) continue;
       SCOPED_TRACE(c.where);
-      const cli_test::Finished run = RunCli(c.process);
+      const kalvenor::testing::Finished run = RunCli(c.process);
       EXPECT_EQ(c.out, run.out);
       EXPECT_EQ(c.err, run.err);
       EXPECT_EQ(c.status, run.status);

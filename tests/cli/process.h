@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace cli_test {
+namespace kalvenor::testing {
 
 struct Process {
   std::vector<std::string> args;  // the program first
@@ -27,4 +27,4 @@ Finished Start(const Process& process);
 // today it cannot fix, say); the case is skipped.
 bool CanStart(const Process& process);
 
-}  // namespace cli_test
+}  // namespace kalvenor::testing

@@ -11,7 +11,7 @@
 
 #include "process.h"
 
-namespace cli_test {
+namespace kalvenor::testing {
 namespace {
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
@@ -87,4 +87,4 @@ Finished Start(const Process& process) {
   return finished;
 }
 
-}  // namespace cli_test
+}  // namespace kalvenor::testing

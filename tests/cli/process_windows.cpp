@@ -11,7 +11,7 @@
 
 #include "process.h"
 
-namespace cli_test {
+namespace kalvenor::testing {
 namespace {
 
 using Handle = std::unique_ptr<void, decltype(&CloseHandle)>;
@@ -119,4 +119,4 @@ Finished Start(const Process& process) {
   return finished;
 }
 
-}  // namespace cli_test
+}  // namespace kalvenor::testing

@@ -14,27 +14,27 @@
 
 namespace {
 
-using cli::OutputStyle;
+using kalvenor::cli::OutputStyle;
 
 // The sanitizer build, ten times slower, walks every 13th day: still every
 // day of the month and every weekday, on different days of each era.
-constexpr ymd::SerialDay kStep = KALVENOR_READ_BACK_STEP;
+constexpr kalvenor::SerialDay kStep = KALVENOR_READ_BACK_STEP;
 
-void ExpectEveryDayReadsBack(OutputStyle style, ymd::DateParts first) {
+void ExpectEveryDayReadsBack(OutputStyle style, kalvenor::DateParts first) {
   // Today matters to none of these texts; pinned, so a failure replays.
-  const ymd::ScopedToday today(ymd::DateParts{2026, 12, 7});
+  const kalvenor::ScopedToday today(kalvenor::DateParts{2026, 12, 7});
   std::string bytes;
   std::u16string text;
   int wrong = 0;
-  for (ymd::SerialDay day = ymd::SerialOf(first); day <= ymd::kLastSerialDay && wrong < 5;
-       day += kStep) {
+  for (kalvenor::SerialDay day = kalvenor::SerialOf(first);
+       day <= kalvenor::kLastSerialDay && wrong < 5; day += kStep) {
     if (day == 0) continue;  // no date: SerialDateConvert would take it the other way
-    ymd::DateParts date;
-    ymd::SerialDateConvert(day, date);
+    kalvenor::DateParts date;
+    kalvenor::SerialDateConvert(day, date);
     bytes.clear();
-    cli::AppendDate(date, style, bytes);
-    cli::DecodeOperand(bytes, text);
-    const ymd::DateParts back = cli::ReadDate(text);
+    kalvenor::cli::AppendDate(date, style, bytes);
+    kalvenor::cli::DecodeOperand(bytes, text);
+    const kalvenor::DateParts back = kalvenor::cli::ReadDate(text);
     if (back.year == date.year && back.month == date.month && back.day == date.day) continue;
     ++wrong;
     ADD_FAILURE() << bytes << " reads back as " << back.year << "-" << back.month << "-"

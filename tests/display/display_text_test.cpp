@@ -1,17 +1,19 @@
-#include "display/display_text.h"
-
 #include <gtest/gtest.h>
 
 #include <string_view>
 
+#include "display/display_text.h"
 #include "support/date_parts_output.h"
 
-namespace ymd {
+namespace kalvenor {
 namespace {
 
 // Fields as passed; era and weekday of the folded date, even before day 1.
 TEST(DisplayText, BothStyles) {
-  const struct { DateParts date; std::u16string_view era, western; } cases[] = {
+  const struct {
+    DateParts date;
+    std::u16string_view era, western;
+  } cases[] = {
       {{2000, 1, 1}, u"H 12/ 1/ 1(土)", u" 2000/ 1/ 1(土)"},
       {{1989, 1, 7}, u"S 64/ 1/ 7(土)", u" 1989/ 1/ 7(土)"},  // the last day keeps the older era
       {{1989, 1, 8}, u"H 1/ 1/ 8(日)", u" 1989/ 1/ 8(日)"},
@@ -19,9 +21,9 @@ TEST(DisplayText, BothStyles) {
       {{1912, 7, 30}, u"T 1/ 7/ 30(火)", u" 1912/ 7/ 30(火)"},
       {{1868, 1, 1}, u"M 1/ 1/ 1(水)", u" 1868/ 1/ 1(水)"},
       {{1867, 12, 31}, u" 1867/ 12/ 31(火)", u" 1867/ 12/ 31(火)"},  // no era
-      {{2020, 1, 1}, u"H 32/ 1/ 1(水)", u" 2020/ 1/ 1(水)"},  // H is the window's newest
-      {{1989, 1, 0}, u"S 64/ 1/ 0(土)", u" 1989/ 1/ 0(土)"},  // folds to 1988-12-31
-      {{0, 0, 0}, u" 0/ 0/ 0(金)", u" 0/ 0/ 0(金)"}};  // WeekdayOf gives -2
+      {{2020, 1, 1}, u"H 32/ 1/ 1(水)", u" 2020/ 1/ 1(水)"},         // H is the window's newest
+      {{1989, 1, 0}, u"S 64/ 1/ 0(土)", u" 1989/ 1/ 0(土)"},         // folds to 1988-12-31
+      {{0, 0, 0}, u" 0/ 0/ 0(金)", u" 0/ 0/ 0(金)"}};                // WeekdayOf gives -2
   for (const auto& [date, era, western] : cases) {
     EXPECT_EQ(era, DisplayText(date, DisplayStyle::Era)) << date;
     EXPECT_EQ(western, DisplayText(date, DisplayStyle::Western)) << date;
@@ -31,10 +33,12 @@ TEST(DisplayText, BothStyles) {
 }
 
 TEST(NumberText, BlankOrMinusAndNoLeadingZeros) {
-  const struct { std::int32_t value; std::u16string_view text; } cases[] = {
-      {0, u" 0"}, {10, u" 10"}, {-31, u"-31"}, {-2147483647 - 1, u"-2147483648"}};
+  const struct {
+    std::int32_t value;
+    std::u16string_view text;
+  } cases[] = {{0, u" 0"}, {10, u" 10"}, {-31, u"-31"}, {-2147483647 - 1, u"-2147483648"}};
   for (const auto& c : cases) EXPECT_EQ(c.text, NumberText(c.value)) << c.value;
 }
 
 }  // namespace
-}  // namespace ymd
+}  // namespace kalvenor

@@ -17,7 +17,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using ui::Control;
+using kalvenor::ui::Control;
 
 void Write(const fs::path& path, const std::string& text) {
   fs::create_directories(path.parent_path());
@@ -35,12 +35,18 @@ const fs::path root = fs::path(KALVENOR_TEST_FOLDER) / (viewer ? "desktop" : "ba
 const bool desktop = [] {
   fs::remove_all(root);
   Write(root / "data/mime/globs2", "50:text/html:*.htm\n");  // nothing opens other files
-  Write(root / "config/mimeapps.list", viewer ? "[Default Applications]\ntext/html=v.desktop\n" : "");
-  Write(root / "v.sh", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + (root / "opened").native() + "'\n");
+  Write(root / "config/mimeapps.list",
+        viewer ? "[Default Applications]\ntext/html=v.desktop\n" : "");
+  Write(root / "v.sh",
+        "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + (root / "opened").native() + "'\n");
   fs::permissions(root / "v.sh", fs::perms::owner_all);
-  Write(root / "data/applications/v.desktop", "[Desktop Entry]\nType=Application\nName=V\nMimeType=text/html;\nExec=" + (root / "v.sh").native() + " %f\n");
-  for (const char* var : {"XDG_DATA_HOME", "XDG_DATA_DIRS"}) setenv(var, (root / "data").c_str(), 1);
-  for (const char* var : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"}) setenv(var, (root / "config").c_str(), 1);
+  Write(root / "data/applications/v.desktop",
+        "[Desktop Entry]\nType=Application\nName=V\nMimeType=text/html;\nExec=" +
+            (root / "v.sh").native() + " %f\n");
+  for (const char* var : {"XDG_DATA_HOME", "XDG_DATA_DIRS"})
+    setenv(var, (root / "data").c_str(), 1);
+  for (const char* var : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+    setenv(var, (root / "config").c_str(), 1);
   setenv("GIO_USE_VFS", "local", 1);  // no desktop session: no gvfs, no bus
   setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + (root / "no-bus").native()).c_str(), 1);
   return unsetenv("XDG_CURRENT_DESKTOP") == 0;
@@ -48,22 +54,26 @@ const bool desktop = [] {
 
 // What the viewer, started in the background, was given since the last call.
 std::string Opened(bool wait) {
-  for (int tries = 0; wait && tries < 1000 && Read(root / "opened").empty(); ++tries) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  for (int tries = 0; wait && tries < 1000 && Read(root / "opened").empty(); ++tries)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   std::string opened = Read(root / "opened");
   fs::remove(root / "opened");
   return opened;
 }
 
-std::string Boxes(const fuzz::HeadlessToolkit& window) {
+std::string Boxes(const kalvenor::testing::HeadlessToolkit& window) {
   std::string boxes;
-  for (const auto& box : window.messages) boxes += (box.icon == ui::MessageIcon::Warning ? "! " : "i ") + chars::ToUtf8(box.text);
+  for (const auto& box : window.messages)
+    boxes += (box.icon == kalvenor::ui::MessageIcon::Warning ? "! " : "i ") +
+             kalvenor::text::ToUtf8(box.text);
   return boxes;
 }
 
 const std::string html = Read(KALVENOR_HELP_DOCUMENT);
 
 // Every example that begins with start must match start + rest; at least `least` of them.
-std::vector<std::smatch> Examples(const std::string& start, const std::string& rest, std::size_t least) {
+std::vector<std::smatch> Examples(const std::string& start, const std::string& rest,
+                                  std::size_t least) {
   const std::regex pattern(start + rest);
   std::vector<std::smatch> found(std::sregex_iterator(html.begin(), html.end(), pattern), {});
   std::size_t starts = 0;
@@ -75,30 +85,47 @@ std::vector<std::smatch> Examples(const std::string& start, const std::string& r
 
 TEST(HelpDocument, IsJapaneseUtf8HtmlWhoseCommandLineExamplesPrintWhatTheyShow) {
   EXPECT_NE(std::string::npos, html.find("<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">"));
-  EXPECT_EQ(html, chars::ToUtf8(chars::FromUtf8(html))) << "not well-formed UTF-8";
-  for (const auto& block : Examples("<pre class=\"cli\">", R"(\s*<kbd>([^<]*)</kbd>\s*<samp>([^<]*)</samp>\s*</pre>)", 5)) {
-    EXPECT_EQ(0, std::system(("PATH='" KALVENOR_CLI_DIR "':\"$PATH\"; " + block[1].str() + " > " + (root / "out").native()).c_str()));
+  EXPECT_EQ(html, kalvenor::text::ToUtf8(kalvenor::text::FromUtf8(html)))
+      << "not well-formed UTF-8";
+  for (const auto& block : Examples(
+           "<pre class=\"cli\">", R"(\s*<kbd>([^<]*)</kbd>\s*<samp>([^<]*)</samp>\s*</pre>)", 5)) {
+    EXPECT_EQ(0, std::system(("PATH='" KALVENOR_CLI_DIR "':\"$PATH\"; " + block[1].str() + " > " +
+                              (root / "out").native())
+                                 .c_str()));
     EXPECT_EQ(block[2].str() + "\n", Read(root / "out")) << block[1];
   }
 }
 
-// <tr [data-calc="diff|add"] data-today="1999-04-20" [data-style="western"]><td><kbd>Date1</kbd>…</td>
-// [<td><kbd>Date2 or days</kbd></td>]<td><samp [class="invalid"]>shown</samp>, typed into the window.
+// <tr [data-calc="diff|add"] data-today="1999-04-20"
+// [data-style="western"]><td><kbd>Date1</kbd>…</td>
+// [<td><kbd>Date2 or days</kbd></td>]<td><samp [class="invalid"]>shown</samp>, typed into the
+// window.
 TEST(HelpDocument, WindowExamplesShowWhatTheWindowShows) {
-  const ymd::ScopedToday today{ymd::DateParts{1999, 4, 20}};
-  for (const auto& row : Examples("<tr data-", R"re((?:calc="(diff|add)" data-)?today="1999-04-20"( data-style="western")?><td><kbd>([^<]*)</kbd>[^<]*</td>(?:<td><kbd>([^<]*)</kbd></td>)?<td><samp( class="invalid")?>([^<]*)</samp>)re", 38)) {
-    fuzz::HeadlessToolkit window;
-    window.Start(row[1] == "add", row[2].matched, chars::FromUtf8(row[3].str()), chars::FromUtf8(row[4].str()));
+  const kalvenor::ScopedToday today{kalvenor::DateParts{1999, 4, 20}};
+  for (
+      const auto& row : Examples(
+          "<tr data-",
+          R"re((?:calc="(diff|add)" data-)?today="1999-04-20"( data-style="western")?><td><kbd>([^<]*)</kbd>[^<]*</td>(?:<td><kbd>([^<]*)</kbd></td>)?<td><samp( class="invalid")?>([^<]*)</samp>)re",
+          38)) {
+    kalvenor::testing::HeadlessToolkit window;
+    window.Start(row[1] == "add", row[2].matched, kalvenor::text::FromUtf8(row[3].str()),
+                 kalvenor::text::FromUtf8(row[4].str()));
     window.Enter(Control::Text1);
     if (row[1].matched) window.form.OnClick(Control::Command1);
-    const std::string shown = chars::ToUtf8(window.Text(row[1] == "diff" ? Control::Text3 : row[1] == "add" ? Control::Label5 : Control::Label4));
-    if (row[5].matched) EXPECT_NE(std::string::npos, shown.find("/ 0(")) << row[3] << " gives " << shown;  // day 0
-    else EXPECT_EQ(row[6].str(), shown) << row[1] << " " << row[3] << " " << row[4];
+    const std::string shown =
+        kalvenor::text::ToUtf8(window.Text(row[1] == "diff"  ? Control::Text3
+                                           : row[1] == "add" ? Control::Label5
+                                                             : Control::Label4));
+    if (row[5].matched)
+      EXPECT_NE(std::string::npos, shown.find("/ 0(")) << row[3] << " gives " << shown;  // day 0
+    else
+      EXPECT_EQ(row[6].str(), shown) << row[1] << " " << row[3] << " " << row[4];
   }
 }
 
-const std::string kWarning = "! ヘルプを表示するにはＨＴＭＬ対応のブラウザが必要です。\r インターネット"
-                             "エクスプローラなどを準備してください。\r   とりあえず 表示しますが、正しく表示できません";
+const std::string kWarning =
+    "! ヘルプを表示するにはＨＴＭＬ対応のブラウザが必要です。\r インターネット"
+    "エクスプローラなどを準備してください。\r   とりあえず 表示しますが、正しく表示できません";
 
 // HELP looks beside the program, found through /proc (this test runs through a link from
 // elsewhere); the folder's name is bytes, and only the box shows it as text. The desktop is asked
@@ -107,27 +134,42 @@ const std::string kWarning = "! ヘルプを表示するにはＨＴＭＬ対応
 TEST(HelpClick, OpensTheDocumentBesideTheProgramOrSaysItIsMissing) {
   const fs::path own = KALVENOR_TEST_FOLDER, latin1 = root / "caf\xe9";
   const std::string missing = "! " + own.native() + "/help.htmがありません。";
-  const struct { fs::path folder; std::string what, box; } cases[] = {
-      {own, "file", ""}, {own, "link to file", ""}, {own, "folder", missing}, {own, "dangling link", missing},
-      {latin1, "file", ""}, {latin1, "none", "! " + (root / "caf\uFFFD/help.htmがありません。").native()},
-      {root / "my \"tools\"; 'x' $(true) 日本", "file", ""}, {root / "Release.2", "file", ""},
+  const struct {
+    fs::path folder;
+    std::string what, box;
+  } cases[] = {
+      {own, "file", ""},
+      {own, "link to file", ""},
+      {own, "folder", missing},
+      {own, "dangling link", missing},
+      {latin1, "file", ""},
+      {latin1, "none", "! " + (root / "caf\uFFFD/help.htmがありません。").native()},
+      {root / "my \"tools\"; 'x' $(true) 日本", "file", ""},
+      {root / "Release.2", "file", ""},
       {root / "Tools", "file and help.HTM", ""},  // the exact name first
-      {"", "none", "! （プログラムのフォルダ）/help.htmがありません。"},  // /proc/self/exe unreadable
+      {"", "none",
+       "! （プログラムのフォルダ）/help.htmがありません。"},  // /proc/self/exe unreadable
   };
   for (const auto& c : cases) {
-    const fs::path help = c.folder / "help.htm", target = root / "target", upper = c.folder / "help.HTM";
+    const fs::path help = c.folder / "help.htm", target = root / "target",
+                   upper = c.folder / "help.HTM";
     if (c.what.ends_with("help.HTM")) Write(upper, "<p>help</p>\n");
     if (!c.folder.empty()) fs::create_directories(c.folder);
     if (c.what.find("file") != std::string::npos) Write(target, "<p>help</p>\n");
     if (c.what == "folder") fs::create_directories(help);
     if (c.what.find("link") != std::string::npos) fs::create_symlink(target, help);
     if (c.what.starts_with("file")) fs::rename(target, help);
-    fuzz::HeadlessToolkit window;
-    if (c.folder == own) window.form.OnMenu(ui::Menu::HELP);
-    else window.form.OpenHelpIn(c.folder);
+    kalvenor::testing::HeadlessToolkit window;
+    if (c.folder == own)
+      window.form.OnMenu(kalvenor::ui::Menu::HELP);
+    else
+      window.form.OpenHelpIn(c.folder);
     const fs::path opened = c.what.ends_with("help.HTM") ? upper : help;
-    EXPECT_EQ(viewer && c.box.empty() ? opened.native() + "\n" : "", Opened(viewer && c.box.empty())) << c.what << " in " << c.folder;
-    EXPECT_EQ(c.box.empty() && !viewer ? kWarning : c.box, Boxes(window)) << c.what << " in " << c.folder;
+    EXPECT_EQ(viewer && c.box.empty() ? opened.native() + "\n" : "",
+              Opened(viewer && c.box.empty()))
+        << c.what << " in " << c.folder;
+    EXPECT_EQ(c.box.empty() && !viewer ? kWarning : c.box, Boxes(window))
+        << c.what << " in " << c.folder;
     for (const fs::path& made : {help, upper, target}) fs::remove_all(made);
   }
 }

@@ -14,7 +14,7 @@
 #include "support/date_parts_output.h"
 #include "text/utf8.h"
 
-namespace ymd {
+namespace kalvenor {
 namespace {
 
 using Cases = std::vector<std::pair<std::vector<std::u16string>, DateParts>>;
@@ -34,8 +34,8 @@ TEST(ReadNumber, ReadsTheLeadingNumber) {
       {u"1" + zeros + u"e-100000", 1, true}, {u"0." + zeros + u"1", 0, true}};
   // clang-format on
   for (const auto& [text, value, number] : cases) {
-    EXPECT_EQ(value, ReadNumber(text)) << chars::ToUtf8(text.substr(0, 9));
-    EXPECT_EQ(number, BeginsWithNumber(text)) << chars::ToUtf8(text.substr(0, 9));
+    EXPECT_EQ(value, ReadNumber(text)) << text::ToUtf8(text.substr(0, 9));
+    EXPECT_EQ(number, BeginsWithNumber(text)) << text::ToUtf8(text.substr(0, 9));
   }
 }
 
@@ -49,7 +49,7 @@ void Expect(const Cases& cases, DateParts today = kToday, bool direct = false,
       DateParts got = direct ? DateParts{want.year, want.month, 7} : DateParts{1234, 5, 7};
       direct ? ResolveWeekdayDay(got, text, today) : ParseDate(text, got, eras);
       if (want == kNo && got.day == kDayInvalid) got = kNo;
-      EXPECT_EQ(want, got) << chars::ToUtf8(text.substr(0, 20)) << ", today " << today;
+      EXPECT_EQ(want, got) << text::ToUtf8(text.substr(0, 20)) << ", today " << today;
     }
   }
 }
@@ -120,9 +120,9 @@ TEST(DateLanguage, EachParseReadsTodayOnce) {
       {u"月", {1999, 4, 26}}, {u"", {1999, 4, 27}}, {u"月", {1999, 5, 3}}};
   for (const auto& [text, want] : steps) {
     ParseDate(text, got);
-    EXPECT_EQ(want, got) << chars::ToUtf8(text) << ", today " << now;
+    EXPECT_EQ(want, got) << text::ToUtf8(text) << ", today " << now;
   }
 }
 
 }  // namespace
-}  // namespace ymd
+}  // namespace kalvenor

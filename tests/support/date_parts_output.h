@@ -5,10 +5,10 @@
 
 #include "calendar/gregorian.h"
 
-namespace ymd {
+namespace kalvenor {
 
 inline std::ostream& operator<<(std::ostream& out, const DateParts& date) {
   return out << date.year << '-' << date.month << '-' << date.day;
 }
 
-}  // namespace ymd
+}  // namespace kalvenor

@@ -13,7 +13,7 @@ namespace shape {
 // A blank or a minus sign, then digits without leading zeros.
 inline bool IsNumberText(const std::u16string& text) {
   static const std::regex number("( |-(?!0))(0|[1-9][0-9]*)");
-  return std::regex_match(chars::ToUtf8(text), number);
+  return std::regex_match(kalvenor::text::ToUtf8(text), number);
 }
 
 // An optional era letter, year/month/day as number texts, and the weekday
@@ -22,7 +22,7 @@ inline bool IsDisplayText(const std::u16string& text) {
   static const std::regex date(
       "[HSTM]?( |-(?!0))(0|[1-9][0-9]*)(/( |-(?!0))(0|[1-9][0-9]*)){2}"
       "\\((日|月|火|水|木|金|土)\\)");
-  return std::regex_match(chars::ToUtf8(text), date);
+  return std::regex_match(kalvenor::text::ToUtf8(text), date);
 }
 
 }  // namespace shape

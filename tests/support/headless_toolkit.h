@@ -10,7 +10,7 @@
 
 #include "ui/form1.h"
 
-namespace fuzz {
+namespace kalvenor::testing {
 
 struct Message {
   std::u16string text;
@@ -82,4 +82,4 @@ class HeadlessToolkit : public ui::Toolkit {
                                            {ui::OptionArray::Option2, 0}};
 };
 
-}  // namespace fuzz
+}  // namespace kalvenor::testing

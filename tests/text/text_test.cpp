@@ -8,7 +8,7 @@
 #include "text/fields.h"
 #include "text/utf8.h"
 
-namespace chars {
+namespace kalvenor::text {
 namespace {
 
 using Text = std::u16string;
@@ -71,4 +71,4 @@ TEST(Utf8, RoundTripsAndReplacesEachBadByte) {
 }
 
 }  // namespace
-}  // namespace chars
+}  // namespace kalvenor::text

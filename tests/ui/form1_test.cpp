@@ -10,22 +10,23 @@
 
 namespace {
 
-using ui::Control;
-using ui::OptionArray;
+using kalvenor::ui::Control;
+using kalvenor::ui::OptionArray;
 
 class Form1Test : public ::testing::Test {
  protected:
   void SetUp() override { window.form.OnLoad(); }
-  const ymd::ScopedToday today{ymd::DateParts{1999, 4, 20}};
-  fuzz::HeadlessToolkit window;
+  const kalvenor::ScopedToday today{kalvenor::DateParts{1999, 4, 20}};
+  kalvenor::testing::HeadlessToolkit window;
 };
 
 TEST_F(Form1Test, LoadPlacesTheWindowAnEighthInAndOpensInDifferenceModeShowingNothing) {
   EXPECT_EQ(u"Kalvenor", window.title);
   EXPECT_EQ(1650.0f, window.left);  // (19200 - 6000) / 8
   EXPECT_EQ(1300.0f, window.top);
-  EXPECT_EQ(-12.5f, ui::OneEighthOfFreeSpace(4000, 4100));  // a screen smaller than the window
-  EXPECT_EQ(6000, window.widths.at(Control::Frame1));       // the separator spans the window
+  EXPECT_EQ(-12.5f,
+            kalvenor::ui::OneEighthOfFreeSpace(4000, 4100));  // a screen smaller than the window
+  EXPECT_EQ(6000, window.widths.at(Control::Frame1));         // the separator spans the window
   EXPECT_TRUE(window.IsSelected(OptionArray::Option1, 0));
   EXPECT_TRUE(window.writes.empty());
 }
@@ -50,8 +51,9 @@ TEST_F(Form1Test, EnterShowsDate1ThenCalculatesAndAFailingStepStopsTheHandler) {
   };
   for (const auto& row : rows) {
     for (bool button : {false, true}) {
-      SCOPED_TRACE(chars::ToUtf8(row.date1 + u" | " + row.input + (button ? u" 計算実行" : u"")));
-      fuzz::HeadlessToolkit window;
+      SCOPED_TRACE(
+          kalvenor::text::ToUtf8(row.date1 + u" | " + row.input + (button ? u" 計算実行" : u"")));
+      kalvenor::testing::HeadlessToolkit window;
       window.Start(row.addition, false, row.date1, row.input);
       if (button) window.form.OnClick(Control::Command1);
       if (!button) {
@@ -105,11 +107,11 @@ TEST_F(Form1Test, StyleSwitchRewritesOnlyTheTwoLabelsFromTheBoxes) {
 
 // Quitting is tested on the real window, where it ends the event loop.
 TEST_F(Form1Test, VersionBoxInforms) {
-  window.form.OnMenu(ui::Menu::ABOUT);
+  window.form.OnMenu(kalvenor::ui::Menu::ABOUT);
   ASSERT_EQ(1u, window.messages.size());
   EXPECT_EQ(u"Kalvenor Ver " KALVENOR_VERSION_TEXT u"\r\rCopyright (C) 2026 Kalvenor developers",
             window.messages[0].text);
-  EXPECT_EQ(ui::MessageIcon::Information, window.messages[0].icon);
+  EXPECT_EQ(kalvenor::ui::MessageIcon::Information, window.messages[0].icon);
 }
 
 }  // namespace

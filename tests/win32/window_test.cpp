@@ -26,7 +26,7 @@ class Kalvenor : public ::testing::Test {
     ASSERT_TRUE(CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
                                folder.c_str(), &startup, &process));
     WaitForInputIdle(process.hProcess, 20000);
-    window = Own(ui::win32::kWindowClass, nullptr);
+    window = Own(kalvenor::ui::win32::kWindowClass, nullptr);
     ASSERT_NE(nullptr, window);
   }
 
@@ -51,7 +51,7 @@ class Kalvenor : public ::testing::Test {
   // Everything an action may still be changing: the focus, the texts, a box.
   std::wstring Snapshot() {
     std::wstring all = std::to_wstring(reinterpret_cast<std::uintptr_t>(Focus()));
-    for (const auto& spec : ui::layout::Controls())
+    for (const auto& spec : kalvenor::ui::layout::Controls())
       all += L"|" + Text(At(std::string(spec.name).c_str()));
     return all + (Own(L"#32770", L"Kalvenor") ? L"|box" : L"");
   }
@@ -70,7 +70,7 @@ class Kalvenor : public ::testing::Test {
     }
   }
 
-  HWND At(const char* name) { return GetDlgItem(window, ui::win32::ControlId(name)); }
+  HWND At(const char* name) { return GetDlgItem(window, kalvenor::ui::win32::ControlId(name)); }
 
   static std::wstring Text(HWND control) {
     wchar_t text[256] = {};
@@ -110,7 +110,7 @@ class Kalvenor : public ::testing::Test {
   }
 
   std::string FocusName() {
-    for (const auto& spec : ui::layout::Controls())
+    for (const auto& spec : kalvenor::ui::layout::Controls())
       if (At(std::string(spec.name).c_str()) == Focus()) return std::string(spec.name);
     return "(none)";
   }
@@ -263,9 +263,9 @@ TEST_F(Kalvenor, TabAndShiftTabGoRoundBothWaysInBothModes) {
 
 // Every box titled "Kalvenor", a lone CR shown as a line break.
 TEST_F(Kalvenor, MessageBoxesSayWhatWentWrong) {
-  Post(window, WM_COMMAND, ui::win32::MenuId("ABOUT"));
+  Post(window, WM_COMMAND, kalvenor::ui::win32::MenuId("ABOUT"));
   EXPECT_EQ(0u, CloseMessageBox().find(L"Kalvenor Ver 1.00.2\r\n\r\n"));
-  Post(window, WM_COMMAND, ui::win32::MenuId("HELP"));
+  Post(window, WM_COMMAND, kalvenor::ui::win32::MenuId("HELP"));
   EXPECT_EQ(folder + L"\\help.htmがありません。", CloseMessageBox());
   Click("Option1(1)");
   const std::pair<const wchar_t*, const wchar_t*> table[] = {
@@ -285,7 +285,7 @@ TEST_F(Kalvenor, MessageBoxesSayWhatWentWrong) {
 // The button, the menu entry and closing the window all end the program.
 TEST_F(Kalvenor, QuitsByButtonMenuOrClose) {
   const std::pair<UINT, WPARAM> ways[] = {
-      {BM_CLICK, 0}, {WM_COMMAND, ui::win32::MenuId("End")}, {WM_CLOSE, 0}};
+      {BM_CLICK, 0}, {WM_COMMAND, kalvenor::ui::win32::MenuId("End")}, {WM_CLOSE, 0}};
   for (const auto& [message, wParam] : ways) {
     PostMessageW(message == BM_CLICK ? At("Command2") : window, message, wParam, 0);
     EXPECT_TRUE(Ended()) << message;

@@ -31,7 +31,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*
   // The same loop as kalvenor's start routine with its idle hook.
   MSG msg{};
   for (;;) {
-    if (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) == FALSE) bench::ExitWhenIdle();
+    if (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) == FALSE) kalvenor::bench::ExitWhenIdle();
     if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

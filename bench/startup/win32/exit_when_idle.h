@@ -6,9 +6,9 @@
 
 #include <windows.h>
 
-namespace bench {
+namespace kalvenor::bench {
 
 // Called by the message loop whenever PeekMessage finds nothing to do.
 inline void ExitWhenIdle() { PostQuitMessage(0); }
 
-}  // namespace bench
+}  // namespace kalvenor::bench

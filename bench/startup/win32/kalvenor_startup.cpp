@@ -4,5 +4,5 @@
 #include "ui/win32/module1.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*/, int show) {
-  return ui::win32::Module1Main(instance, show, bench::ExitWhenIdle);
+  return kalvenor::ui::win32::Module1Main(instance, show, kalvenor::bench::ExitWhenIdle);
 }

@@ -7,7 +7,7 @@
 #include "ui/gio/shell_gio.h"
 #include "ui/hhelp.h"
 
-namespace hhelp {
+namespace kalvenor::help {
 
 std::filesystem::path AppDirectory() {
   std::error_code error;
@@ -27,7 +27,7 @@ bool ShellOpen(std::uintptr_t /*owner*/, const std::filesystem::path& file) {
 }
 
 std::u16string ShownPath(const std::filesystem::path& path) {
-  return chars::FromUtf8(path.native());
+  return text::FromUtf8(path.native());
 }
 
-}  // namespace hhelp
+}  // namespace kalvenor::help

@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-namespace shell {
+namespace kalvenor::shell {
 namespace {
 
 namespace fs = std::filesystem;
@@ -76,4 +76,4 @@ bool OpenWithDefaultApplication(const fs::path& path) {
   return gio->launchDefault(uri, nullptr, &error) != FALSE;
 }
 
-}  // namespace shell
+}  // namespace kalvenor::shell

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-namespace shell {
+namespace kalvenor::shell {
 
 // path itself when an entry with exactly this name exists; otherwise the
 // entry of the same directory whose name matches the last component
@@ -21,4 +21,4 @@ std::filesystem::path ResolveNameCase(const std::filesystem::path& path);
 // with its type, or the application cannot be started.
 bool OpenWithDefaultApplication(const std::filesystem::path& path);
 
-}  // namespace shell
+}  // namespace kalvenor::shell

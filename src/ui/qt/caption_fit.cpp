@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <algorithm>
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 
 int CaptionWidth(const QWidget& control) {
   if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
@@ -30,4 +30,4 @@ void FitCaption(QWidget& control, const layout::ControlSpec& spec) {
   control.resize(wanted, control.height());
 }
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 
 // The width in pixels the control needs to show its caption or text in full.
 int CaptionWidth(const QWidget& control);
@@ -15,4 +15,4 @@ int CaptionWidth(const QWidget& control);
 // never past the right edge of its container.
 void FitCaption(QWidget& control, const layout::ControlSpec& spec);
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

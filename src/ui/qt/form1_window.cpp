@@ -17,7 +17,7 @@
 #include "ui/qt/look.h"
 #include "ui/qt/qstring_of.h"
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 namespace {
 
 // Compiled in: an icon read from a resource file goes through Qt's image
@@ -201,4 +201,4 @@ bool Form1Window::focusNextPrevChild(bool next) {
   return false;
 }
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

@@ -14,7 +14,7 @@ class QAction;
 class QLineEdit;
 class QRadioButton;
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 
 class Form1Window final : public QMainWindow {
   Q_OBJECT
@@ -32,7 +32,7 @@ class Form1Window final : public QMainWindow {
   void resized();
   void closing();
   // A character typed into an enabled box; setting *code to 0 discards it.
-  void typed(ui::Control box, std::int16_t* code);
+  void typed(kalvenor::ui::Control box, std::int16_t* code);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -50,4 +50,4 @@ class Form1Window final : public QMainWindow {
   std::array<QAction*, 4> menus_{};         // by Menu
 };
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

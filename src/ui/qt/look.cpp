@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 namespace {
 
 // Fusion, less the menu bar's overflow arrow: a menu bar builds it at once,
@@ -61,4 +61,4 @@ void ShowBoxEnabled(QLineEdit& box, bool enabled) {
   box.setPalette(palette);
 }
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

@@ -6,7 +6,7 @@ class QApplication;
 class QLineEdit;
 class QStyle;
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 
 // The proportional gothic face holds every kana and kanji of the window and
 // fits the mode captions at 9 pt; where it is missing Qt substitutes, and
@@ -28,4 +28,4 @@ QStyle& FrameStyle();
 // no typing and no Tab, and shows the window's grey behind darker grey text.
 void ShowBoxEnabled(QLineEdit& box, bool enabled);
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

@@ -6,7 +6,7 @@
 #include "ui/qt/qt_toolkit.h"
 #include "ui/qt/quiet_start.h"
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 
 int Module1Main(int argc, char** argv, void (*whenShown)()) {
   HoldStartMessages();
@@ -19,4 +19,4 @@ int Module1Main(int argc, char** argv, void (*whenShown)()) {
   return QApplication::exec();
 }
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

@@ -2,10 +2,10 @@
 // events until End_Rtn leaves the event loop.
 #pragma once
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 
 // The program's main. whenShown, if given, runs once the window is shown,
 // before the event loop starts (the start-up benchmark's hook).
 int Module1Main(int argc, char** argv, void (*whenShown)() = nullptr);
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string_view>
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 
 inline QString QStringOf(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
@@ -15,4 +15,4 @@ inline QString QStringOf(std::string_view name) {
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

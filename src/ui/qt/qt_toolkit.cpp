@@ -18,7 +18,7 @@
 #include "ui/qt/qstring_of.h"
 #include "ui/texts.h"
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 namespace {
 
 Twips ToTwips(int pixels) { return pixels * layout::kTwipsPerPixel; }
@@ -158,4 +158,4 @@ void QtToolkit::EndProgram() {
   QCoreApplication::exit(0);
 }
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

@@ -10,7 +10,7 @@
 #include "ui/qt/form1_window.h"
 #include "ui/toolkit.h"
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 
 class QtToolkit final : public Toolkit {
  public:
@@ -55,4 +55,4 @@ class QtToolkit final : public Toolkit {
   bool ended_ = false;
 };
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 namespace {
 
 struct Held {
@@ -58,4 +58,4 @@ void ReleaseStartMessages() {
   HeldMessages().clear();
 }
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

@@ -6,7 +6,7 @@
 // start on, Wayland included, starts as before.
 #pragma once
 
-namespace ui::qt {
+namespace kalvenor::ui::qt {
 
 // Call right before constructing the QApplication...
 void HoldStartMessages();
@@ -14,4 +14,4 @@ void HoldStartMessages();
 // ...and right after.
 void ReleaseStartMessages();
 
-}  // namespace ui::qt
+}  // namespace kalvenor::ui::qt

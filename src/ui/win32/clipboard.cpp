@@ -9,7 +9,7 @@
 #include "ui/win32/controls.h"
 #include "ui/win32/wide.h"
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 namespace {
 
 constexpr UINT kCopy = 1;
@@ -50,4 +50,4 @@ void OfferCopy(HWND owner, HWND label, LPARAM where) {
   if (chosen == kCopy) CopyText(owner, text);
 }
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

@@ -4,10 +4,10 @@
 
 #include <windows.h>
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 
 // Offers "copy" at the screen point where a label was right-clicked (or at
 // the label itself from the keyboard) and copies its text when chosen.
 void OfferCopy(HWND owner, HWND label, LPARAM where);
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

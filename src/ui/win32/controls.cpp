@@ -5,7 +5,7 @@
 #include "ui/win32/font.h"
 #include "ui/win32/wide.h"
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 namespace {
 
 struct Look {
@@ -72,4 +72,4 @@ int CaptionWidth(layout::Kind kind, HFONT font, std::wstring_view caption, UINT 
   return TextWidth(font, caption) + MulDiv(CaptionMargin(kind), static_cast<int>(dpi), 96);
 }
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

@@ -10,7 +10,7 @@
 
 #include "ui/layout.h"
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 
 // A child of parent with the identifier id, at no place yet. Option
 // buttons are children of the window too, laid over their frame, so that
@@ -24,4 +24,4 @@ int CaptionWidth(layout::Kind kind, HFONT font, std::wstring_view caption, UINT 
 // The text a control shows.
 std::wstring WindowText(HWND window);
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

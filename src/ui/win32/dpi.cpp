@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 namespace {
 
 constexpr double kTwipsPerInch = 1440;
@@ -44,4 +44,4 @@ RECT OuterRect(RECT client, DWORD style, bool menu, UINT dpi) {
   return client;
 }
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

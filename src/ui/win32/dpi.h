@@ -6,7 +6,7 @@
 
 #include "ui/toolkit.h"
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 
 // The window's DPI; 96 where the system predates per-monitor DPI.
 UINT DpiOf(HWND window);
@@ -18,4 +18,4 @@ Twips ToTwips(int pixels, UINT dpi);
 // The outer rectangle a window needs around a client area, at the DPI.
 RECT OuterRect(RECT client, DWORD style, bool menu, UINT dpi);
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

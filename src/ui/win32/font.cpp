@@ -3,7 +3,7 @@
 #include <array>
 #include <cwchar>
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 namespace {
 
 constexpr std::array<const wchar_t*, 3> kFaces{L"MS UI Gothic", L"Yu Gothic UI", L"Meiryo UI"};
@@ -69,4 +69,4 @@ int TextWidth(HFONT font, std::wstring_view text) {
   return size.cx;
 }
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 
 // The caller owns the font (DeleteObject).
 HFONT CreateUiFont(UINT dpi);
@@ -15,4 +15,4 @@ HFONT CreateUiFont(UINT dpi);
 // The width in pixels of text drawn in font.
 int TextWidth(HFONT font, std::wstring_view text);
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

@@ -17,7 +17,7 @@
 #include "ui/win32/ids.h"
 #include "ui/win32/wide.h"
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 namespace {
 
 // Posted by PostTab: moves the focus on as a Tab key would, whatever
@@ -429,4 +429,4 @@ void Form1Window::EndProgram() {
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

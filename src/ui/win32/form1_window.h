@@ -12,7 +12,7 @@
 #include "ui/layout.h"
 #include "ui/toolkit.h"
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 
 class Form1Window final : public Toolkit {
  public:
@@ -97,4 +97,4 @@ class Form1Window final : public Toolkit {
   bool ended_ = false;
 };
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

@@ -8,7 +8,7 @@
 #include "ui/hhelp.h"
 #include "ui/win32/wide.h"
 
-namespace hhelp {
+namespace kalvenor::help {
 namespace {
 
 // The viewer starts in the root of drive C, whatever the program's folder.
@@ -57,4 +57,4 @@ std::u16string ShownPath(const std::filesystem::path& path) {
   return ui::win32::Utf16(path.native());
 }
 
-}  // namespace hhelp
+}  // namespace kalvenor::help

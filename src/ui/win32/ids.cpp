@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 namespace {
 
 template <typename Table>
@@ -20,4 +20,4 @@ int ControlId(std::string_view name) { return kFirstControlId + IndexOf(layout::
 
 int MenuId(std::string_view name) { return kFirstMenuId + IndexOf(layout::Menus(), name); }
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

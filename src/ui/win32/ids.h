@@ -7,7 +7,7 @@
 
 #include "ui/layout.h"
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 
 inline constexpr wchar_t kWindowClass[] = L"KalvenorForm1";
 
@@ -19,4 +19,4 @@ inline constexpr int kFirstMenuId = 1000;
 int ControlId(std::string_view name);
 int MenuId(std::string_view name);
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

@@ -2,7 +2,7 @@
 
 #include "ui/win32/form1_window.h"
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 
 int Module1Main(HINSTANCE instance, int show, void (*whenIdle)()) {
   Form1Window form1(instance);
@@ -18,4 +18,4 @@ int Module1Main(HINSTANCE instance, int show, void (*whenIdle)()) {
   return static_cast<int>(msg.wParam);
 }
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 
 // The program's main, with WinMain's instance and show. whenIdle, if given,
 // runs each time the message queue is found empty (the start-up
 // benchmark's hook).
 int Module1Main(HINSTANCE instance, int show, void (*whenIdle)() = nullptr);
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32

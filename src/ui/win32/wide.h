@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui::win32 {
+namespace kalvenor::ui::win32 {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows wide characters are UTF-16 units");
 
@@ -20,4 +20,4 @@ Pointer FromInteger(Integer value) {
   return reinterpret_cast<Pointer>(value);  // NOLINT(performance-no-int-to-ptr)
 }
 
-}  // namespace ui::win32
+}  // namespace kalvenor::ui::win32
