@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
+#include <version>
 
 #include "numeric/checked.h"
 
@@ -78,7 +80,7 @@ bool ReadRadix(Cursor& at, double& value) {
 // The decimal exponent of the first significant digit of whole.fraction
 // times 10^exponent, plus one; only its sign matters, to tell an overflow
 // from an underflow.
-std::int64_t Magnitude(const std::string& whole, const std::string& fraction,
+[[maybe_unused]] std::int64_t Magnitude(const std::string& whole, const std::string& fraction,
                        std::int64_t exponent) {
   const std::size_t wholeStart = whole.find_first_not_of('0');
   if (wholeStart != std::string::npos) {
@@ -127,12 +129,19 @@ bool ReadDecimal(Cursor& at, double& value) {
     }
   }
   const std::string number = "0" + whole + "." + fraction + "e" + std::to_string(exponent);
+#ifdef __cpp_lib_to_chars
   const std::from_chars_result read =
       std::from_chars(number.data(), number.data() + number.size(), value);
   if (read.ec == std::errc::result_out_of_range) {
     value =
         Magnitude(whole, fraction, exponent) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
+#else
+  // The WebAssembly build's library reads no double with from_chars; there
+  // the C locale is the only one, and strtod gives infinity or 0 where the
+  // number leaves the range, as above.
+  value = std::strtod(number.c_str(), nullptr);
+#endif
   if (negative) value = -value;
   return true;
 }

@@ -1,0 +1,138 @@
+// The page's calculator: the window's two modes and Enter flow, over the
+// engine built to WebAssembly (kalvenor.js), with kalvenor-cli's reader,
+// styles and messages.
+const engine = await createKalvenor();
+engine.useJapanese();
+
+const form = document.getElementById('calculator');
+const [date1, date2, days] = ['date1', 'date2', 'days'].map((id) => document.getElementById(id));
+// Each date box's display text, the <output> for it.
+const shown = new Map([date1, date2].map((box) => [box, document.getElementById(`${box.id}-text`)]));
+const result = document.getElementById('result');
+const message = document.getElementById('message');
+let lastDateBox = date1;
+
+const inDifference = () => form.elements.mode.value === 'difference';
+const style = () => engine.Style[form.elements.style.value];
+
+// An answer's text, or null after saying why there is none.
+function textOf(answer) {
+  if (answer.ok) return answer.text;
+  message.textContent = answer.text;
+  return null;
+}
+
+// Shows the box's date in the chosen style; an empty box shows nothing and,
+// unless asked for, complains of nothing.
+function showDate(box, quietWhenEmpty) {
+  if (quietWhenEmpty && box.value.trim() === '') {
+    shown.get(box).value = '';
+    return null;
+  }
+  const text = textOf(engine.show(box.value, style()));
+  shown.get(box).value = text ?? '';
+  return text;
+}
+
+function calculate() {
+  message.textContent = '';
+  result.value = '';
+  if (inDifference()) {
+    // The window's order: Date2 first, then Date1.
+    if (showDate(date2) === null || showDate(date1) === null) return;
+    const count = textOf(engine.diff(date1.value, date2.value));
+    if (count === null) return;
+    days.value = count.startsWith('-') ? count : ` ${count}`;
+    result.value = `${count}日`;
+  } else {
+    if (showDate(date1) === null) return;
+    const date = textOf(engine.add(date1.value, days.value, style()));
+    if (date === null) return;
+    date2.value = date;
+    shown.get(date2).value = date;
+    result.value = date;
+  }
+}
+
+// The window's Enter flow: Date1 shows its date and moves on; the last
+// input of the mode calculates, the focus staying put.
+function onEnter(box) {
+  message.textContent = '';
+  if (box === date1) {
+    showDate(date1);
+    (inDifference() ? date2 : days).focus();
+  } else if (box === date2) {
+    if (showDate(date2) !== null && inDifference()) calculate();
+  } else if (!inDifference()) {
+    calculate();
+  }
+}
+
+// Leaving a changed box updates its date and, once the mode has both its
+// inputs, the result.
+function onChange(box) {
+  message.textContent = '';
+  if (box !== days) showDate(box, true);
+  const inputs = inDifference() ? [date1, date2] : [date1, days];
+  if (inputs.every((input) => input.value.trim() !== '')) calculate();
+}
+
+// The two inputs of a mode stand in the first two rows, its result last.
+function onMode() {
+  const difference = inDifference();
+  date2.disabled = !difference;
+  days.disabled = difference;
+  const rows = document.getElementById('rows');
+  const [second, third] = difference ? ['date2-row', 'days-row'] : ['days-row', 'date2-row'];
+  rows.append(document.getElementById(second), document.getElementById(third));
+}
+
+function onStyle() {
+  message.textContent = '';
+  showDate(date1, true);
+  showDate(date2, true);
+  if (!inDifference() && result.value) result.value = shown.get(date2).value;
+}
+
+async function copyResult() {
+  if (!result.value) return;
+  try {
+    await navigator.clipboard.writeText(result.value);
+  } catch {
+    // Pages from file:// or an old browser may lack the clipboard API.
+    getSelection().selectAllChildren(result);
+    document.execCommand('copy');
+  }
+  message.textContent = `「${result.value}」をコピーしました。`;
+}
+
+for (const box of [date1, date2, days]) {
+  box.addEventListener('keydown', (event) => {
+    // Enter that confirms an input method's conversion is not ours.
+    if (event.key !== 'Enter' || event.isComposing) return;
+    event.preventDefault();
+    onEnter(box);
+  });
+  box.addEventListener('change', () => onChange(box));
+}
+for (const box of [date1, date2]) box.addEventListener('focus', () => { lastDateBox = box; });
+form.addEventListener('submit', (event) => {
+  event.preventDefault();
+  calculate();
+});
+form.elements.mode.forEach((option) => option.addEventListener('change', onMode));
+form.elements.style.forEach((option) => option.addEventListener('change', onStyle));
+document.getElementById('today').addEventListener('click', () => {
+  const box = lastDateBox.disabled ? date1 : lastDateBox;
+  box.value = engine.show('今日', engine.Style.Iso).text;
+  showDate(box);
+});
+document.getElementById('copy').addEventListener('click', copyResult);
+result.addEventListener('click', copyResult);
+result.addEventListener('keydown', (event) => {
+  if ((event.ctrlKey || event.metaKey) && event.key === 'c') {
+    event.preventDefault();
+    copyResult();
+  }
+});
+form.dataset.ready = 'true';

@@ -1,0 +1,91 @@
+// The page's calculator: kalvenor-cli's show, add and diff, each on the
+// page's texts, answering with the text to show or the message to give.
+#include <emscripten/bind.h>
+
+#include <cstddef>
+#include <cstdlib>
+#include <initializer_list>
+#include <optional>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/messages.h"
+#include "cli/operand_text.h"
+#include "cli/translation.h"
+#include "numeric/checked.h"
+#include "text/utf8.h"
+#include "ui/texts.h"
+
+namespace kalvenor::web {
+namespace {
+
+struct Answer {
+  bool ok = false;
+  std::string text;  // the result, or the message when not ok
+};
+
+// The window's own message where it has one; the command line's otherwise.
+std::string Describe(const cli::Failure& failure, const cli::Operands operands) {
+  const std::string typed = text::ToUtf8(operands[failure.operand].text);
+  switch (failure.problem) {
+    case cli::Problem::NotADate: return cli::messages::NotADate(typed);
+    case cli::Problem::NotANumber: return cli::messages::NotANumber(typed);
+    case cli::Problem::OutOfRange: return text::ToUtf8(ui::texts::kOutOfRange);
+    case cli::Problem::Overflow: return text::ToUtf8(ui::texts::kOverflow);
+  }
+  return {};
+}
+
+Answer Calculate(cli::Calculation calculation, std::initializer_list<std::string> texts,
+                 cli::OutputStyle style) {
+  cli::Operand operands[2];
+  std::size_t count = 0;
+  for (const std::string& typed : texts) cli::DecodeOperand(typed, operands[count++].text);
+  const cli::Operands used(operands, count);
+  Answer answer;
+  std::optional<cli::Failure> failure;
+  try {
+    failure = calculation(used, style, answer.text);
+  } catch (const checked::OverflowError&) {
+    failure = cli::Failure{cli::Problem::Overflow};
+  }
+  answer.ok = !failure;
+  if (failure) answer.text = Describe(*failure, used);
+  return answer;
+}
+
+Answer Show(const std::string& date, cli::OutputStyle style) { return Calculate(cli::Show, {date}, style); }
+
+Answer Add(const std::string& date, const std::string& days, cli::OutputStyle style) {
+  return Calculate(cli::Add, {date, days}, style);
+}
+
+Answer Diff(const std::string& date1, const std::string& date2) {
+  return Calculate(cli::Diff, {date1, date2}, cli::OutputStyle::Iso);  // diff writes no date
+}
+
+// The messages in Japanese, from the catalogue built into the module.
+void UseJapanese() {
+  setenv("LANG", "ja_JP.UTF-8", 1);
+  cli::translation::Load("/locale");
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(kalvenor) {
+  emscripten::enum_<cli::OutputStyle>("Style")
+      .value("Era", cli::OutputStyle::Era)
+      .value("Reiwa", cli::OutputStyle::Reiwa)
+      .value("Kanji", cli::OutputStyle::Kanji)
+      .value("Western", cli::OutputStyle::Western)
+      .value("Iso", cli::OutputStyle::Iso);
+  emscripten::value_object<Answer>("Answer")
+      .field("ok", &Answer::ok)
+      .field("text", &Answer::text);
+  emscripten::function("show", &Show);
+  emscripten::function("add", &Add);
+  emscripten::function("diff", &Diff);
+  emscripten::function("useJapanese", &UseJapanese);
+}
+
+}  // namespace kalvenor::web
