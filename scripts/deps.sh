@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a job needs, only those that are missing.
-# Usage: scripts/deps.sh run|test|bench|screenshots
+# Usage: scripts/deps.sh run|test|bench|screenshots|web
 set -euo pipefail
 
 run_packages=(g++ cmake make pkg-config gettext qt6-base-dev libglib2.0-dev fonts-ipafont-gothic)
 test_packages=(man-db libgtest-dev libgmock-dev googletest g++-mingw-w64-x86-64-posix wine wine64 nsis imagemagick librsvg2-bin faketime xvfb xauth desktop-file-utils dpkg-dev file clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14 cppcheck libbenchmark-dev)
 bench_packages=(libgtest-dev libbenchmark-dev dateutils faketime hyperfine)
 screenshots_packages=(xvfb xauth faketime xdotool imagemagick)
+# The page: em++ for the engine, kalvenor-cli to check it against, chromium
+# and node for its tests (npm comes with a node from elsewhere).
+web_packages=(g++ cmake make gettext emscripten chromium nodejs fonts-ipafont-gothic)
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;
   test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
   bench) wanted=("${run_packages[@]}" "${bench_packages[@]}") ;;
   screenshots) wanted=("${run_packages[@]}" "${screenshots_packages[@]}") ;;
-  *) echo "usage: $0 run|test|bench|screenshots" >&2; exit 2 ;;
+  web)
+    wanted=("${web_packages[@]}")
+    command -v npm >/dev/null || wanted+=(npm)
+    ;;
+  *) echo "usage: $0 run|test|bench|screenshots|web" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -11,6 +11,9 @@ const shown = new Map([date1, date2].map((box) => [box, document.getElementById(
 const result = document.getElementById('result');
 const message = document.getElementById('message');
 let lastDateBox = date1;
+// The text each box held when last read, so leaving it after Enter does
+// not answer twice.
+const read = new Map();
 
 const inDifference = () => form.elements.mode.value === 'difference';
 const style = () => engine.Style[form.elements.style.value];
@@ -25,6 +28,7 @@ function textOf(answer) {
 // Shows the box's date in the chosen style; an empty box shows nothing and,
 // unless asked for, complains of nothing.
 function showDate(box, quietWhenEmpty) {
+  read.set(box, box.value);
   if (quietWhenEmpty && box.value.trim() === '') {
     shown.get(box).value = '';
     return null;
@@ -46,6 +50,7 @@ function calculate() {
     result.value = `${count}日`;
   } else {
     if (showDate(date1) === null) return;
+    read.set(days, days.value);
     const date = textOf(engine.add(date1.value, days.value, style()));
     if (date === null) return;
     date2.value = date;
@@ -62,7 +67,7 @@ function onEnter(box) {
     showDate(date1);
     (inDifference() ? date2 : days).focus();
   } else if (box === date2) {
-    if (showDate(date2) !== null && inDifference()) calculate();
+    calculate();  // shows Date2 first, as Enter in the window's box does
   } else if (!inDifference()) {
     calculate();
   }
@@ -71,6 +76,7 @@ function onEnter(box) {
 // Leaving a changed box updates its date and, once the mode has both its
 // inputs, the result.
 function onChange(box) {
+  if (read.get(box) === box.value) return;
   message.textContent = '';
   if (box !== days) showDate(box, true);
   const inputs = inDifference() ? [date1, date2] : [date1, days];

@@ -1,0 +1,222 @@
+// The page in Debian's headless chromium, at a phone's and a desktop's size,
+// its answers checked against kalvenor-cli's. Run by scripts/web.sh with
+// KALVENOR_WEB (the built page's folder) and KALVENOR_CLI (the program).
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { createRequire } from 'node:module';
+import path from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import { pathToFileURL } from 'node:url';
+
+const { chromium } = createRequire(new URL('../../web/package.json', import.meta.url))('playwright-core');
+const pageUrl = pathToFileURL(path.resolve(process.env.KALVENOR_WEB, 'index.html')).href;
+// kalvenor-cli's output; a refused text gives an empty line.
+const cli = (args, input = '') => spawnSync(process.env.KALVENOR_CLI, args, { input, encoding: 'utf8' }).stdout;
+
+let browser;
+before(async () => {
+  browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
+  });
+});
+after(() => browser.close());
+
+async function openPage(viewport) {
+  const context = await browser.newContext({ viewport, permissions: ['clipboard-read', 'clipboard-write'] });
+  const page = await context.newPage();
+  page.requests = [];
+  page.on('request', (request) => page.requests.push(request.url()));
+  page.on('dialog', (dialog) => assert.fail(`a dialog: ${dialog.message()}`));
+  page.on('pageerror', (error) => assert.fail(error.message));
+  await page.goto(pageUrl);
+  await page.waitForSelector('form[data-ready]');
+  return page;
+}
+
+const valueOf = (page, selector) => page.$eval(selector, (e) => e.value ?? e.textContent);
+const messageOf = (page) => page.textContent('#message');
+async function enter(page, selector, text) {
+  await page.fill(selector, text);
+  await page.press(selector, 'Enter');
+}
+
+// Random texts of every form the reader knows, and near misses of them.
+function randomTexts(count) {
+  let seed = 20261207;
+  const pick = (n) => { seed = (seed * 1103515245 + 12345) % 2147483648; return seed % n; };
+  const any = (...options) => options[pick(options.length)];
+  const wide = (text) => text.replace(/[0-9/]/g, (c) => String.fromCharCode(c.charCodeAt(0) + 0xfee0));
+  const forms = [
+    () => `${pick(2200)}/${pick(14)}/${any(pick(33), 'E', '月2', '金')}`,
+    () => `${any('H', 's', 'T', 'm', 'R', 'h')}${pick(70)}/${pick(13) + 1}/${pick(32) + 1}`,
+    () => `${pick(13)}/${pick(32)}`,
+    () => `${1800 + pick(400)}-${String(pick(13) + 1).padStart(2, '0')}-${String(pick(32)).padStart(2, '0')}`,
+    () => `${any('令和', '平成', '昭和', '大正', '明治')}${any('元', pick(70))}年${pick(13)}月${pick(32)}日`,
+    () => wide(`${pick(2100)}/${pick(12) + 1}/${pick(28) + 1}`),
+    () => any('今日', 'today', '', ' ', 'x2026/1/1', '2026/1/1 9:30', '99999/1/1', 'H40000/1/1', '-5/1/1'),
+  ];
+  return Array.from({ length: count }, () => forms[pick(forms.length)]());
+}
+
+for (const viewport of [{ width: 360, height: 740 }, { width: 1280, height: 800 }]) {
+  describe(`${viewport.width}×${viewport.height}`, () => {
+    let page;
+    before(async () => { page = await openPage(viewport); });
+    after(() => page.context().close());
+
+    test('difference: Enter in Date1 shows it and moves on; Enter in Date2 calculates and stays', async () => {
+      await enter(page, '#date1', 'h12/1/1');
+      assert.equal(await valueOf(page, '#date1-text'), '平成12年1月1日(土)');
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'date2');
+      assert.equal(await valueOf(page, '#result'), '', 'Enter in Date1 never calculates');
+      await enter(page, '#date2', '2000/12/31');
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'date2');
+      assert.deepEqual([await valueOf(page, '#days'), await valueOf(page, '#result')], [' 365', '365日']);
+    });
+
+    test('addition: the days row moves up, Enter in it calculates, and a difference reads back', async () => {
+      await page.check('input[value=addition]');
+      assert.deepEqual(await page.$$eval('#rows > .row', (rows) => rows.map((r) => r.id)),
+        ['date1-row', 'days-row', 'date2-row']);
+      assert.equal(await page.isDisabled('#date2'), true);
+      await page.press('#days', 'Enter');  // still " 365" from the difference
+      assert.equal(await valueOf(page, '#result'), '平成12年12月31日(日)');
+      await page.check('input[value=difference]');
+    });
+
+    test('the style switch shows both dates again in every style, as kalvenor-cli writes them', async () => {
+      for (const [style, option] of [['Era', '--era'], ['Reiwa', '--reiwa'], ['Western', '--western'], ['Iso', '--iso'], ['Kanji', '--kanji']]) {
+        await page.check(`input[value=${style}]`);
+        const want = cli([option, 'show', 'h12/1/1', '2000/12/31']).split('\n');
+        assert.deepEqual([await valueOf(page, '#date1-text'), await valueOf(page, '#date2-text')], want.slice(0, 2), style);
+      }
+    });
+
+    // Messages stand in the page, never in a dialog (openPage fails on one).
+    const refusals = [
+      ['a text that is no date', 'difference', '2000/1/1', 'xyz', '「xyz」は日付として読めません。'],
+      ['a day count that is no number', 'addition', '2000/1/1', 'abc', '「abc」は日数として読めません（数で始まっていません）。'],
+      ['a result past 32767-12-31', 'addition', '32767/12/31', '1', '計算結果が範囲外です。'],
+      ['a result before 0001-01-01', 'addition', '0001-01-01', '-1', '計算結果が範囲外です。'],
+      ['a sum beyond 32 bits', 'addition', '2000/1/1', '1e10', 'オーバーフローしました。'],
+    ];
+    for (const [reason, mode, date1, second, message] of refusals) {
+      test(`refuses ${reason} with the message in the page`, async () => {
+        await page.check(`input[value=${mode}]`);
+        await page.fill('#date1', date1);
+        await enter(page, mode === 'difference' ? '#date2' : '#days', second);
+        assert.equal(await messageOf(page), message);
+        assert.equal(await valueOf(page, '#result'), '');
+        assert.equal(await page.getAttribute('#message', 'role'), 'alert');
+      });
+    }
+
+    test('keyboard only: Tab order, Enter, the mode by arrows, 計算実行, copying by Ctrl+C, focus always drawn', async () => {
+      await page.check('input[value=difference]');
+      for (const box of ['#date1', '#date2']) await page.fill(box, '');
+      await page.focus('#date1');
+      await page.keyboard.type('2026/12/7');
+      await page.keyboard.press('Enter');
+      await page.keyboard.type('2027/1/1');
+      const focusOrder = [];
+      for (let i = 0; i < 4; i++) {
+        await page.keyboard.press('Tab');
+        focusOrder.push(await page.evaluate(() => {
+          const e = document.activeElement;
+          return [e.id || e.value || e.textContent, getComputedStyle(e).outlineStyle];
+        }));
+      }
+      assert.deepEqual(focusOrder.map(([name]) => name), ['result', 'copy', 'difference', 'Kanji']);
+      assert.ok(focusOrder.every(([, outline]) => outline !== 'none'), JSON.stringify(focusOrder));
+      assert.equal(await valueOf(page, '#result'), '25日', 'leaving Date2 calculated');
+      await page.keyboard.press('Shift+Tab');
+      await page.keyboard.press('ArrowDown');  // the mode: addition
+      assert.equal(await page.isDisabled('#date2'), true);
+      await page.focus('#days');
+      await page.keyboard.press('Control+a');
+      await page.keyboard.type('10');
+      await page.focus('button[type=submit]');
+      await page.keyboard.press('Enter');
+      assert.equal(await valueOf(page, '#result'), '令和8年12月17日(木)');
+      await page.focus('#result');
+      await page.keyboard.press('Control+c');
+      await page.waitForFunction(() => document.getElementById('message').textContent.includes('コピー'));
+      assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '令和8年12月17日(木)');
+      await page.check('input[value=difference]');
+    });
+
+    test('今日 fills the date box with today', async () => {
+      await page.focus('#date1');
+      await page.click('#today');
+      assert.equal(await valueOf(page, '#date1'), cli(['--iso', 'show', 'today']).trim());
+      assert.equal(await valueOf(page, '#date1-text'), cli(['--kanji', 'show', 'today']).trim());
+    });
+
+    // Typed into the page by Enter events from its own script, which is what
+    // keeps a few hundred texts quick; the keys themselves are tested above.
+    test('equals kalvenor-cli on random texts: the date shown, the difference, the date after', async () => {
+      const texts = randomTexts(300);
+      const counts = texts.map((_, i) => String(i * 997 - 150000));
+      const shown = cli(['--kanji', 'show', '-'], `${texts.join('\n')}\n`).split('\n').slice(0, -1);
+      const want = texts.map((text, i) => [shown[i], shown[i] === '',
+        cli(['diff', '--', text, texts[299 - i]]).trim().replace(/.+/, '$&日'),
+        cli(['--kanji', 'add', '--', text, counts[i]]).trim()]);
+      const got = await page.evaluate(([texts, counts]) => {
+        const $ = (id) => document.getElementById(id);
+        const enter = (id, text) => {
+          $(id).value = text;
+          $(id).dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', cancelable: true }));
+        };
+        return texts.map((text, i) => {
+          enter('date1', text);
+          const [date, refused] = [$('date1-text').value, $('message').textContent !== ''];
+          document.querySelector('input[value=difference]').click();
+          enter('date2', texts[299 - i]);
+          const difference = $('result').value;
+          document.querySelector('input[value=addition]').click();
+          enter('days', counts[i]);
+          return [date, refused, difference, $('result').value];
+        });
+      }, [texts, counts]);
+      for (const [i, text] of texts.entries()) assert.deepEqual(got[i], want[i], JSON.stringify([text, texts[299 - i], counts[i]]));
+      await page.check('input[value=difference]');
+    });
+
+    test('one column on a phone, the window\'s rows on a desktop, no horizontal scroll from 320 to 1280 px', async () => {
+      const [label, input] = await Promise.all(['label[for=date1]', '#date1'].map((s) => page.$eval(s, (e) => e.getBoundingClientRect().top)));
+      assert.equal(label < input, viewport.width < 600, 'the caption above its box only on a phone');
+      for (let width = 320; width <= 1280; width += 80) {
+        await page.setViewportSize({ width, height: viewport.height });
+        assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth), `${width} px`);
+      }
+      await page.setViewportSize(viewport);
+    });
+
+    test('text stands out from its background by at least 4.5:1', async () => {
+      const worst = await page.evaluate(() => {
+        const rgb = (c) => c.match(/[\d.]+/g).map(Number);
+        const luminance = ([r, g, b]) => [r, g, b].map((v) => v / 255)
+          .map((v) => (v <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4))
+          .reduce((sum, v, i) => sum + v * [0.2126, 0.7152, 0.0722][i], 0);
+        const background = (e) => {
+          for (; e; e = e.parentElement) {
+            const c = rgb(getComputedStyle(e).backgroundColor);
+            if (c.length < 4 || c[3] > 0) return c;
+          }
+          return [255, 255, 255];
+        };
+        return [...document.querySelectorAll('h1, label, input, output, button, legend, a, #message')].map((e) => {
+          const [a, b] = [luminance(rgb(getComputedStyle(e).color)), luminance(background(e))];
+          return [(Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05), e.id || e.textContent];
+        }).sort((x, y) => x[0] - y[0])[0];
+      });
+      assert.ok(worst[0] >= 4.5, JSON.stringify(worst));
+    });
+
+    test('no request after the page and its script', () => {
+      assert.deepEqual(page.requests.map((url) => path.basename(url)), ['index.html', 'kalvenor.js']);
+    });
+  });
+}
