@@ -28,3 +28,6 @@ echo "== release build"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
+
+echo "== the page in the browser"
+bash scripts/web.sh
