@@ -54,7 +54,9 @@ Answer Calculate(cli::Calculation calculation, std::initializer_list<std::string
   return answer;
 }
 
-Answer Show(const std::string& date, cli::OutputStyle style) { return Calculate(cli::Show, {date}, style); }
+Answer Show(const std::string& date, cli::OutputStyle style) {
+  return Calculate(cli::Show, {date}, style);
+}
 
 Answer Add(const std::string& date, const std::string& days, cli::OutputStyle style) {
   return Calculate(cli::Add, {date, days}, style);
@@ -79,9 +81,7 @@ EMSCRIPTEN_BINDINGS(kalvenor) {
       .value("Kanji", cli::OutputStyle::Kanji)
       .value("Western", cli::OutputStyle::Western)
       .value("Iso", cli::OutputStyle::Iso);
-  emscripten::value_object<Answer>("Answer")
-      .field("ok", &Answer::ok)
-      .field("text", &Answer::text);
+  emscripten::value_object<Answer>("Answer").field("ok", &Answer::ok).field("text", &Answer::text);
   emscripten::function("show", &Show);
   emscripten::function("add", &Add);
   emscripten::function("diff", &Diff);

@@ -81,7 +81,7 @@ bool ReadRadix(Cursor& at, double& value) {
 // times 10^exponent, plus one; only its sign matters, to tell an overflow
 // from an underflow.
 [[maybe_unused]] std::int64_t Magnitude(const std::string& whole, const std::string& fraction,
-                       std::int64_t exponent) {
+                                        std::int64_t exponent) {
   const std::size_t wholeStart = whole.find_first_not_of('0');
   if (wholeStart != std::string::npos) {
     return exponent + static_cast<std::int64_t>(whole.size() - wholeStart);
