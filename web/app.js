@@ -59,18 +59,16 @@ function calculate() {
   }
 }
 
-// The window's Enter flow: Date1 shows its date and moves on; the last
-// input of the mode calculates, the focus staying put.
+// The window's Enter flow: Date1 shows its date and moves on; the mode's
+// other input, the only other box enabled, calculates and keeps the focus.
 function onEnter(box) {
-  message.textContent = '';
-  if (box === date1) {
-    showDate(date1);
-    (inDifference() ? date2 : days).focus();
-  } else if (box === date2) {
-    calculate();  // shows Date2 first, as Enter in the window's box does
-  } else if (!inDifference()) {
+  if (box !== date1) {
     calculate();
+    return;
   }
+  message.textContent = '';
+  showDate(date1);
+  (inDifference() ? date2 : days).focus();
 }
 
 // Leaving a changed box updates its date and, once the mode has both its
