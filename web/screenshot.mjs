@@ -2,10 +2,10 @@
 // Usage: node web/screenshot.mjs PAGE-FOLDER PNG
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import { launchChromium } from './browser.mjs';
 
 const [folder, png] = process.argv.slice(2);
-const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox', '--disable-gpu'] });
+const browser = await launchChromium();
 const page = await browser.newPage({ viewport: { width: 720, height: 560 } });
 await page.goto(pathToFileURL(path.resolve(folder, 'index.html')).href);
 await page.waitForSelector('form[data-ready]');
