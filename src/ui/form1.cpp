@@ -169,7 +169,17 @@ void Form1::Keisan1() {
 void Form1::Keisan2() {
   DateParts date;
   ShowDate(Control::Text1, Control::Label4, date);
-  const std::u16string text = Hi(DateAfter(date, ReadNumber(toolkit_.Text(Control::Text3))));
+  DateParts after;
+  try {
+    after = DateAfter(date, ReadNumber(toolkit_.Text(Control::Text3)));
+  } catch (const OutsideCalendarError& outside) {
+    // Past 32767-12-31 the year leaves its 16 bits: an overflow, which ends
+    // the handler. Before 0001-01-01 there is only no date to show.
+    if (!outside.BeforeFirstDay()) throw checked::OverflowError();
+    toolkit_.ShowMessage(std::u16string(texts::kOutOfRange), MessageIcon::Warning);
+    return;
+  }
+  const std::u16string text = Hi(after);
   toolkit_.SetText(Control::Label5, text);
   toolkit_.SetText(Control::Text2, text);
 }

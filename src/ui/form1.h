@@ -26,20 +26,14 @@ class Form1 {
   explicit Form1(Toolkit& toolkit, DateParts (*today)() = SystemToday)
       : toolkit_(toolkit), today_(today) {}
 
-  // Runs one event handler. An overflow, or a result outside the calendar,
-  // ends it at that step, keeps what it already wrote, and is reported; the
-  // program goes on.
+  // Runs one event handler. An overflow ends it at that step, keeps what it
+  // already wrote, and is reported; the program goes on.
   template <typename Handler>
   void Handle(Handler&& handler) {
     try {
       handler();
     } catch (const checked::OverflowError&) {
       toolkit_.ShowMessage(std::u16string(texts::kOverflow), MessageIcon::Warning);
-    } catch (const OutsideCalendarError& outside) {
-      // Past 32767-12-31 the year leaves its 16 bits: an overflow too.
-      const std::u16string_view text =
-          outside.BeforeFirstDay() ? texts::kOutOfRange : texts::kOverflow;
-      toolkit_.ShowMessage(std::u16string(text), MessageIcon::Warning);
     }
   }
 
