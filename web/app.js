@@ -17,6 +17,11 @@ const read = new Map();
 
 const inDifference = () => form.elements.mode.value === 'difference';
 const style = () => engine.Style[form.elements.style.value];
+// The browser's local date, read afresh for each answer.
+function today() {
+  const now = new Date();
+  return { year: now.getFullYear(), month: now.getMonth() + 1, day: now.getDate() };
+}
 
 // An answer's text, or null after saying why there is none.
 function textOf(answer) {
@@ -27,31 +32,33 @@ function textOf(answer) {
 
 // Shows the box's date in the chosen style; an empty box shows nothing and,
 // unless asked for, complains of nothing.
-function showDate(box, quietWhenEmpty) {
+function showDate(box, quietWhenEmpty = false, now = today()) {
   read.set(box, box.value);
   if (quietWhenEmpty && box.value.trim() === '') {
     shown.get(box).value = '';
     return null;
   }
-  const text = textOf(engine.show(box.value, style()));
+  const text = textOf(engine.show(box.value, now, style()));
   shown.get(box).value = text ?? '';
   return text;
 }
 
+// Every date of one calculation is read against the same today.
 function calculate() {
   message.textContent = '';
   result.value = '';
+  const now = today();
   if (inDifference()) {
     // The window's order: Date2 first, then Date1.
-    if (showDate(date2) === null || showDate(date1) === null) return;
-    const count = textOf(engine.diff(date1.value, date2.value));
+    if (showDate(date2, false, now) === null || showDate(date1, false, now) === null) return;
+    const count = textOf(engine.diff(date1.value, date2.value, now));
     if (count === null) return;
     days.value = count.startsWith('-') ? count : ` ${count}`;
     result.value = `${count}日`;
   } else {
-    if (showDate(date1) === null) return;
+    if (showDate(date1, false, now) === null) return;
     read.set(days, days.value);
-    const date = textOf(engine.add(date1.value, days.value, style()));
+    const date = textOf(engine.add(date1.value, days.value, now, style()));
     if (date === null) return;
     date2.value = date;
     shown.get(date2).value = date;
@@ -128,7 +135,7 @@ form.elements.mode.forEach((option) => option.addEventListener('change', onMode)
 form.elements.style.forEach((option) => option.addEventListener('change', onStyle));
 document.getElementById('today').addEventListener('click', () => {
   const box = lastDateBox.disabled ? date1 : lastDateBox;
-  box.value = engine.show('今日', engine.Style.Iso).text;
+  box.value = engine.show('今日', today(), engine.Style.Iso).text;
   showDate(box);
 });
 document.getElementById('copy').addEventListener('click', copyResult);

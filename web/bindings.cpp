@@ -1,5 +1,6 @@
 // The page's calculator: kalvenor-cli's show, add and diff, each on the
-// page's texts, answering with the text to show or the message to give.
+// page's texts and the page's today (the browser's local date), answering
+// with the text to show or the message to give.
 #include <emscripten/bind.h>
 
 #include <cstddef>
@@ -37,7 +38,7 @@ std::string Describe(const cli::Failure& failure, const cli::Operands operands) 
 }
 
 Answer Calculate(cli::Calculation calculation, std::initializer_list<std::string> texts,
-                 cli::OutputStyle style) {
+                 const DateParts& today, cli::OutputStyle style) {
   cli::Operand operands[2];
   std::size_t count = 0;
   for (const std::string& typed : texts) cli::DecodeOperand(typed, operands[count++].text);
@@ -45,7 +46,7 @@ Answer Calculate(cli::Calculation calculation, std::initializer_list<std::string
   Answer answer;
   std::optional<cli::Failure> failure;
   try {
-    failure = calculation(used, style, answer.text);
+    failure = calculation(used, today, style, answer.text);
   } catch (const checked::OverflowError&) {
     failure = cli::Failure{cli::Problem::Overflow};
   }
@@ -54,16 +55,18 @@ Answer Calculate(cli::Calculation calculation, std::initializer_list<std::string
   return answer;
 }
 
-Answer Show(const std::string& date, cli::OutputStyle style) {
-  return Calculate(cli::Show, {date}, style);
+Answer Show(const std::string& date, const DateParts& today, cli::OutputStyle style) {
+  return Calculate(cli::Show, {date}, today, style);
 }
 
-Answer Add(const std::string& date, const std::string& days, cli::OutputStyle style) {
-  return Calculate(cli::Add, {date, days}, style);
+Answer Add(const std::string& date, const std::string& days, const DateParts& today,
+           cli::OutputStyle style) {
+  return Calculate(cli::Add, {date, days}, today, style);
 }
 
-Answer Diff(const std::string& date1, const std::string& date2) {
-  return Calculate(cli::Diff, {date1, date2}, cli::OutputStyle::Iso);  // diff writes no date
+Answer Diff(const std::string& date1, const std::string& date2, const DateParts& today) {
+  // diff writes no date: any style does
+  return Calculate(cli::Diff, {date1, date2}, today, cli::OutputStyle::Iso);
 }
 
 // The messages in Japanese, from the catalogue built into the module.
@@ -81,6 +84,10 @@ EMSCRIPTEN_BINDINGS(kalvenor) {
       .value("Kanji", cli::OutputStyle::Kanji)
       .value("Western", cli::OutputStyle::Western)
       .value("Iso", cli::OutputStyle::Iso);
+  emscripten::value_object<DateParts>("Date")
+      .field("year", &DateParts::year)
+      .field("month", &DateParts::month)
+      .field("day", &DateParts::day);
   emscripten::value_object<Answer>("Answer").field("ok", &Answer::ok).field("text", &Answer::text);
   emscripten::function("show", &Show);
   emscripten::function("add", &Add);
