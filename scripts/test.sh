@@ -30,4 +30,4 @@ cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
 echo "== the page in the browser"
-bash scripts/web.sh
+bash scripts/web.sh build/release

@@ -2,7 +2,8 @@
 # The page: builds it into build/web (index.html, kalvenor.js with the .wasm
 # inside, help.htm), zips it as build/web-wasm/kalvenor-web-<version>.zip,
 # and runs its browser tests in Debian's chromium against kalvenor-cli.
-# Usage: scripts/web.sh
+# Usage: scripts/web.sh [cli-build-dir]   (a configured build whose
+#        kalvenor-cli to use; by default build/web-cli is made for it)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh web
@@ -19,11 +20,15 @@ emcmake cmake -S . -B build/web-wasm -DCMAKE_BUILD_TYPE=Release -DKALVENOR_GUI=O
   -DKALVENOR_TESTS=OFF -DKALVENOR_WEB_DIR="$PWD/build/web" "${launcher[@]}" >/dev/null
 cmake --build build/web-wasm -j "$jobs" --target kalvenor_web_zip
 echo "== kalvenor-cli, to check the page against"
-cmake -S . -B build/web-cli -DCMAKE_BUILD_TYPE=Release -DKALVENOR_GUI=OFF -DKALVENOR_TESTS=OFF \
-  "${launcher[@]}" >/dev/null
-cmake --build build/web-cli -j "$jobs" --target kalvenor-cli
+cli_build=${1:-}
+if [ -z "$cli_build" ]; then
+  cli_build=build/web-cli
+  cmake -S . -B "$cli_build" -DCMAKE_BUILD_TYPE=Release -DKALVENOR_GUI=OFF -DKALVENOR_TESTS=OFF \
+    "${launcher[@]}" >/dev/null
+fi
+cmake --build "$cli_build" -j "$jobs" --target kalvenor-cli
 
 echo "== browser tests"
 npm ci --prefix web --no-audit --no-fund >/dev/null
-KALVENOR_WEB=build/web KALVENOR_CLI=build/web-cli/src/cli/kalvenor-cli \
+KALVENOR_WEB=build/web KALVENOR_CLI="$cli_build/src/cli/kalvenor-cli" \
   node --test tests/web/
