@@ -6,9 +6,9 @@
 #include "calendar/gregorian.h"
 #include "cli/date_input.h"
 #include "cli/date_output.h"
+#include "cli/day_count.h"
 #include "numeric/checked.h"
 #include "parse/date_parser.h"
-#include "parse/number.h"
 
 namespace kalvenor::cli {
 namespace {
@@ -39,16 +39,11 @@ std::optional<Failure> Show(Operands operands, OutputStyle style, std::string& o
 std::optional<Failure> Add(Operands operands, OutputStyle style, std::string& out) {
   DateParts date;
   if (auto failure = ParseOperand(operands, 0, date)) return failure;
-  const std::u16string& days = operands[1].text;
-  // The window would read such a count as 0 and show the date unchanged.
-  if (!BeginsWithNumber(days)) return Failure{Problem::NotANumber, 1};
-  SerialDay serial = SerialAfter(date, ReadNumber(days));
-  // Also keeps 0 away from SerialDateConvert, which would take it as a
-  // request for the other direction.
-  if (serial < 1 || serial > kLastSerialDay) {
-    return Failure{Problem::OutOfRange, 0};
-  }
-  SerialDateConvert(serial, date);
+  const auto count = ReadDayCount(operands[1].text);
+  if (!count) return Failure{Problem::NotANumber, 1};
+  const auto moved = DateAfterCount(date, *count);
+  if (!moved) return Failure{Problem::OutOfRange, 0};
+  date = *moved;
   AppendDate(date, style, out);
   return std::nullopt;
 }

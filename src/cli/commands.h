@@ -13,7 +13,7 @@ namespace kalvenor::cli {
 
 enum class Problem {
   NotADate,    // the parser gave day 0
-  NotANumber,  // a day count that does not begin with a number
+  NotANumber,  // a day count that is not one (cli/day_count.h)
   OutOfRange,  // a sum before 0001-01-01 or past 32767-12-31
   Overflow,    // a number too large for its width on the way
 };

@@ -185,10 +185,10 @@ std::string StdinOnce() {
 
 std::string NotADate(std::string_view text) { return Quoted(Tr("'%s' is not a date"), text); }
 std::string NotANumber(std::string_view text) {
-  return Quoted(Tr("'%s' is not a number of days (it does not begin with a number)"), text);
+  return Quoted(Tr("'%s' is not a number of days (such as 10, 2.5, 2w, 3mo or 1y)"), text);
 }
 std::string OutOfRange(std::string_view date, std::string_view days) {
-  return Format(Tr("'%s' plus '%s' days lies outside 0001-01-01 to 32767-12-31"),
+  return Format(Tr("'%s' plus '%s' lies outside 0001-01-01 to 32767-12-31"),
                 {Quote(date), Quote(days)});
 }
 std::string Overflow(std::span<const std::string_view> texts) {
