@@ -3,56 +3,48 @@
 #include <charconv>
 #include <cstdint>
 
-#include "calendar/gregorian.h"
-#include "cli/date_input.h"
 #include "cli/date_output.h"
 #include "cli/day_count.h"
 #include "numeric/checked.h"
-#include "parse/date_parser.h"
 
 namespace kalvenor::cli {
 namespace {
 
-std::optional<DateParts> DateOf(const std::u16string& text) {
-  const DateParts date = ReadDate(text);
-  if (date.day == kDayInvalid) return std::nullopt;
-  return date;
-}
-
-std::optional<Failure> ParseOperand(Operands operands, std::size_t index, DateParts& date) {
+std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const Settings& settings,
+                                   DateParts& date) {
   Operand& operand = operands[index];
-  if (!operand.date) operand.date = DateOf(operand.text);
-  if (!operand.date) return Failure{Problem::NotADate, index};
-  date = *operand.date;
+  if (!operand.read) operand.read = ReadDate(operand.text, settings.read);
+  const DateRead& read = *operand.read;
+  if (read.refusal) return Failure{Problem::NotADate, index, *read.refusal, read.date};
+  date = read.date;
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<Failure> Show(Operands operands, OutputStyle style, std::string& out) {
+std::optional<Failure> Show(Operands operands, const Settings& settings, std::string& out) {
   DateParts date;
-  if (auto failure = ParseOperand(operands, 0, date)) return failure;
-  AppendDate(date, style, out);
+  if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
+  AppendDate(date, settings.style, out);
   return std::nullopt;
 }
 
-std::optional<Failure> Add(Operands operands, OutputStyle style, std::string& out) {
+std::optional<Failure> Add(Operands operands, const Settings& settings, std::string& out) {
   DateParts date;
-  if (auto failure = ParseOperand(operands, 0, date)) return failure;
+  if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
   const auto count = ReadDayCount(operands[1].text);
-  if (!count) return Failure{Problem::NotANumber, 1};
+  if (!count) return Failure{Problem::NotANumber, 1, {}, {}};
   const auto moved = DateAfterCount(date, *count);
-  if (!moved) return Failure{Problem::OutOfRange, 0};
-  date = *moved;
-  AppendDate(date, style, out);
+  if (!moved) return Failure{Problem::OutOfRange, 0, {}, {}};
+  AppendDate(*moved, settings.style, out);
   return std::nullopt;
 }
 
-std::optional<Failure> Diff(Operands operands, OutputStyle, std::string& out) {
+std::optional<Failure> Diff(Operands operands, const Settings& settings, std::string& out) {
   DateParts first;
   DateParts second;
-  if (auto failure = ParseOperand(operands, 0, first)) return failure;
-  if (auto failure = ParseOperand(operands, 1, second)) return failure;
+  if (auto failure = ReadOperand(operands, 0, settings, first)) return failure;
+  if (auto failure = ReadOperand(operands, 1, settings, second)) return failure;
   const std::int32_t days = checked::Int32(std::int64_t{SerialOf(second)} - SerialOf(first));
   char digits[16];
   const auto end = std::to_chars(digits, digits + sizeof digits, days).ptr;

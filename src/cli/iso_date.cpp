@@ -4,9 +4,6 @@
 #include <cstdlib>
 #include <limits>
 
-#include "cli/blanks.h"
-#include "parse/date_parser.h"
-
 namespace kalvenor::cli {
 namespace {
 
@@ -17,16 +14,6 @@ char* WriteDigits(int value, int count, char* out) {
     value /= 10;
   }
   return out + count;
-}
-
-// The value of a text of ASCII digits only, or -1.
-int DigitsValue(std::u16string_view text) {
-  int value = 0;  // [0, 99999]: at most five digits
-  for (const char16_t c : text) {
-    if (c < u'0' || c > u'9') return -1;
-    value = value * 10 + (c - u'0');
-  }
-  return value;
 }
 
 }  // namespace
@@ -44,29 +31,29 @@ void AppendIsoDate(const DateParts& date, std::string& out) {
   out.append(text, end);
 }
 
-std::optional<DateParts> ReadIsoDate(std::u16string_view text) {
-  text = Trimmed(text);
-  const bool negative = text.starts_with(u'-');
-  if (negative || text.starts_with(u'+')) text.remove_prefix(1);
-  if (text.size() != 10 && text.size() != 11) return std::nullopt;
-  const std::size_t yearDigits = text.size() - 6;  // 4 or 5
-  if (text[yearDigits] != u'-' || text[yearDigits + 3] != u'-') return std::nullopt;
-  const int year = DigitsValue(text.substr(0, yearDigits));
-  const int month = DigitsValue(text.substr(yearDigits + 1, 2));
-  const int day = DigitsValue(text.substr(yearDigits + 4, 2));
-  if (year < 0 || month < 0 || day < 0) return std::nullopt;
-  const int signedYear = negative ? -year : year;
-  DateParts date{0, 0, kDayInvalid};
-  if (signedYear < std::numeric_limits<std::int16_t>::min() ||
-      signedYear > std::numeric_limits<std::int16_t>::max() || month < 1 || month > 12) {
-    return date;
+std::optional<FormDate> ReadIsoDate(Scanner& scanner) {
+  if (const auto compact = scanner.FixedDigits(8)) {
+    const auto date = ValidDate(static_cast<std::int16_t>(*compact / 10000), *compact / 100 % 100,
+                                *compact % 100);
+    if (!date) return std::nullopt;
+    return FormDate{*date, nullptr, true, {}};
   }
-  date.year = static_cast<std::int16_t>(signedYear);
-  date.month = static_cast<std::int16_t>(month);
-  if (day >= 1 && day <= DaysInMonth(date.year, date.month)) {
-    date.day = static_cast<std::int16_t>(day);
+  const bool negative = scanner.Take(u'-');
+  if (!negative) scanner.Take(u'+');
+  auto year = scanner.FixedDigits(4);
+  if (!year) year = scanner.FixedDigits(5);
+  if (!year || !scanner.Take(u'-')) return std::nullopt;
+  const auto month = scanner.FixedDigits(2);
+  if (!month || !scanner.Take(u'-')) return std::nullopt;
+  const auto day = scanner.FixedDigits(2);
+  const std::int32_t signedYear = negative ? -*year : *year;
+  if (!day || signedYear < std::numeric_limits<std::int16_t>::min() ||
+      signedYear > std::numeric_limits<std::int16_t>::max()) {
+    return std::nullopt;
   }
-  return date;
+  const auto date = ValidDate(static_cast<std::int16_t>(signedYear), *month, *day);
+  if (!date) return std::nullopt;
+  return FormDate{*date, nullptr, true, {}};
 }
 
 }  // namespace kalvenor::cli
