@@ -13,10 +13,10 @@ std::string_view WithoutCarriageReturn(std::string_view line) {
 
 }  // namespace
 
-LineReader::LineReader(std::FILE* input, std::size_t blockBytes, bool utf16)
-    : input_(input), block_(blockBytes > 0 ? blockBytes : 1) {
+LineReader::LineReader(std::FILE* input, std::size_t blockBytes, Encoding encoding)
+    : input_(input), block_(blockBytes > 0 ? blockBytes : 1), encoding_(encoding) {
   // Without a mark, little-endian: what Windows writes.
-  if (utf16) utf16_.emplace(false);
+  if (encoding == Encoding::Utf16) utf16_.emplace(false);
 }
 
 bool LineReader::Next(std::string_view& line, bool& tooLong) {
@@ -71,7 +71,8 @@ bool LineReader::Refill() {
       started_ = true;
       // A UTF-16 byte-order mark says which; a UTF-8 one is dropped later,
       // with the line it starts.
-      if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+      const bool mayBeUtf16 = encoding_ == Encoding::Auto || encoding_ == Encoding::Utf16;
+      if (mayBeUtf16 && (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))) {
         utf16_.emplace(bytes[0] == '\xFE');
         bytes.remove_prefix(2);
       }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/encoding.h"
 
 namespace kalvenor::cli {
@@ -18,10 +19,10 @@ class LineReader {
   // line is refused without being held whole.
   static constexpr std::size_t kLongestLine = 4096;
 
-  // Reads blockBytes at a time (at least 1). With utf16 the stream is
-  // UTF-16 and its lines come out as UTF-8; without it a UTF-16 byte-order
-  // mark at the start of the stream makes it so.
-  LineReader(std::FILE* input, std::size_t blockBytes, bool utf16 = false);
+  // Reads blockBytes at a time (at least 1). A UTF-16 stream's lines come
+  // out as UTF-8: with Utf16, or with Auto when the stream begins with a
+  // UTF-16 byte-order mark. Other encodings are the caller's to convert.
+  LineReader(std::FILE* input, std::size_t blockBytes, Encoding encoding = Encoding::Auto);
 
   // The next line without its "\n" or "\r\n", valid until the next call; a
   // last line without a line end counts too. A line longer than
@@ -42,6 +43,7 @@ class LineReader {
   std::size_t begin_ = 0;  // the unread part of block_ is [begin_, end_)
   std::size_t end_ = 0;
   bool started_ = false;
+  Encoding encoding_;
   std::optional<Utf16Decoder> utf16_;
   std::string decoded_;  // a UTF-16 block as UTF-8
   // A line that runs across blocks is gathered here, up to kLongestLine.

@@ -152,7 +152,7 @@ bool Runner::Calculate(Arguments arguments) {
   const auto stdinAt = std::ranges::find(current, kStdinOperand);
   if (stdinAt == current.end()) return CalculateOnce(current, 0);
   Operand& line = operands_[stdinAt - current.begin()];
-  LineReader reader(stdin, readBytes_, invocation_.encoding == Encoding::Utf16);
+  LineReader reader(stdin, readBytes_, invocation_.encoding);
   LineDecoder decoder(invocation_.encoding);
   long long lineNumber = 0;
   std::string_view bytes;
