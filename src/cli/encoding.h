@@ -9,9 +9,6 @@
 
 namespace kalvenor::cli {
 
-// Whether bytes are well-formed UTF-8.
-bool IsUtf8(std::string_view bytes);
-
 // Appends CP932 bytes converted to UTF-8; false, with out as it was, when
 // bytes are not CP932.
 bool Cp932ToUtf8(std::string_view bytes, std::string& out);

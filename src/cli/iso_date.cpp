@@ -32,6 +32,9 @@ void AppendIsoDate(const DateParts& date, std::string& out) {
 }
 
 std::optional<FormDate> ReadIsoDate(Scanner& scanner) {
+  // Both forms need a "-" or eight digits; a quick look spares the rest.
+  const std::u16string_view rest = scanner.Rest();
+  if (rest.find(u'-') == rest.npos && rest.size() < 8) return std::nullopt;
   if (const auto compact = scanner.FixedDigits(8)) {
     const auto date = ValidDate(static_cast<std::int16_t>(*compact / 10000), *compact / 100 % 100,
                                 *compact % 100);

@@ -1,8 +1,12 @@
 #include "cli/kanji_date.h"
 
+#include <array>
+#include <charconv>
 #include <cstdint>
 
 #include "calendar/eras.h"
+#include "calendar/floor_div.h"
+#include "calendar/weekday_chars.h"
 #include "cli/blanks.h"
 #include "display/display_text.h"
 #include "text/utf8.h"
@@ -94,6 +98,8 @@ std::optional<std::int16_t> Year(Scanner& scanner, const Era*& era) {
 }  // namespace
 
 std::optional<FormDate> ReadKanjiDate(Scanner& scanner) {
+  // Every form has a 日; most texts are out at once.
+  if (scanner.Rest().find(kUnits[2]) == std::u16string_view::npos) return std::nullopt;
   FormDate form;
   Scanner withYear = scanner;
   const std::optional<std::int16_t> year = Year(withYear, form.era);
@@ -122,27 +128,42 @@ std::optional<FormDate> ReadKanjiDate(Scanner& scanner) {
 }
 
 void AppendKanjiDate(const DateParts& date, std::string& out) {
-  // The --reiwa text ("R 8/ 12/ 7(月)", " 1867/ 12/ 31(火)", "-5/ 1/ 1(日)")
-  // already holds the era, the numbers and the weekday; only the way they
-  // are written changes.
-  const std::u16string display = DisplayText(date, DisplayStyle::Era, kEras);
-  std::u16string_view rest = display;
-  std::u16string kanji;
-  for (const Era& era : kEras) {
-    if (rest.front() == era.letter) {
-      kanji = era.name;
-      rest.remove_prefix(1);
+  // Written straight into UTF-8: --kanji output of a large batch must cost
+  // little more than --iso.
+  static const std::array<std::string, kEras.size()> kNames = [] {
+    std::array<std::string, kEras.size()> names;
+    for (std::size_t i = 0; i < kEras.size(); ++i) names[i] = text::ToUtf8(kEras[i].name);
+    return names;
+  }();
+  static const std::string kUnitsUtf8[] = {"年", "月", "日"};
+  static const std::array<std::string, 7> kWeekdaysUtf8 = [] {
+    std::array<std::string, 7> weekdays;
+    for (std::size_t i = 0; i < weekdays.size(); ++i) {
+      const char16_t inParentheses[] = {u'(', kWeekdayChars[i], u')'};
+      weekdays[i] = text::ToUtf8(std::u16string_view(inParentheses, 3));
     }
+    return weekdays;
+  }();
+  std::int32_t year = date.year;
+  const Era* era = EraOf(date, kEras);
+  if (era != nullptr) {
+    out += kNames[era - kEras.data()];
+    year -= era->offset;
   }
-  for (const char16_t unit : kUnits) {
-    const std::size_t end = rest.find_first_of(u"/(");
-    const std::u16string_view number = Trimmed(rest.substr(0, end));
-    const bool firstEraYear = unit == kUnits.front() && !kanji.empty() && number == u"1";
-    kanji += firstEraYear ? std::u16string_view(&kFirstYear, 1) : number;
-    kanji += unit;
-    rest.remove_prefix(end + (unit == kUnits.back() ? 0 : 1));
+  char digits[16];
+  const auto append = [&](std::int32_t value, const std::string& unit) {
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    out += unit;
+  };
+  if (era != nullptr && year == 1) {
+    out += "元";
+    out += kUnitsUtf8[0];
+  } else {
+    append(year, kUnitsUtf8[0]);
   }
-  out += text::ToUtf8(kanji + std::u16string(rest));
+  append(date.month, kUnitsUtf8[1]);
+  append(date.day, kUnitsUtf8[2]);
+  out += kWeekdaysUtf8[FloorMod(WeekdayOf(date), 7)];
 }
 
 }  // namespace kalvenor::cli

@@ -20,7 +20,7 @@ void DecodeOperand(std::string_view bytes, std::u16string& text) {
     text[i] = byte;
   }
   if (seen < 0x80) return;
-  text = text::FromUtf8(bytes);
+  text::FromUtf8(bytes, text);
   if (!text.empty() && text[0] == kByteOrderMark) text.erase(0, 1);
   text::FoldFullWidth(text);
 }

@@ -23,6 +23,7 @@
 #include "cli/output.h"
 #include "clock/today.h"
 #include "numeric/checked.h"
+#include "text/utf8.h"
 
 namespace kalvenor::cli {
 namespace {
@@ -94,8 +95,8 @@ class LineDecoder {
   // The line's bytes as UTF-8 (a view of line itself when nothing needs
   // converting); bytes that are not CP932 stay as they are, to be refused.
   std::string_view Decode(std::string_view line) {
-    if (encoding_ == Encoding::Auto && !std::ranges::all_of(line, IsAscii)) {
-      encoding_ = IsUtf8(line) ? Encoding::Utf8 : Encoding::Cp932;
+    if (encoding_ == Encoding::Auto && !IsAscii(line)) {
+      encoding_ = text::IsUtf8(line) ? Encoding::Utf8 : Encoding::Cp932;
     }
     converted_.clear();
     if (encoding_ != Encoding::Cp932 || !Cp932ToUtf8(line, converted_)) return line;
@@ -103,7 +104,12 @@ class LineDecoder {
   }
 
  private:
-  static bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+  // Without an early exit, so that the loop runs on whole words.
+  static bool IsAscii(std::string_view line) {
+    unsigned char seen = 0;
+    for (const char c : line) seen |= static_cast<unsigned char>(c);
+    return seen < 0x80;
+  }
 
   Encoding encoding_;
   std::string converted_;
