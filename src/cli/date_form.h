@@ -12,6 +12,9 @@
 
 namespace kalvenor::cli {
 
+// An era's first year, as written in place of 1 (平成元年).
+inline constexpr char16_t kFirstEraYear = u'元';
+
 // A form's date (always valid) and how it was written.
 struct FormDate {
   DateParts date;

@@ -15,7 +15,6 @@ namespace kalvenor::cli {
 namespace {
 
 constexpr std::u16string_view kUnits = u"年月日";  // after the year, the month, the day
-constexpr char16_t kFirstYear = u'元';
 
 constexpr std::u16string_view kKanjiDigits = u"〇一二三四五六七八九";
 constexpr std::u16string_view kKanjiUnits = u"十百千";  // 10, 100, 1000
@@ -84,7 +83,7 @@ std::optional<Written> Part(Scanner& scanner, char16_t unit) {
 // carry a minus sign.
 std::optional<std::int16_t> Year(Scanner& scanner, const Era*& era) {
   era = TakeEra(scanner);
-  if (era != nullptr && scanner.Take(kFirstYear)) {
+  if (era != nullptr && scanner.Take(kFirstEraYear)) {
     scanner.SkipBlanks();
     if (!scanner.Take(kUnits[0])) return std::nullopt;
     return YearOf(era, 0, Written{1, 1});

@@ -9,8 +9,6 @@
 namespace kalvenor::cli {
 namespace {
 
-constexpr char16_t kFirstYear = u'元';
-
 // The first field: its number, and the era or sign written before it.
 struct YearField {
   const Era* era = nullptr;
@@ -21,7 +19,7 @@ struct YearField {
 std::optional<YearField> ReadYearField(Scanner& scanner) {
   YearField field;
   field.era = TakeEra(scanner);
-  if (field.era != nullptr && scanner.Take(kFirstYear)) {
+  if (field.era != nullptr && scanner.Take(kFirstEraYear)) {
     field.number = Written{1, 1};
     return field;
   }
