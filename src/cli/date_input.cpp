@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calendar/eras.h"
+#include "calendar/floor_div.h"
 #include "cli/blanks.h"
 #include "cli/date_tail.h"
 #include "cli/iso_date.h"
@@ -85,7 +86,8 @@ bool InItsEra(const FormDate& form) {
   return era == kEras.data() || serial <= SerialOf((era - 1)->last_day_before);
 }
 
-int WeekdayNumber(const DateParts& date) { return (WeekdayOf(date) + 7) % 7; }
+// WeekdayOf keeps the sign of its sum before 0001-01-01.
+int WeekdayNumber(const DateParts& date) { return FloorMod(WeekdayOf(date), 7); }
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include <unistd.h>
 #endif
 
+#include "calendar/floor_div.h"
 #include "cli/commands.h"
 #include "cli/date_output.h"
 #include "cli/encoding.h"
@@ -52,7 +53,7 @@ std::string DescribeRefusal(const Failure& failure, std::string_view text) {
     case Refusal::WrongWeekday: {
       std::string iso;
       AppendDate(failure.date, OutputStyle::Iso, iso);
-      return messages::WrongWeekday(text, iso, WeekdayOf(failure.date));
+      return messages::WrongWeekday(text, iso, FloorMod(WeekdayOf(failure.date), 7));
     }
     case Refusal::OutsideEra: return messages::OutsideEra(text);
     case Refusal::NotADate: break;
