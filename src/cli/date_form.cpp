@@ -5,6 +5,8 @@
 namespace kalvenor::cli {
 
 const Era* TakeEra(Scanner& scanner) {
+  const char16_t first = scanner.Peek();
+  if (first >= u'0' && first <= u'9') return nullptr;  // most dates: no era
   for (const Era& era : kEras) {
     const char16_t lower = era.letter - u'A' + u'a';
     if (scanner.Take(era.name) || scanner.Take(era.name.front()) || scanner.Take(era.letter) ||

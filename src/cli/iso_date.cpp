@@ -1,5 +1,6 @@
 #include "cli/iso_date.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -7,13 +8,20 @@
 namespace kalvenor::cli {
 namespace {
 
-// Writes the last count digits of value (0 or more), zeros in front.
-char* WriteDigits(int value, int count, char* out) {
-  for (int i = count - 1; i >= 0; --i) {
-    out[i] = static_cast<char>('0' + value % 10);
-    value /= 10;
+// "00" to "99", for writing two digits at a time.
+constexpr std::array<char, 200> kTwoDigits = [] {
+  std::array<char, 200> digits{};
+  for (int i = 0; i < 100; ++i) {
+    digits[2 * i] = static_cast<char>('0' + i / 10);
+    digits[2 * i + 1] = static_cast<char>('0' + i % 10);
   }
-  return out + count;
+  return digits;
+}();
+
+char* WriteTwoDigits(int value, char* out) {  // value in [0, 99]
+  out[0] = kTwoDigits[2 * value];
+  out[1] = kTwoDigits[2 * value + 1];
+  return out + 2;
 }
 
 }  // namespace
@@ -23,11 +31,13 @@ void AppendIsoDate(const DateParts& date, std::string& out) {
   char* end = text;
   if (date.year < 0) *end++ = '-';
   const int year = std::abs(static_cast<int>(date.year));  // [0, 32768]
-  end = WriteDigits(year, year >= 10000 ? 5 : 4, end);
+  if (year >= 10000) *end++ = static_cast<char>('0' + year / 10000);
+  end = WriteTwoDigits(year / 100 % 100, end);
+  end = WriteTwoDigits(year % 100, end);
   *end++ = '-';
-  end = WriteDigits(date.month, 2, end);
+  end = WriteTwoDigits(date.month, end);
   *end++ = '-';
-  end = WriteDigits(date.day, 2, end);
+  end = WriteTwoDigits(date.day, end);
   out.append(text, end);
 }
 
