@@ -48,7 +48,9 @@ class Converter {
   }
 
  private:
-  static inline const iconv_t kFailed = reinterpret_cast<iconv_t>(-1);
+  // iconv_open's failure value, as its manual gives it.
+  static inline const iconv_t kFailed =
+      reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
   iconv_t handle_;
 };
 

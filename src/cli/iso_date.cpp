@@ -11,7 +11,7 @@ namespace {
 // "00" to "99", for writing two digits at a time.
 constexpr std::array<char, 200> kTwoDigits = [] {
   std::array<char, 200> digits{};
-  for (int i = 0; i < 100; ++i) {
+  for (std::size_t i = 0; i < 100; ++i) {
     digits[2 * i] = static_cast<char>('0' + i / 10);
     digits[2 * i + 1] = static_cast<char>('0' + i % 10);
   }
@@ -19,8 +19,9 @@ constexpr std::array<char, 200> kTwoDigits = [] {
 }();
 
 char* WriteTwoDigits(int value, char* out) {  // value in [0, 99]
-  out[0] = kTwoDigits[2 * value];
-  out[1] = kTwoDigits[2 * value + 1];
+  const auto at = static_cast<std::size_t>(value) * 2;
+  out[0] = kTwoDigits[at];
+  out[1] = kTwoDigits[at + 1];
   return out + 2;
 }
 
