@@ -5,7 +5,7 @@
 
 #include "cli/date_output.h"
 #include "cli/day_count.h"
-#include "numeric/checked.h"
+#include "calendar/date.h"
 
 namespace kalvenor::cli {
 namespace {
@@ -45,7 +45,7 @@ std::optional<Failure> Diff(Operands operands, const Settings& settings, std::st
   DateParts second;
   if (auto failure = ReadOperand(operands, 0, settings, first)) return failure;
   if (auto failure = ReadOperand(operands, 1, settings, second)) return failure;
-  const std::int32_t days = checked::Int32(std::int64_t{SerialOf(second)} - SerialOf(first));
+  const std::int32_t days = DaysBetween(first, second);
   char digits[16];
   const auto end = std::to_chars(digits, digits + sizeof digits, days).ptr;
   out.append(digits, end);

@@ -2,14 +2,13 @@
 
 #include <array>
 
+#include "calendar/date.h"
 #include "calendar/eras.h"
-#include "calendar/floor_div.h"
 #include "cli/blanks.h"
 #include "cli/date_tail.h"
 #include "cli/iso_date.h"
 #include "cli/kanji_date.h"
 #include "cli/separated_date.h"
-#include "clock/today.h"
 #include "parse/date_parser.h"
 #include "parse/plain_date.h"
 
@@ -45,19 +44,18 @@ std::optional<int> KeywordDays(std::u16string_view text) {
 DateRead Refused(Refusal refusal, DateParts date = {}) { return DateRead{date, refusal}; }
 
 DateRead WindowDate(const std::u16string& text, const DateParts& today, std::span<const Era> eras) {
-  const ScopedToday pinned(today);
-  DateParts date;
-  ParseDate(text, date, eras);  // raises nothing: a number too big is day 0
-  if (date.day == kDayInvalid) return Refused(Refusal::NotADate);
-  return DateRead{date, std::nullopt};
+  // Raises nothing: a number too big is no date.
+  const std::optional<DateParts> date = ParseDate(text, today, eras).date;
+  if (!date) return Refused(Refusal::NotADate);
+  return DateRead{*date, std::nullopt};
 }
 
 DateRead DaysFromToday(const DateParts& today, int days) {
-  SerialDay serial = SerialOf(today) + days;
-  if (serial < 1 || serial > kLastSerialDay) return Refused(Refusal::NotADate);
-  DateParts date;
-  SerialDateConvert(serial, date);
-  return DateRead{date, std::nullopt};
+  try {
+    return DateRead{DateAfter(today, days), std::nullopt};
+  } catch (const OutsideCalendarError&) {
+    return Refused(Refusal::NotADate);
+  }
 }
 
 // The first form that reads the front of the text and leaves a tail.
@@ -87,9 +85,6 @@ bool InItsEra(const FormDate& form) {
   return era == kEras.data() || serial <= SerialOf((era - 1)->last_day_before);
 }
 
-// WeekdayOf keeps the sign of its sum before 0001-01-01.
-int WeekdayNumber(const DateParts& date) { return FloorMod(WeekdayOf(date), 7); }
-
 // Everything but the plain line, kept out of line so that the plain line's
 // path stays short.
 [[gnu::noinline]] DateRead ReadForms(std::u16string_view text, const ReadOptions& options) {
@@ -104,7 +99,7 @@ int WeekdayNumber(const DateParts& date) { return FloorMod(WeekdayOf(date), 7); 
     if (completed.refusal) return completed;
     form->date = completed.date;
   }
-  if (tail->weekday && *tail->weekday != WeekdayNumber(form->date)) {
+  if (tail->weekday && *tail->weekday != WeekdayOf(form->date)) {
     return Refused(Refusal::WrongWeekday, form->date);
   }
   if (options.strict && form->era != nullptr && !InItsEra(*form)) {

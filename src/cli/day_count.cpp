@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/date.h"
 #include "cli/blanks.h"
 
 namespace kalvenor::cli {
@@ -79,13 +80,11 @@ std::optional<DateParts> MonthsAfter(const DateParts& date, double months) {
 }
 
 std::optional<DateParts> DaysAfter(const DateParts& date, double days) {
-  SerialDay serial = SerialAfter(date, days);
-  // Also keeps 0 away from SerialDateConvert, which would take it as a
-  // request for the other direction.
-  if (serial < 1 || serial > kLastSerialDay) return std::nullopt;
-  DateParts moved;
-  SerialDateConvert(serial, moved);
-  return moved;
+  try {
+    return DateAfter(date, days);
+  } catch (const OutsideCalendarError&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace

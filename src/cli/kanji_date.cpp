@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "calendar/eras.h"
-#include "calendar/floor_div.h"
+#include "calendar/date.h"
 #include "calendar/weekday_chars.h"
 #include "cli/blanks.h"
 #include "display/display_text.h"
@@ -162,7 +162,7 @@ void AppendKanjiDate(const DateParts& date, std::string& out) {
   }
   append(date.month, kUnitsUtf8[1]);
   append(date.day, kUnitsUtf8[2]);
-  out += kWeekdaysUtf8[FloorMod(WeekdayOf(date), 7)];
+  out += kWeekdaysUtf8[WeekdayOf(date)];
 }
 
 }  // namespace kalvenor::cli

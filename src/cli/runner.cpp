@@ -14,7 +14,7 @@
 #include <unistd.h>
 #endif
 
-#include "calendar/floor_div.h"
+#include "calendar/date.h"
 #include "cli/commands.h"
 #include "cli/date_output.h"
 #include "cli/encoding.h"
@@ -22,7 +22,6 @@
 #include "cli/messages.h"
 #include "cli/operand_text.h"
 #include "cli/output.h"
-#include "clock/today.h"
 #include "numeric/checked.h"
 #include "text/utf8.h"
 
@@ -53,7 +52,7 @@ std::string DescribeRefusal(const Failure& failure, std::string_view text) {
     case Refusal::WrongWeekday: {
       std::string iso;
       AppendDate(failure.date, OutputStyle::Iso, iso);
-      return messages::WrongWeekday(text, iso, FloorMod(WeekdayOf(failure.date), 7));
+      return messages::WrongWeekday(text, iso, WeekdayOf(failure.date));
     }
     case Refusal::OutsideEra: return messages::OutsideEra(text);
     case Refusal::NotADate: break;
@@ -215,15 +214,13 @@ int Runner::Finish() {
 
 }  // namespace
 
-int Run(const Invocation& invocation, const BlockSizes& blocks) {
+int Run(const Invocation& invocation, const DateParts& today, const BlockSizes& blocks) {
   switch (invocation.command) {
     case Command::Help: return WriteAll(messages::Usage() + messages::HelpBody());
     case Command::Version: return WriteAll(messages::kVersion);
     default: break;
   }
-  // One today for the whole run: a batch that runs across midnight reads
-  // every line against the same day (and the clock is read once).
-  Runner runner(invocation, blocks, Today());
+  Runner runner(invocation, blocks, today);
   if (invocation.command == Command::Show) {
     // Each text of show is a calculation of its own.
     for (const std::string_view& text : invocation.operands) {

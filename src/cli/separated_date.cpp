@@ -4,6 +4,7 @@
 
 #include "calendar/weekday_chars.h"
 #include "parse/date_parser.h"
+#include "parse/day_markers.h"
 #include "parse/weekday_day.h"
 
 namespace kalvenor::cli {
