@@ -56,7 +56,7 @@ void Edit(std::u16string& text, const std::uint8_t* edit) {
 kalvenor::cli::DateRead Read(std::string_view bytes) {
   std::u16string text;
   kalvenor::cli::DecodeOperand(bytes, text);
-  return kalvenor::cli::ReadDate(text, {kalvenor::DateParts{1999, 4, 20}});
+  return kalvenor::cli::ReadDate(text, {kalvenor::testing::kToday});
 }
 
 void RequireReadsBack(const kalvenor::DateParts& date, kalvenor::cli::OutputStyle style) {
