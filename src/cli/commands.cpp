@@ -3,9 +3,9 @@
 #include <charconv>
 #include <cstdint>
 
+#include "calendar/date.h"
 #include "cli/date_output.h"
 #include "cli/day_count.h"
-#include "calendar/date.h"
 
 namespace kalvenor::cli {
 namespace {

@@ -31,6 +31,8 @@ constexpr std::array<Keyword, 7> kKeywords = {{{u"today", 0},
 char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
 
 std::optional<int> KeywordDays(std::u16string_view text) {
+  constexpr std::size_t kLongest = 9;  // "yesterday"
+  if (text.size() > kLongest) return std::nullopt;
   for (const Keyword& keyword : kKeywords) {
     if (text.size() == keyword.word.size() &&
         std::equal(text.begin(), text.end(), keyword.word.begin(),

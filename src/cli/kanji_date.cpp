@@ -3,9 +3,10 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
-#include "calendar/eras.h"
 #include "calendar/date.h"
+#include "calendar/eras.h"
 #include "calendar/weekday_chars.h"
 #include "cli/blanks.h"
 #include "display/display_text.h"
@@ -127,14 +128,13 @@ std::optional<FormDate> ReadKanjiDate(Scanner& scanner) {
 }
 
 void AppendKanjiDate(const DateParts& date, std::string& out) {
-  // Written straight into UTF-8: --kanji output of a large batch must cost
-  // little more than --iso.
+  // Written straight into UTF-8 and appended once: --kanji output of a
+  // large batch must cost little more than --iso.
   static const std::array<std::string, kEras.size()> kNames = [] {
     std::array<std::string, kEras.size()> names;
     for (std::size_t i = 0; i < kEras.size(); ++i) names[i] = text::ToUtf8(kEras[i].name);
     return names;
   }();
-  static const std::string kUnitsUtf8[] = {"年", "月", "日"};
   static const std::array<std::string, 7> kWeekdaysUtf8 = [] {
     std::array<std::string, 7> weekdays;
     for (std::size_t i = 0; i < weekdays.size(); ++i) {
@@ -143,26 +143,32 @@ void AppendKanjiDate(const DateParts& date, std::string& out) {
     }
     return weekdays;
   }();
+  char text[64];  // 令和30749年12月31日(日) at the longest: 37 bytes
+  char* end = text;
+  const auto put = [&end](std::string_view bytes) {
+    std::memcpy(end, bytes.data(), bytes.size());
+    end += bytes.size();
+  };
+  const auto number = [&](std::int32_t value, std::string_view unit) {
+    char digits[12];
+    put({digits, std::to_chars(digits, digits + sizeof digits, value).ptr});
+    put(unit);
+  };
   std::int32_t year = date.year;
   const Era* era = EraOf(date, kEras);
   if (era != nullptr) {
-    out += kNames[era - kEras.data()];
+    put(kNames[era - kEras.data()]);
     year -= era->offset;
   }
-  char digits[16];
-  const auto append = [&](std::int32_t value, const std::string& unit) {
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-    out += unit;
-  };
   if (era != nullptr && year == 1) {
-    out += "元";
-    out += kUnitsUtf8[0];
+    put("元年");
   } else {
-    append(year, kUnitsUtf8[0]);
+    number(year, "年");
   }
-  append(date.month, kUnitsUtf8[1]);
-  append(date.day, kUnitsUtf8[2]);
-  out += kWeekdaysUtf8[WeekdayOf(date)];
+  number(date.month, "月");
+  number(date.day, "日");
+  put(kWeekdaysUtf8[WeekdayOf(date)]);
+  out.append(text, end);
 }
 
 }  // namespace kalvenor::cli
