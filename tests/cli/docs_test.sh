@@ -86,13 +86,14 @@ offers() {
   [ "${COMPREPLY[*]}" = "$want" ] || fail "completion of '$*': '${COMPREPLY[*]}', not '$want'"
 }
 offers 'show add diff' ''
-offers '--era --reiwa --kanji --western --iso --help --version' --
-offers '--era --reiwa --kanji --western --iso -h --help -V --version' -
-offers '' --iso -
+offers '--era --reiwa --kanji --western --iso --strict --window-language --line-buffered --encoding= --help --version' --
+offers '--strict --window-language --encoding=' --iso --line-buffered --
+offers '--encoding=cp932' --encoding=c
 offers 'show add' --iso ''
-offers '--reiwa' --r
 offers 'diff' di
 offers '- today' show ''
+offers 'today' diff - ''
+offers '-' add 2000/1/1 ''
 offers '' --version ''
 offers '' -- --
 exit "$failures"
