@@ -26,7 +26,7 @@ if [ -z "$cli_build" ]; then
   cmake -S . -B "$cli_build" -DCMAKE_BUILD_TYPE=Release -DKALVENOR_GUI=OFF -DKALVENOR_TESTS=OFF \
     "${launcher[@]}" >/dev/null
 fi
-cmake --build "$cli_build" -j "$jobs" --target kalvenor-cli
+cmake --build "$cli_build" -j "$jobs" --target kalvenor-cli kalvenor_cli_catalogues
 
 echo "== browser tests"
 npm ci --prefix web --no-audit --no-fund >/dev/null

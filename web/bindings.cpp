@@ -7,10 +7,12 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "cli/commands.h"
-#include "cli/messages.h"
+#include "cli/failure_text.h"
 #include "cli/operand_text.h"
 #include "cli/translation.h"
 #include "numeric/checked.h"
@@ -25,33 +27,30 @@ struct Answer {
   std::string text;  // the result, or the message when not ok
 };
 
-// The window's own message where it has one; the command line's otherwise.
-std::string Describe(const cli::Failure& failure, const cli::Operands operands) {
-  const std::string typed = text::ToUtf8(operands[failure.operand].text);
+// The window's own message where it has one; kalvenor-cli's otherwise.
+std::string Describe(const cli::Failure& failure, std::span<const std::string_view> texts) {
   switch (failure.problem) {
-    case cli::Problem::NotADate: return cli::messages::NotADate(typed);
-    case cli::Problem::NotANumber: return cli::messages::NotANumber(typed);
     case cli::Problem::OutOfRange: return text::ToUtf8(ui::texts::kOutOfRange);
     case cli::Problem::Overflow: return text::ToUtf8(ui::texts::kOverflow);
+    default: return cli::DescribeFailure(failure, texts);
   }
-  return {};
 }
 
-Answer Calculate(cli::Calculation calculation, std::initializer_list<std::string> texts,
+Answer Calculate(cli::Calculation calculation, std::initializer_list<std::string_view> texts,
                  const DateParts& today, cli::OutputStyle style) {
   cli::Operand operands[2];
   std::size_t count = 0;
-  for (const std::string& typed : texts) cli::DecodeOperand(typed, operands[count++].text);
-  const cli::Operands used(operands, count);
+  for (const std::string_view typed : texts) cli::DecodeOperand(typed, operands[count++].text);
+  const cli::Settings settings{style, cli::ReadOptions{today}};
   Answer answer;
   std::optional<cli::Failure> failure;
   try {
-    failure = calculation(used, today, style, answer.text);
+    failure = calculation(cli::Operands(operands, count), settings, answer.text);
   } catch (const checked::OverflowError&) {
-    failure = cli::Failure{cli::Problem::Overflow};
+    failure = cli::Failure{.problem = cli::Problem::Overflow};
   }
   answer.ok = !failure;
-  if (failure) answer.text = Describe(*failure, used);
+  if (failure) answer.text = Describe(*failure, std::span(texts.begin(), texts.size()));
   return answer;
 }
 

@@ -14,10 +14,9 @@
 #include <unistd.h>
 #endif
 
-#include "calendar/date.h"
 #include "cli/commands.h"
-#include "cli/date_output.h"
 #include "cli/encoding.h"
+#include "cli/failure_text.h"
 #include "cli/line_reader.h"
 #include "cli/messages.h"
 #include "cli/operand_text.h"
@@ -45,31 +44,6 @@ bool InputIsTerminal() {
 }
 
 using Arguments = std::span<const std::string_view>;
-
-std::string DescribeRefusal(const Failure& failure, std::string_view text) {
-  switch (failure.refusal) {
-    case Refusal::Empty: return messages::NoDate();
-    case Refusal::WrongWeekday: {
-      std::string iso;
-      AppendDate(failure.date, OutputStyle::Iso, iso);
-      return messages::WrongWeekday(text, iso, WeekdayOf(failure.date));
-    }
-    case Refusal::OutsideEra: return messages::OutsideEra(text);
-    case Refusal::NotADate: break;
-  }
-  return messages::NotADate(text);
-}
-
-// The message for a failure, quoting the user's own bytes.
-std::string Describe(const Failure& failure, Arguments arguments) {
-  switch (failure.problem) {
-    case Problem::NotADate: return DescribeRefusal(failure, arguments[failure.operand]);
-    case Problem::NotANumber: return messages::NotANumber(arguments[failure.operand]);
-    case Problem::OutOfRange: return messages::OutOfRange(arguments[0], arguments[1]);
-    case Problem::Overflow: return messages::Overflow(arguments);
-  }
-  return {};
-}
 
 void Complain(std::string_view message, long long lineNumber) {
   const std::string line = messages::ErrorLine(message, lineNumber);
@@ -188,7 +162,7 @@ bool Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
     line.resize(lineStart);  // nothing half-written stays
     failure = Failure{Problem::Overflow, 0, {}, {}};
   }
-  if (failure) Refuse(Describe(*failure, arguments), lineNumber);
+  if (failure) Refuse(DescribeFailure(*failure, arguments), lineNumber);
   // A refused stream line or text of show still gets its (empty) line, so
   // the output stays aligned with the input.
   const bool aligned = lineNumber > 0 || invocation_.command == Command::Show;
