@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "clock/today.h"
-#include "support/headless_toolkit.h"
+#include "support/headless_window.h"
 #include "text/utf8.h"
 
 namespace {
@@ -61,7 +61,7 @@ std::string Opened(bool wait) {
   return opened;
 }
 
-std::string Boxes(const kalvenor::testing::HeadlessToolkit& window) {
+std::string Boxes(const kalvenor::testing::HeadlessWindow& window) {
   std::string boxes;
   for (const auto& box : window.messages)
     boxes += (box.icon == kalvenor::ui::MessageIcon::Warning ? "! " : "i ") +
@@ -107,15 +107,15 @@ TEST(HelpDocument, WindowExamplesShowWhatTheWindowShows) {
           "<tr data-",
           R"re((?:calc="(diff|add)" data-)?today="1999-04-20"( data-style="western")?><td><kbd>([^<]*)</kbd>[^<]*</td>(?:<td><kbd>([^<]*)</kbd></td>)?<td><samp( class="invalid")?>([^<]*)</samp>)re",
           38)) {
-    kalvenor::testing::HeadlessToolkit window;
+    kalvenor::testing::HeadlessWindow window;
     window.Start(row[1] == "add", row[2].matched, kalvenor::text::FromUtf8(row[3].str()),
                  kalvenor::text::FromUtf8(row[4].str()));
-    window.Enter(Control::Text1);
-    if (row[1].matched) window.form.OnClick(Control::Command1);
+    window.Enter(Control::Date1Box);
+    if (row[1].matched) window.Click(Control::CalculateButton);
     const std::string shown =
-        kalvenor::text::ToUtf8(window.Text(row[1] == "diff"  ? Control::Text3
-                                           : row[1] == "add" ? Control::Label5
-                                                             : Control::Label4));
+        kalvenor::text::ToUtf8(window.Text(row[1] == "diff"  ? Control::DaysBox
+                                           : row[1] == "add" ? Control::Date2Display
+                                                             : Control::Date1Display));
     if (row[5].matched)
       EXPECT_NE(std::string::npos, shown.find("/ 0(")) << row[3] << " gives " << shown;  // day 0
     else
@@ -159,11 +159,11 @@ TEST(HelpClick, OpensTheDocumentBesideTheProgramOrSaysItIsMissing) {
     if (c.what == "folder") fs::create_directories(help);
     if (c.what.find("link") != std::string::npos) fs::create_symlink(target, help);
     if (c.what.starts_with("file")) fs::rename(target, help);
-    kalvenor::testing::HeadlessToolkit window;
+    kalvenor::testing::HeadlessWindow window;
     if (c.folder == own)
-      window.form.OnMenu(kalvenor::ui::Menu::HELP);
+      window.host.MenuChosen(kalvenor::ui::Menu::HelpDocument);
     else
-      window.form.OpenHelpIn(c.folder);
+      window.host.Form().OpenHelpIn(c.folder);
     const fs::path opened = c.what.ends_with("help.HTM") ? upper : help;
     EXPECT_EQ(viewer && c.box.empty() ? opened.native() + "\n" : "",
               Opened(viewer && c.box.empty()))

@@ -16,7 +16,9 @@
 #include "clock/today.h"
 #include "support/display_shape.h"
 #include "ui/qt/look.h"
-#include "ui/qt/qt_toolkit.h"
+#include "ui/layout.h"
+#include "ui/qt/qt_backend.h"
+#include "ui/units.h"
 
 void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
@@ -28,8 +30,8 @@ using namespace Qt::StringLiterals;
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    toolkit = std::make_unique<QtToolkit>();
-    window = &toolkit->Window();
+    backend = std::make_unique<QtBackend>();
+    window = &backend->Window();
     auto* closer = new QTimer(window);  // records each message box and closes it
     QObject::connect(closer, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -40,7 +42,7 @@ class WindowTest : public ::testing::Test {
       }
     });
     closer->start(5);
-    toolkit->Show();
+    backend->Host().Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
   template <typename T = QWidget>
@@ -61,7 +63,7 @@ class WindowTest : public ::testing::Test {
   }
 
   const kalvenor::ScopedToday today{kalvenor::DateParts{1999, 4, 20}};
-  std::unique_ptr<QtToolkit> toolkit;
+  std::unique_ptr<QtBackend> backend;
   Form1Window* window = nullptr;
   QStringList messages;
 };
@@ -69,22 +71,21 @@ class WindowTest : public ::testing::Test {
 // Each control keeps its place and may only grow, to hold its caption, within its container and
 // clear of the others; the window opens an eighth of the free space in.
 TEST_F(WindowTest, ControlsStayInPlaceInsideApartAndHoldTheirCaptions) {
-  for (const auto& spec : layout::Controls()) {
-    const QWidget* control = window->Widget(spec);
+  const auto pixels = [](Twips twips) { return ToPixels(twips, kBaseDpi); };
+  for (const auto& row : layout::Controls()) {
+    const QWidget* control = window->Widget(row.id);
     const QRect rect = control->geometry();
-    SCOPED_TRACE(spec.name.data());
-    EXPECT_EQ(QRect(layout::Pixels(spec.left), layout::Pixels(spec.top), rect.width(),
-                    layout::Pixels(spec.height)),
-              rect);
-    if (spec.kind == layout::Kind::Line) continue;  // as wide as the whole window
-    EXPECT_LE(layout::Pixels(spec.width), rect.width());
+    SCOPED_TRACE(row.name.data());
+    EXPECT_EQ(QRect(pixels(row.left), pixels(row.top), rect.width(), pixels(row.height)), rect);
+    if (row.kind == layout::Kind::Line) continue;  // as wide as the whole window
+    EXPECT_LE(pixels(row.width), rect.width());
     EXPECT_TRUE(control->parentWidget()->rect().contains(rect));
     for (const QWidget* other :
          control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
       EXPECT_FALSE(other != control && rect.intersects(other->geometry()))
           << other->objectName().toStdString();
     EXPECT_LT(control->fontMetrics().horizontalAdvance(
-                  QString::fromStdU16String(std::u16string(spec.caption))),
+                  QString::fromStdU16String(std::u16string(row.caption))),
               rect.width());
   }
   EXPECT_NEAR((window->screen()->geometry().width() - window->frameGeometry().width()) / 8.0,
@@ -178,7 +179,7 @@ TEST_F(WindowTest, ResultsAreReadableCopyableAndNotEditable) {
 }
 
 TEST_F(WindowTest, TheVersionBoxIsARealInformationBox) {
-  window->Action(Menu::ABOUT)->trigger();
+  window->Action(Menu::About)->trigger();
   EXPECT_EQ(
       QStringList(u"Kalvenor i Kalvenor Ver 1.00.2\n\nCopyright (C) 2026 Kalvenor developers"_s),
       messages);
@@ -232,7 +233,7 @@ TEST_F(WindowTest, SoakOfRandomActionsKeepsTheWindowSound) {
     for (const char* label : {"Label4", "Label5"})
       ASSERT_TRUE(Shown(label).isEmpty() || shape::IsDisplayText(Shown(label).toStdU16String()))
           << label;
-    ASSERT_FALSE(toolkit->HasEnded());
+    ASSERT_FALSE(backend->Host().HasEnded());
     ASSERT_EQ(messages.filter("Kalvenor ! "), messages);  // only the calculation warnings
     messages.clear();
   }
