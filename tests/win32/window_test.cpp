@@ -4,17 +4,41 @@
 
 #include <cstdint>
 #include <string>
-#include <tuple>
 #include <utility>
+#include <vector>
 
+#include "ui/layout.h"
+#include "ui/units.h"
 #include "ui/win32/ids.h"
 
 namespace {
 
-// A running copy of kalvenor.exe alone in a folder named in kana (no help.htm).
+using kalvenor::ui::layout::Kind;
+using kalvenor::ui::layout::RowOf;
+
+// The window's font, which the test's Wine prefix maps to a font of its own.
+constexpr wchar_t kFontFace[] = L"MS UI Gothic";
+constexpr wchar_t kTestFont[] = L"IPAPGothic";
+constexpr int kFontPoints = 9;
+
+// A running copy of kalvenor.exe alone in a folder named in kana (no help.htm),
+// at 96 DPI unless a test starts it again at another.
 class Kalvenor : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Rectangles as the program's own, whatever its DPI.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\Fonts\\Replacements", kFontFace, REG_SZ,
+                    kTestFont, sizeof kTestFont);
+    Start(96);
+  }
+
+  // Wine reads the DPI from the registry as a program starts.
+  void Start(DWORD dpi) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                    sizeof dpi);
+    RegSetKeyValueW(HKEY_CURRENT_CONFIG, L"Software\\Fonts", L"LogPixels", REG_DWORD, &dpi,
+                    sizeof dpi);
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     folder =
@@ -126,7 +150,7 @@ class Kalvenor : public ::testing::Test {
     return text;
   }
 
-  // In pixels of the window's client area.
+  // In pixels of the window's client area; options too, though they lie in a frame.
   RECT RectOf(const char* name) {
     RECT rect;
     GetWindowRect(At(name), &rect);
@@ -153,42 +177,64 @@ class Kalvenor : public ::testing::Test {
   HWND window = nullptr;
 };
 
-// Pixels at 96 DPI (options in their frame); a caption may widen its control.
-TEST_F(Kalvenor, EveryControlStandsWhereItsTwipsSay) {
-  // clang-format off
-  const struct { const char* name; RECT want; const char* frame; } table[] = {
-      {"Text1", {56, 16, 161, 41}, ""}, {"Text2", {56, 48, 161, 73}, ""},
-      {"Text3", {56, 80, 161, 105}, ""}, {"Command1", {8, 184, 73, 209}, ""},
-      {"Command2", {80, 184, 145, 209}, ""}, {"Frame2", {8, 112, 217, 177}, ""},
-      {"Frame3", {224, 112, 289, 177}, ""}, {"Label1", {8, 16, 49, 41}, ""},
-      {"Label2", {8, 48, 49, 73}, ""}, {"Label3", {8, 80, 49, 105}, ""},
-      {"Label4", {176, 16, 281, 41}, ""}, {"Label5", {176, 48, 281, 73}, ""},
-      {"Option1(0)", {8, 16, 201, 33}, "Frame2"}, {"Option1(1)", {8, 40, 201, 57}, "Frame2"},
-      {"Option2(0)", {8, 16, 57, 33}, "Frame3"}, {"Option2(1)", {8, 40, 57, 57}, "Frame3"},
-  };
-  // clang-format on
+// The width of text in the window's font at the DPI.
+int TextWidth(const std::wstring& text, int dpi) {
+  LOGFONTW wanted{};
+  wanted.lfHeight = -MulDiv(kFontPoints, dpi, 72);
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  wcsncpy(wanted.lfFaceName, kFontFace, LF_FACESIZE - 1);
+  HFONT font = CreateFontIndirectW(&wanted);
+  HDC screen = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(screen, font);
+  SIZE size{};
+  GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(font);
+  return size.cx;
+}
 
-  for (const auto& [name, want, frame] : table) {
-    SCOPED_TRACE(name);
-    RECT got = RectOf(name);
-    if (*frame != 0) {
-      const RECT container = RectOf(frame);
-      OffsetRect(&got, -container.left, -container.top);
-      EXPECT_LE(got.right, container.right - container.left);
+// At either DPI: the client area as laid out, the window an eighth of the free space in, the top
+// line as wide as the window; every control inside its container, clear of the others, and wide
+// enough for its caption (an option's mark included).
+TEST_F(Kalvenor, EveryControlLiesInsideApartAndHoldsItsCaption) {
+  using kalvenor::ui::ToPixels;
+  for (const int dpi : {144, 96}) {
+    TearDown();
+    Start(dpi);
+    SCOPED_TRACE(dpi);
+    RECT client, outer;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    EXPECT_EQ(std::pair(ToPixels(kalvenor::ui::layout::kClientSize.width, dpi),
+                        ToPixels(kalvenor::ui::layout::kClientSize.height, dpi)),
+              std::pair(static_cast<int>(client.right), static_cast<int>(client.bottom)));
+    EXPECT_NEAR((GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 8.0, outer.left, 1);
+    EXPECT_NEAR((GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 8.0, outer.top, 1);
+    EXPECT_EQ(outer.right - outer.left, RectOf("Frame1").right);
+    std::vector<std::pair<const kalvenor::ui::layout::ControlRow*, RECT>> placed;
+    for (const auto& row : kalvenor::ui::layout::Controls()) {
+      if (row.kind == Kind::Line) continue;
+      const std::string name(row.name);
+      SCOPED_TRACE(name);
+      const RECT rect = RectOf(name.c_str());
+      const RECT container =
+          row.container ? RectOf(std::string(RowOf(*row.container).name).c_str()) : client;
+      RECT inside;
+      IntersectRect(&inside, &rect, &container);
+      EXPECT_TRUE(EqualRect(&inside, &rect));
+      for (const auto& [other, otherRect] : placed) {
+        if (row.container == other->id || other->container == row.id) continue;
+        EXPECT_FALSE(IntersectRect(&inside, &rect, &otherRect)) << other->name;
+      }
+      placed.emplace_back(&row, rect);
+      const std::wstring caption = Text(name.c_str());
+      if (row.kind == Kind::TextBox || caption.empty()) continue;
+      const int mark =
+          row.kind == Kind::OptionButton ? GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) : 0;
+      EXPECT_LE(TextWidth(caption, dpi) + mark, rect.right - rect.left);
     }
-    EXPECT_EQ(std::tuple(want.left, want.top, want.bottom),
-              std::tuple(got.left, got.top, got.bottom));
-    EXPECT_EQ(want.right, Text(At(name)).empty() ? got.right : std::min(want.right, got.right));
-    EXPECT_LE(got.right, 297);
   }
-  RECT client, outer;
-  GetClientRect(window, &client);
-  GetWindowRect(window, &outer);
-  EXPECT_EQ(std::pair(297L, 216L), std::pair(client.right, client.bottom));
-  const RECT line = RectOf("Frame1");  // as wide as the whole window
-  EXPECT_EQ(std::pair(outer.right - outer.left, 2L), std::pair(line.right, line.bottom));
-  EXPECT_NEAR((GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 8.0, outer.left, 1);
-  EXPECT_NEAR((GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 8.0, outer.top, 1);
 }
 
 // Difference mode, era style, empty boxes, the focus in Text1.
@@ -211,13 +257,13 @@ TEST_F(Kalvenor, ModesMoveTheRowsAndCalculateStylesRedisplay) {
   EXPECT_EQ(0, GetWindowLongW(At("Text2"), GWL_STYLE) & ES_READONLY);
   EXPECT_EQ(ES_READONLY, GetWindowLongW(At("Text3"), GWL_STYLE) & ES_READONLY);
   EXPECT_TRUE(IsWindowEnabled(At("Text3")));
+  const LONG date2 = RectOf("Text2").top, days = RectOf("Text3").top;
   Click("Option2(1)");
   EXPECT_EQ(L" 2000/ 1/ 1(土)| 2000/ 12/ 31(日)", Text("Label4") + L"|" + Text("Label5"));
   Click("Option1(1)");
   EXPECT_EQ(ES_READONLY, GetWindowLongW(At("Text2"), GWL_STYLE) & ES_READONLY);
   EXPECT_EQ(0, GetWindowLongW(At("Text3"), GWL_STYLE) & ES_READONLY);
-  EXPECT_EQ(80, RectOf("Text2").top);
-  EXPECT_EQ(48, RectOf("Text3").top);
+  EXPECT_EQ(std::pair(days, date2), std::pair(RectOf("Text2").top, RectOf("Text3").top));
   Type("Text3", L"-1");
   Click("Command1");
   EXPECT_EQ(L" 1999/ 12/ 31(金)| 1999/ 12/ 31(金)", Text("Text2") + L"|" + Text("Label5"));
