@@ -3,6 +3,7 @@
 #include "display/display_text.h"
 #include "parse/date_parser.h"
 #include "parse/number.h"
+#include "program/program_folder.h"
 #include "ui/hhelp.h"
 #include "ui/layout.h"
 
@@ -129,7 +130,7 @@ void Form1::DaysBoxKeyPress(std::int16_t& code) {
   code = 0;
 }
 
-void Form1::HelpMenuClick() { OpenHelpIn(help::AppDirectory()); }
+void Form1::HelpMenuClick() { OpenHelpIn(ProgramFolder()); }
 
 void Form1::OpenHelpIn(const std::filesystem::path& folder) {
   const std::filesystem::path file = folder / texts::kHelpFile;
