@@ -75,8 +75,8 @@ class Kalvenor : public ::testing::Test {
   // Everything an action may still be changing: the focus, the texts, a box.
   std::wstring Snapshot() {
     std::wstring all = std::to_wstring(reinterpret_cast<std::uintptr_t>(Focus()));
-    for (const auto& spec : kalvenor::ui::layout::Controls())
-      all += L"|" + Text(At(std::string(spec.name).c_str()));
+    for (const auto& row : kalvenor::ui::layout::Controls())
+      all += L"|" + Text(At(std::string(row.name).c_str()));
     return all + (Own(L"#32770", L"Kalvenor") ? L"|box" : L"");
   }
 
@@ -134,8 +134,8 @@ class Kalvenor : public ::testing::Test {
   }
 
   std::string FocusName() {
-    for (const auto& spec : kalvenor::ui::layout::Controls())
-      if (At(std::string(spec.name).c_str()) == Focus()) return std::string(spec.name);
+    for (const auto& row : kalvenor::ui::layout::Controls())
+      if (At(std::string(row.name).c_str()) == Focus()) return std::string(row.name);
     return "(none)";
   }
 
