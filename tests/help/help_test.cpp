@@ -1,14 +1,16 @@
 // The help document and the help launcher on the real file system and a real GIO, driven through
 // Form1 on the in-memory toolkit. The desktop is a private XDG tree whose application for HTML
 // records the path it is given, or, with KALVENOR_NO_VIEWER set, one with none at all.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
-#include <thread>
 
 #include "clock/today.h"
 #include "support/headless_window.h"
@@ -37,8 +39,8 @@ const bool desktop = [] {
   Write(root / "data/mime/globs2", "50:text/html:*.htm\n");  // nothing opens other files
   Write(root / "config/mimeapps.list",
         viewer ? "[Default Applications]\ntext/html=v.desktop\n" : "");
-  Write(root / "v.sh",
-        "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + (root / "opened").native() + "'\n");
+  mkfifo((root / "opened").c_str(), 0600);
+  Write(root / "v.sh", "#!/bin/sh\nprintf '%s\\n' \"$1\" > '" + (root / "opened").native() + "'\n");
   fs::permissions(root / "v.sh", fs::perms::owner_all);
   Write(root / "data/applications/v.desktop",
         "[Desktop Entry]\nType=Application\nName=V\nMimeType=text/html;\nExec=" +
@@ -52,12 +54,15 @@ const bool desktop = [] {
   return unsetenv("XDG_CURRENT_DESKTOP") == 0;
 }();
 
-// What the viewer, started in the background, was given since the last call.
-std::string Opened(bool wait) {
-  for (int tries = 0; wait && tries < 1000 && Read(root / "opened").empty(); ++tries)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  std::string opened = Read(root / "opened");
-  fs::remove(root / "opened");
+// What the viewer, started in the background, wrote into its FIFO. When a viewer is expected this
+// waits for it to open the FIFO and close it again (CTest's timeout ends a wait for one that
+// never comes); otherwise it takes only what is there already.
+std::string Opened(bool expected) {
+  const int fifo = open((root / "opened").c_str(), expected ? O_RDONLY : O_RDONLY | O_NONBLOCK);
+  std::string opened;
+  char buffer[4096];
+  for (ssize_t got; (got = read(fifo, buffer, sizeof buffer)) > 0;) opened.append(buffer, got);
+  close(fifo);
   return opened;
 }
 
