@@ -18,6 +18,12 @@ void ForEachOptionBeside(Control option, Visit visit) {
   }
 }
 
+// Whether row stands to the right of frame, beside it.
+bool StandsRightOf(const layout::ControlRow& row, const layout::ControlRow& frame) {
+  return row.left >= frame.left + frame.width && row.top < frame.top + frame.height &&
+         frame.top < row.top + row.height;
+}
+
 }  // namespace
 
 FormHost::FormHost(WindowBackend& backend) : backend_(backend) {
@@ -37,6 +43,33 @@ void FormHost::Show() {
 }
 
 void FormHost::PlaceAll() {
+  const int dpi = backend_.Dpi();
+  grown_.fill(0);
+  shifted_.fill(0);
+  // A frame grows to show its options' captions whole (as far as its
+  // right edge, like any control in its container)...
+  for (const layout::ControlRow& row : layout::Controls()) {
+    if (!row.container) continue;
+    const int needed = ToPixels(row.left, dpi) + backend_.CaptionWidth(row.id);
+    int& grown = grown_.at(IndexOf(*row.container));
+    grown = std::max(grown, needed - ToPixels(layout::RowOf(*row.container).width, dpi));
+  }
+  // ...what stands to its right moves over, and the client area widens by
+  // as much as anything on it moved or grew.
+  int wider = 0;
+  for (const layout::ControlRow& frame : layout::Controls()) {
+    const int grown = grown_.at(IndexOf(frame.id));
+    if (grown == 0) continue;
+    for (const layout::ControlRow& row : layout::Controls()) {
+      if (!row.container && StandsRightOf(row, frame)) shifted_.at(IndexOf(row.id)) += grown;
+    }
+  }
+  for (const layout::ControlRow& row : layout::Controls()) {
+    if (!row.container)
+      wider = std::max(wider, grown_.at(IndexOf(row.id)) + shifted_.at(IndexOf(row.id)));
+  }
+  clientWidth_ = ToPixels(layout::kClientSize.width, dpi) + wider;
+  backend_.SizeClient({clientWidth_, ToPixels(layout::kClientSize.height, dpi)});
   // The frames first: an option button is placed inside its frame.
   for (bool contained : {false, true}) {
     for (const layout::ControlRow& row : layout::Controls()) {
@@ -48,12 +81,16 @@ void FormHost::PlaceAll() {
 void FormHost::Place(Control control) {
   const layout::ControlRow& row = layout::RowOf(control);
   const int dpi = backend_.Dpi();
-  PixelRect rect{ToPixels(row.left, dpi), ToPixels(tops_.at(IndexOf(control)), dpi),
-                 ToPixels(widths_.at(IndexOf(control)), dpi), ToPixels(row.height, dpi)};
+  const std::size_t at = IndexOf(control);
+  PixelRect rect{ToPixels(row.left, dpi) + shifted_.at(at), ToPixels(tops_.at(at), dpi),
+                 ToPixels(widths_.at(at), dpi) + grown_.at(at), ToPixels(row.height, dpi)};
   if (row.kind != layout::Kind::TextBox && row.kind != layout::Kind::Line) {
     // Only a caption that does not fit widens its control, and only as far
     // as its container reaches.
-    const int room = ToPixels(layout::ContainerWidth(row), dpi) - rect.left;
+    const int container = row.container ? ToPixels(layout::RowOf(*row.container).width, dpi) +
+                                              grown_.at(IndexOf(*row.container))
+                                        : clientWidth_;
+    const int room = container - rect.left;
     rect.width = std::max(rect.width, std::min(backend_.CaptionWidth(control), room));
   }
   backend_.Move(control, rect);
@@ -84,6 +121,12 @@ void FormHost::MenuChosen(Menu item) {
 void FormHost::KeyTyped(Control box, std::int16_t& code) {
   if (!enabled_.at(IndexOf(box))) return;
   Deliver([box, &code](Form1& form) { form.OnKeyPress(box, code); });
+}
+
+void FormHost::CopyRequested() {
+  if (ended_) return;
+  const bool difference = IsSelected(Control::DifferenceOption);
+  backend_.CopyText(Text(difference ? Control::DaysBox : Control::Date2Box));
 }
 
 void FormHost::ShowMessage(const std::u16string& text, MessageIcon icon) {

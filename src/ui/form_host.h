@@ -23,7 +23,9 @@ class FormHost final : public Toolkit {
   // then shows the window, unless loading ended the program.
   void Show();
 
-  // Places every control again: after the backend's DPI or font changed.
+  // Sizes the client area and places every control, growing a frame that
+  // is too narrow for its options' captions: at the start, and after the
+  // backend's DPI or font changed.
   void PlaceAll();
 
   // Whether the program was ended; no event reaches Form1 after that.
@@ -37,6 +39,8 @@ class FormHost final : public Toolkit {
   void MenuChosen(Menu item);
   // A character typed into a box; setting code to 0 discards it.
   void KeyTyped(Control box, std::int16_t& code);
+  // Ctrl+C where nothing is selected: the current mode's result is copied.
+  void CopyRequested();
 
   Form1& Form() { return form_; }
 
@@ -73,6 +77,11 @@ class FormHost final : public Toolkit {
   std::array<Twips, kControlCount> widths_{};
   std::array<bool, kControlCount> enabled_{};
   std::array<bool, kControlCount> selected_{};
+  // Pixels a frame grew by for its options' captions, and pixels a control
+  // moved right to make room for a frame that grew; the client area's width.
+  std::array<int, kControlCount> grown_{};
+  std::array<int, kControlCount> shifted_{};
+  int clientWidth_ = 0;
   bool ended_ = false;
 };
 

@@ -49,6 +49,7 @@ class WindowBackend {
   virtual void SetChecked(Control option, bool checked) = 0;
 
   virtual void PostTab() = 0;
+  virtual void CopyText(const std::u16string& text) = 0;
   virtual void ShowMessage(const std::u16string& text, MessageIcon icon) = 0;
 
   // The screen and the window's outer rectangle; the window's place on the
@@ -56,6 +57,8 @@ class WindowBackend {
   virtual PixelSize ScreenSize() const = 0;
   virtual PixelSize WindowSize() const = 0;
   virtual void MoveWindow(int left, int top) = 0;
+  // The client area: the window without its borders, title and menu bars.
+  virtual void SizeClient(PixelSize size) = 0;
   virtual void SetTitle(const std::u16string& title) = 0;
   virtual std::uintptr_t WindowHandle() const = 0;
 

@@ -27,7 +27,8 @@ class HeadlessWindow : public ui::WindowBackend {
   std::map<ui::Control, ui::PixelRect> rects;
   std::pair<int, int> position;
   std::u16string title;
-  int tabs = 0;  // Tab keystrokes posted
+  int tabs = 0;           // Tab keystrokes posted
+  std::u16string copied;  // the clipboard
   bool closed = false;
 
   // What the user typed: sets the text without logging a write.
@@ -71,12 +72,14 @@ class HeadlessWindow : public ui::WindowBackend {
   }
   void SetChecked(ui::Control option, bool on) override { checked_[option] = on; }
   void PostTab() override { ++tabs; }
+  void CopyText(const std::u16string& text) override { copied = text; }
   void ShowMessage(const std::u16string& text, ui::MessageIcon icon) override {
     messages.push_back({text, icon});
   }
   ui::PixelSize ScreenSize() const override { return {1280, 960}; }
   ui::PixelSize WindowSize() const override { return {400, 260}; }
   void MoveWindow(int left, int top) override { position = {left, top}; }
+  void SizeClient(ui::PixelSize /*size*/) override {}
   void SetTitle(const std::u16string& text) override { title = text; }
   std::uintptr_t WindowHandle() const override { return 0; }
   void ProcessEvents() override {}

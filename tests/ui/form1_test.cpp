@@ -66,6 +66,8 @@ TEST_F(Form1Test, EnterShowsDate1ThenCalculatesAndAFailingStepStopsTheHandler) {
       if (row.addition) {
         EXPECT_EQ(row.result, window.Text(Control::Date2Display));
       }
+      window.host.CopyRequested();  // Ctrl+C with nothing selected copies the mode's result
+      EXPECT_EQ(row.result, window.copied);
       EXPECT_EQ(row.warning, window.messages.empty() ? u"" : window.messages.back().text);
     }
   }

@@ -15,8 +15,8 @@
 
 #include "clock/today.h"
 #include "support/display_shape.h"
-#include "ui/qt/look.h"
 #include "ui/layout.h"
+#include "ui/qt/look.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/units.h"
 
@@ -68,26 +68,40 @@ class WindowTest : public ::testing::Test {
   QStringList messages;
 };
 
-// Each control keeps its place and may only grow, to hold its caption, within its container and
-// clear of the others; the window opens an eighth of the free space in.
-TEST_F(WindowTest, ControlsStayInPlaceInsideApartAndHoldTheirCaptions) {
+// Each control keeps its row and its place, unless it grows or makes room for a frame that grew
+// to hold a caption; it stays within its container, clear of the others, and shows its caption
+// whole: in the program's font and in a font whose full-width characters are one em wide. The
+// window opens an eighth of the free space in.
+TEST_F(WindowTest, ControlsKeepTheirRowsInsideApartAndHoldTheirCaptions) {
   const auto pixels = [](Twips twips) { return ToPixels(twips, kBaseDpi); };
-  for (const auto& row : layout::Controls()) {
-    const QWidget* control = window->Widget(row.id);
-    const QRect rect = control->geometry();
-    SCOPED_TRACE(row.name.data());
-    EXPECT_EQ(QRect(pixels(row.left), pixels(row.top), rect.width(), pixels(row.height)), rect);
-    if (row.kind == layout::Kind::Line) continue;  // as wide as the whole window
-    EXPECT_LE(pixels(row.width), rect.width());
-    EXPECT_TRUE(control->parentWidget()->rect().contains(rect));
-    for (const QWidget* other :
-         control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-      EXPECT_FALSE(other != control && rect.intersects(other->geometry()))
-          << other->objectName().toStdString();
-    EXPECT_LT(control->fontMetrics().horizontalAdvance(
-                  QString::fromStdU16String(std::u16string(row.caption))),
-              rect.width());
+  const QFont program = QApplication::font();
+  for (const QFont& font : {QFont(u"IPAGothic"_s, kFontPoints), program}) {
+    QApplication::setFont(font);
+    SetUp();
+    SCOPED_TRACE(font.family().toStdString());
+    for (const auto& row : layout::Controls()) {
+      const QWidget* control = window->Widget(row.id);
+      const QRect rect = control->geometry();
+      SCOPED_TRACE(row.name.data());
+      EXPECT_EQ(std::pair(pixels(row.top), pixels(row.height)), std::pair(rect.y(), rect.height()));
+      if (row.kind == layout::Kind::Line) continue;  // as wide as the whole window
+      EXPECT_LE(pixels(row.left), rect.x());
+      EXPECT_LE(pixels(row.width), rect.width());
+      EXPECT_TRUE(control->parentWidget()->rect().contains(rect));
+      for (const QWidget* other :
+           control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_FALSE(other != control && rect.intersects(other->geometry()))
+            << other->objectName().toStdString();
+      const QString caption = QString::fromStdU16String(std::u16string(row.caption));
+      EXPECT_LT(control->fontMetrics().horizontalAdvance(caption), rect.width());
+      if (row.kind == layout::Kind::OptionButton) {
+        EXPECT_LE(control->sizeHint().width(), rect.width());
+      }
+    }
   }
+  // In the program's font every frame is as laid out.
+  EXPECT_EQ(QRect(pixels(3360), pixels(1680), pixels(972), pixels(972)),
+            Find("Frame3")->geometry());
   EXPECT_NEAR((window->screen()->geometry().width() - window->frameGeometry().width()) / 8.0,
               window->x(), 1.0);
   EXPECT_EQ(QSize(32, 32), window->windowIcon().pixmap(32, 32).size());
@@ -176,9 +190,19 @@ TEST_F(WindowTest, ResultsAreReadableCopyableAndNotEditable) {
     EXPECT_EQ(Shown(name), QApplication::clipboard()->text()) << name;
     EXPECT_LE(result->fontMetrics().horizontalAdvance(Shown(name)), result->width()) << name;
   }
+  // With nothing selected, Ctrl+C anywhere copies the result.
+  for (const char* name : {"Text1", "Command1", "Option2(0)"}) {
+    QApplication::clipboard()->clear();
+    Key(name, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Shown("Text3"), QApplication::clipboard()->text()) << name;
+  }
 }
 
-TEST_F(WindowTest, TheVersionBoxIsARealInformationBox) {
+// F1 asks for the help document, which is not beside the test.
+TEST_F(WindowTest, TheVersionBoxIsARealInformationBoxAndF1AsksForHelp) {
+  Key("Text2", Qt::Key_F1);
+  ASSERT_EQ(1, messages.size());
+  EXPECT_TRUE(messages.takeFirst().endsWith(u"/help.htmがありません。"_s));
   window->Action(Menu::About)->trigger();
   EXPECT_EQ(
       QStringList(u"Kalvenor i Kalvenor Ver 1.00.2\n\nCopyright (C) 2026 Kalvenor developers"_s),

@@ -10,12 +10,12 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <limits>
 
 #include "ui/layout.h"
 #include "ui/qt/look.h"
 #include "ui/qt/qstring_of.h"
-#include "ui/units.h"
 
 namespace kalvenor::ui::qt {
 namespace {
@@ -67,9 +67,10 @@ Form1Window::Form1Window() {
   setWindowIcon(QIcon(QPixmap(icon_xpm)));
   BuildMenus();
   BuildControls();
-  const int menuHeight = menuBar()->sizeHint().height();
-  resize(ToPixels(layout::kClientSize.width, kBaseDpi),
-         ToPixels(layout::kClientSize.height, kBaseDpi) + menuHeight);
+}
+
+void Form1Window::SizeClient(int width, int height) {
+  resize(width, height + menuBar()->sizeHint().height());
 }
 
 QWidget* Form1Window::Widget(Control control) const { return controls_.at(IndexOf(control)); }
@@ -98,9 +99,8 @@ void Form1Window::BuildControls() {
   for (Control display : {Control::Date1Display, Control::Date2Display}) {
     qobject_cast<QLabel*>(Widget(display))->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
-  for (Control box : {Control::Date1Box, Control::Date2Box, Control::DaysBox}) {
-    Widget(box)->installEventFilter(this);
-  }
+  // Every control: the boxes' typing, and Ctrl+C wherever the focus is.
+  for (QWidget* control : controls_) control->installEventFilter(this);
   Widget(Control::Date1Box)->setFocus();
 }
 
@@ -119,6 +119,10 @@ void Form1Window::BuildMenus() {
     action->setObjectName(QStringOf(row.name));
     menus_.at(static_cast<std::size_t>(row.id)) = action;
   }
+  // F1 asks for the help document, as on any desktop; the menu item keeps
+  // its caption as it is.
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, Action(Menu::HelpDocument), &QAction::trigger);
 }
 
 void Form1Window::resizeEvent(QResizeEvent* event) {
@@ -133,7 +137,19 @@ void Form1Window::closeEvent(QCloseEvent* event) {
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
-  const QString text = static_cast<QKeyEvent*>(event)->text();
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->matches(QKeySequence::Copy)) {
+    // A selection is copied by its own control; otherwise the result is.
+    const auto* box = qobject_cast<const QLineEdit*>(watched);
+    const auto* label = qobject_cast<const QLabel*>(watched);
+    if ((box != nullptr && box->hasSelectedText()) ||
+        (label != nullptr && label->hasSelectedText())) {
+      return false;
+    }
+    emit copyRequested();
+    return true;
+  }
+  const QString text = key->text();
   // Keys that type no single character, and Tab, go their usual way.
   if (text.size() != 1 || text[0] == QChar(u'\t')) return false;
   auto code = static_cast<std::int16_t>(text[0].unicode());

@@ -25,12 +25,16 @@ class Form1Window final : public QMainWindow {
   QLineEdit* Box(Control box) const;           // a text box
   QRadioButton* Option(Control option) const;  // an option button
   QAction* Action(Menu item) const;
+  // The window's size below its menu bar.
+  void SizeClient(int width, int height);
 
  signals:
   void resized();
   void closing();
   // A character typed into a box; setting *code to 0 discards it.
   void typed(kalvenor::ui::Control box, std::int16_t* code);
+  // Ctrl+C on a control with nothing selected.
+  void copyRequested();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +26,8 @@ QtBackend::QtBackend() { ConnectEvents(); }
 void QtBackend::ConnectEvents() {
   QObject::connect(&window_, &Form1Window::resized, &window_, [this] { host_.Resized(); });
   QObject::connect(&window_, &Form1Window::closing, &window_, [this] { host_.Closing(); });
+  QObject::connect(&window_, &Form1Window::copyRequested, &window_,
+                   [this] { host_.CopyRequested(); });
   QObject::connect(&window_, &Form1Window::typed, &window_,
                    [this](Control box, std::int16_t* code) { host_.KeyTyped(box, *code); });
   for (Menu item : {Menu::Quit, Menu::HelpDocument, Menu::About}) {
@@ -106,6 +109,10 @@ void QtBackend::PostTab() {
   QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
 }
 
+void QtBackend::CopyText(const std::u16string& text) {
+  QGuiApplication::clipboard()->setText(QStringOf(text));
+}
+
 void QtBackend::ShowMessage(const std::u16string& text, MessageIcon icon) {
   QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
                   QStringOf(texts::kTitle), QStringOf(text).replace(QChar(u'\r'), QChar(u'\n')),
@@ -124,6 +131,8 @@ PixelSize QtBackend::WindowSize() const {
 }
 
 void QtBackend::MoveWindow(int left, int top) { window_.move(left, top); }
+
+void QtBackend::SizeClient(PixelSize size) { window_.SizeClient(size.width, size.height); }
 
 void QtBackend::SetTitle(const std::u16string& title) { window_.setWindowTitle(QStringOf(title)); }
 

@@ -28,10 +28,12 @@ class QtBackend final : public WindowBackend {
   bool IsChecked(Control option) const override;
   void SetChecked(Control option, bool checked) override;
   void PostTab() override;
+  void CopyText(const std::u16string& text) override;
   void ShowMessage(const std::u16string& text, MessageIcon icon) override;
   PixelSize ScreenSize() const override;
   PixelSize WindowSize() const override;
   void MoveWindow(int left, int top) override;
+  void SizeClient(PixelSize size) override;
   void SetTitle(const std::u16string& title) override;
   std::uintptr_t WindowHandle() const override;
   void ProcessEvents() override;

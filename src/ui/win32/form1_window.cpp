@@ -8,7 +8,6 @@
 #include <string>
 
 #include "ui/layout.h"
-#include "ui/units.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/dpi.h"
@@ -44,7 +43,6 @@ Form1Window::Form1Window(HINSTANCE instance, FormHost& host) : host_(host) {
   BuildMenus();
   BuildControls();
   UseFont();
-  SizeClientArea();
 }
 
 void Form1Window::CreateMainWindow(HINSTANCE instance) {
@@ -113,9 +111,8 @@ void Form1Window::UseFont() {
   }
 }
 
-void Form1Window::SizeClientArea() {
-  const RECT client{0, 0, ToPixels(layout::kClientSize.width, static_cast<int>(dpi_)),
-                    ToPixels(layout::kClientSize.height, static_cast<int>(dpi_))};
+void Form1Window::SizeClientArea(int width, int height) {
+  const RECT client{0, 0, width, height};
   RECT outer = OuterRect(client, kWindowStyle, true, dpi_);
   const auto resize = [this](const RECT& rect) {
     SetWindowPos(Handle(), nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
@@ -139,7 +136,30 @@ void Form1Window::Show(int show) {
 void Form1Window::Destroy() { window_.reset(); }
 
 bool Form1Window::HandleDialogKeys(MSG& msg) {
-  return Handle() != nullptr && IsDialogMessageW(Handle(), &msg) != FALSE;
+  if (Handle() == nullptr) return false;
+  return OnKey(msg) || IsDialogMessageW(Handle(), &msg) != FALSE;
+}
+
+bool Form1Window::OnKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || (msg.hwnd != Handle() && IsChild(Handle(), msg.hwnd) == FALSE)) {
+    return false;
+  }
+  // F1 asks for the help document, as in any Windows program.
+  if (msg.wParam == VK_F1) {
+    host_.MenuChosen(Menu::HelpDocument);
+    return true;
+  }
+  if (msg.wParam != 'C' || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return false;
+  // A box's selection is copied by the box; otherwise the result is.
+  DWORD start = 0;
+  DWORD end = 0;
+  if ((SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+    SendMessageW(msg.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  }
+  if (start != end) return false;
+  host_.CopyRequested();
+  return true;
 }
 
 LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -220,7 +240,6 @@ void Form1Window::OnDpiChanged(UINT dpi, const RECT& suggested) {
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   UseFont();
-  SizeClientArea();
   host_.PlaceAll();
 }
 

@@ -26,14 +26,17 @@ class Form1Window {
   UINT Dpi() const { return dpi_; }
   HFONT Font() const { return font_.get(); }
 
-  // Gives the dialog keys (Tab, arrows, Alt) their meaning for msg;
-  // true when msg was handled.
+  // Gives the dialog keys (Tab, arrows, Alt) and the window's own (F1,
+  // Ctrl+C) their meaning for msg; true when msg was handled.
   bool HandleDialogKeys(MSG& msg);
 
   // Moves the focus on as Tab does: now, or once the running handler has
   // returned.
   void MoveFocusOn();
   void PostMoveFocusOn();
+
+  // Sizes the window around a client area of the size.
+  void SizeClientArea(int width, int height);
 
   // Shows the window with the focus in the first box.
   void Show(int show);
@@ -49,12 +52,12 @@ class Form1Window {
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   void OnActivate(bool active);
   bool OnContextMenu(HWND target, LPARAM where);
+  bool OnKey(const MSG& msg);
 
   void CreateMainWindow(HINSTANCE instance);
   void BuildControls();
   void BuildMenus();
   void UseFont();
-  void SizeClientArea();
 
   FormHost& host_;
   OwnedWindow window_;

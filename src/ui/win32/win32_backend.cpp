@@ -2,6 +2,7 @@
 
 #include "ui/layout.h"
 #include "ui/texts.h"
+#include "ui/win32/clipboard.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/wide.h"
 
@@ -83,6 +84,10 @@ void Win32Backend::SetChecked(Control option, bool checked) {
 
 void Win32Backend::PostTab() { window_.PostMoveFocusOn(); }
 
+void Win32Backend::CopyText(const std::u16string& text) {
+  win32::CopyText(window_.Handle(), Wide(text));
+}
+
 void Win32Backend::ShowMessage(const std::u16string& text, MessageIcon icon) {
   const UINT style = MB_OK | (icon == MessageIcon::Warning ? MB_ICONWARNING : MB_ICONINFORMATION);
   MessageBoxW(window_.Handle(), WindowsLineBreaks(text).c_str(), Wide(texts::kTitle).c_str(),
@@ -112,6 +117,8 @@ void Win32Backend::MoveWindow(int left, int top) {
   SetWindowPos(window_.Handle(), nullptr, screen.left + left, screen.top + top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+void Win32Backend::SizeClient(PixelSize size) { window_.SizeClientArea(size.width, size.height); }
 
 void Win32Backend::SetTitle(const std::u16string& title) {
   SetWindowTextW(window_.Handle(), Wide(title).c_str());
