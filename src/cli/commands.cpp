@@ -3,25 +3,18 @@
 #include <charconv>
 #include <cstdint>
 
-#include "calendar/gregorian.h"
+#include "calendar/date.h"
 #include "cli/date_input.h"
 #include "cli/date_output.h"
-#include "numeric/checked.h"
-#include "parse/date_parser.h"
 #include "parse/number.h"
 
 namespace kalvenor::cli {
 namespace {
 
-std::optional<DateParts> DateOf(const std::u16string& text) {
-  const DateParts date = ReadDate(text);
-  if (date.day == kDayInvalid) return std::nullopt;
-  return date;
-}
-
-std::optional<Failure> ParseOperand(Operands operands, std::size_t index, DateParts& date) {
+std::optional<Failure> ParseOperand(Operands operands, std::size_t index, const DateParts& today,
+                                    DateParts& date) {
   Operand& operand = operands[index];
-  if (!operand.date) operand.date = DateOf(operand.text);
+  if (!operand.date) operand.date = ReadDate(operand.text, today);
   if (!operand.date) return Failure{Problem::NotADate, index};
   date = *operand.date;
   return std::nullopt;
@@ -29,36 +22,36 @@ std::optional<Failure> ParseOperand(Operands operands, std::size_t index, DatePa
 
 }  // namespace
 
-std::optional<Failure> Show(Operands operands, OutputStyle style, std::string& out) {
+std::optional<Failure> Show(Operands operands, const DateParts& today, OutputStyle style,
+                            std::string& out) {
   DateParts date;
-  if (auto failure = ParseOperand(operands, 0, date)) return failure;
+  if (auto failure = ParseOperand(operands, 0, today, date)) return failure;
   AppendDate(date, style, out);
   return std::nullopt;
 }
 
-std::optional<Failure> Add(Operands operands, OutputStyle style, std::string& out) {
+std::optional<Failure> Add(Operands operands, const DateParts& today, OutputStyle style,
+                           std::string& out) {
   DateParts date;
-  if (auto failure = ParseOperand(operands, 0, date)) return failure;
+  if (auto failure = ParseOperand(operands, 0, today, date)) return failure;
   const std::u16string& days = operands[1].text;
   // The window would read such a count as 0 and show the date unchanged.
   if (!BeginsWithNumber(days)) return Failure{Problem::NotANumber, 1};
-  SerialDay serial = SerialAfter(date, ReadNumber(days));
-  // Also keeps 0 away from SerialDateConvert, which would take it as a
-  // request for the other direction.
-  if (serial < 1 || serial > kLastSerialDay) {
+  try {
+    AppendDate(DateAfter(date, ReadNumber(days)), style, out);
+  } catch (const OutsideCalendarError&) {
     return Failure{Problem::OutOfRange, 0};
   }
-  SerialDateConvert(serial, date);
-  AppendDate(date, style, out);
   return std::nullopt;
 }
 
-std::optional<Failure> Diff(Operands operands, OutputStyle, std::string& out) {
+std::optional<Failure> Diff(Operands operands, const DateParts& today, OutputStyle,
+                            std::string& out) {
   DateParts first;
   DateParts second;
-  if (auto failure = ParseOperand(operands, 0, first)) return failure;
-  if (auto failure = ParseOperand(operands, 1, second)) return failure;
-  const std::int32_t days = checked::Int32(std::int64_t{SerialOf(second)} - SerialOf(first));
+  if (auto failure = ParseOperand(operands, 0, today, first)) return failure;
+  if (auto failure = ParseOperand(operands, 1, today, second)) return failure;
+  const std::int32_t days = DaysBetween(first, second);
   char digits[16];
   const auto end = std::to_chars(digits, digits + sizeof digits, days).ptr;
   out.append(digits, end);

@@ -12,7 +12,7 @@
 namespace kalvenor::cli {
 
 enum class Problem {
-  NotADate,    // the parser gave day 0
+  NotADate,    // the parser found no date
   NotANumber,  // a day count that does not begin with a number
   OutOfRange,  // a sum before 0001-01-01 or past 32767-12-31
   Overflow,    // a number too large for its width on the way
@@ -32,15 +32,19 @@ struct Operand {
 
 using Operands = std::span<Operand>;
 
-// Each appends its result, without the line end, to out, or leaves out as
-// it was and says why not; a number that leaves its width on the way raises
-// checked::OverflowError, which the caller reports as Problem::Overflow.
-// show takes one operand, add and diff two.
-using Calculation = std::optional<Failure> (*)(Operands operands, OutputStyle style,
-                                               std::string& out);
+// Each reads its operands against today, appends its result, without the
+// line end, to out, or leaves out as it was and says why not; a number that
+// leaves its width on the way raises checked::OverflowError, which the
+// caller reports as Problem::Overflow. show takes one operand, add and diff
+// two.
+using Calculation = std::optional<Failure> (*)(Operands operands, const DateParts& today,
+                                               OutputStyle style, std::string& out);
 
-std::optional<Failure> Show(Operands operands, OutputStyle style, std::string& out);
-std::optional<Failure> Add(Operands operands, OutputStyle style, std::string& out);
-std::optional<Failure> Diff(Operands operands, OutputStyle style, std::string& out);
+std::optional<Failure> Show(Operands operands, const DateParts& today, OutputStyle style,
+                            std::string& out);
+std::optional<Failure> Add(Operands operands, const DateParts& today, OutputStyle style,
+                           std::string& out);
+std::optional<Failure> Diff(Operands operands, const DateParts& today, OutputStyle style,
+                            std::string& out);
 
 }  // namespace kalvenor::cli

@@ -13,7 +13,6 @@
 #include "cli/messages.h"
 #include "cli/operand_text.h"
 #include "cli/output.h"
-#include "clock/today.h"
 #include "numeric/checked.h"
 
 namespace kalvenor::cli {
@@ -57,8 +56,9 @@ int WriteAll(std::string_view text) {
 
 class Runner {
  public:
-  Runner(const Invocation& invocation, const BlockSizes& blocks)
-      : style_(invocation.style),
+  Runner(const Invocation& invocation, const BlockSizes& blocks, const DateParts& today)
+      : today_(today),
+        style_(invocation.style),
         calculation_(CalculationOf(invocation.command)),
         readBytes_(blocks.read),
         output_(stdout, blocks.write) {}
@@ -75,6 +75,7 @@ class Runner {
   bool CalculateOnce(Arguments arguments, long long lineNumber);
   void Refuse(std::string_view message, long long lineNumber);
 
+  DateParts today_;
   OutputStyle style_;
   Calculation calculation_;
   std::size_t readBytes_;
@@ -108,7 +109,7 @@ bool Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
   const std::size_t lineStart = line.size();
   std::optional<Failure> failure;
   try {
-    failure = calculation_(operands_, style_, line);
+    failure = calculation_(operands_, today_, style_, line);
   } catch (const checked::OverflowError&) {
     line.resize(lineStart);  // nothing half-written stays
     failure = Failure{Problem::Overflow};
@@ -132,16 +133,13 @@ int Runner::Finish() {
 
 }  // namespace
 
-int Run(const Invocation& invocation, const BlockSizes& blocks) {
+int Run(const Invocation& invocation, const DateParts& today, const BlockSizes& blocks) {
   switch (invocation.command) {
     case Command::Help: return WriteAll(messages::Usage() + messages::HelpBody());
     case Command::Version: return WriteAll(messages::kVersion);
     default: break;
   }
-  // One today for the whole run: a batch that runs across midnight reads
-  // every line against the same day (and the clock is read once).
-  const ScopedToday today(Today());
-  Runner runner(invocation, blocks);
+  Runner runner(invocation, blocks, today);
   if (invocation.command == Command::Show) {
     // Each text of show is a calculation of its own.
     for (const std::string_view& text : invocation.operands) {

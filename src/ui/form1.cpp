@@ -155,25 +155,25 @@ void Form1::QuitMenuClick() { Quit(); }
 void Form1::CalculateDifference() {
   DateParts date;
   ShowDate(Control::Date2Box, Control::Date2Display, date);
-  const SerialDay s2 = SerialOf(date);
+  const DateParts date2 = date;
   ShowDate(Control::Date1Box, Control::Date1Display, date);
-  const SerialDay s1 = SerialOf(date);
-  const std::int32_t days = checked::Int32(std::int64_t{s2} - s1);
-  toolkit_.SetText(Control::DaysBox, NumberText(days));
+  toolkit_.SetText(Control::DaysBox, NumberText(DaysBetween(date, date2)));
 }
 
 void Form1::CalculateAddition() {
   DateParts date;
   ShowDate(Control::Date1Box, Control::Date1Display, date);
-  SerialDay s2 = SerialAfter(date, ReadNumber(toolkit_.Text(Control::DaysBox)));
-  // Day 0 would be read as a request for a day number, and the calendar
-  // starts at day 1: there is no date to show.
-  if (s2 < 1) {
+  DateParts after;
+  try {
+    after = DateAfter(date, ReadNumber(toolkit_.Text(Control::DaysBox)));
+  } catch (const OutsideCalendarError& outside) {
+    // Past 32767-12-31 the year leaves its 16 bits: an overflow, which ends
+    // the handler. Before 0001-01-01 there is only no date to show.
+    if (!outside.BeforeFirstDay()) throw checked::OverflowError();
     toolkit_.ShowMessage(std::u16string(texts::kOutOfRange), MessageIcon::Warning);
     return;
   }
-  SerialDateConvert(s2, date);
-  const std::u16string text = DisplayTextOf(date);
+  const std::u16string text = DisplayTextOf(after);
   toolkit_.SetText(Control::Date2Display, text);
   toolkit_.SetText(Control::Date2Box, text);
 }
@@ -187,7 +187,7 @@ std::u16string Form1::DisplayTextOf(const DateParts& date) const {
 void Form1::Quit() { toolkit_.EndProgram(); }
 
 void Form1::ShowDate(Control box, Control display, DateParts& date) {
-  ParseDate(toolkit_.Text(box), date);
+  date = ParseDate(toolkit_.Text(box), today_(), kWindowEras, date).fields;
   toolkit_.SetText(display, DisplayTextOf(date));
 }
 

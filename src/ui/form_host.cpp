@@ -26,7 +26,8 @@ bool StandsRightOf(const layout::ControlRow& row, const layout::ControlRow& fram
 
 }  // namespace
 
-FormHost::FormHost(WindowBackend& backend) : backend_(backend) {
+FormHost::FormHost(WindowBackend& backend, DateParts (*today)())
+    : backend_(backend), form_(*this, today) {
   for (const layout::ControlRow& row : layout::Controls()) {
     tops_.at(IndexOf(row.id)) = row.top;
     widths_.at(IndexOf(row.id)) = row.width;

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/date.h"
+#include "clock/system_clock.h"
 #include "ui/form1.h"
 #include "ui/toolkit.h"
 #include "ui/window_backend.h"
@@ -17,7 +19,8 @@ namespace kalvenor::ui {
 
 class FormHost final : public Toolkit {
  public:
-  explicit FormHost(WindowBackend& backend);
+  // today: read once per parse; tests pass a fixed date.
+  explicit FormHost(WindowBackend& backend, DateParts (*today)() = SystemToday);
 
   // Checks the layout's option, places every control and loads the form;
   // then shows the window, unless loading ended the program.
@@ -72,7 +75,7 @@ class FormHost final : public Toolkit {
   TwipsSize InTwips(PixelSize size) const;
 
   WindowBackend& backend_;
-  Form1 form_{*this};
+  Form1 form_;
   std::array<Twips, kControlCount> tops_{};
   std::array<Twips, kControlCount> widths_{};
   std::array<bool, kControlCount> enabled_{};

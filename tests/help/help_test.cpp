@@ -12,7 +12,6 @@
 #include <iterator>
 #include <regex>
 
-#include "clock/today.h"
 #include "support/headless_window.h"
 #include "text/utf8.h"
 
@@ -106,7 +105,6 @@ TEST(HelpDocument, IsJapaneseUtf8HtmlWhoseCommandLineExamplesPrintWhatTheyShow) 
 // [<td><kbd>Date2 or days</kbd></td>]<td><samp [class="invalid"]>shown</samp>, typed into the
 // window.
 TEST(HelpDocument, WindowExamplesShowWhatTheWindowShows) {
-  const kalvenor::ScopedToday today{kalvenor::DateParts{1999, 4, 20}};
   for (
       const auto& row : Examples(
           "<tr data-",

@@ -20,7 +20,8 @@ struct Message {
 
 class HeadlessWindow : public ui::WindowBackend {
  public:
-  ui::FormHost host{*this};
+  // Today is Tuesday 1999-04-20.
+  ui::FormHost host{*this, [] { return DateParts{1999, 4, 20}; }};
   std::vector<Message> messages;
   std::vector<std::pair<ui::Control, std::u16string>> writes;  // every SetText, in order
   std::map<ui::Control, bool> enabled;

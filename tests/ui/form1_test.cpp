@@ -3,7 +3,6 @@
 // drive it too). Today is Tuesday 1999-04-20.
 #include <gtest/gtest.h>
 
-#include "clock/today.h"
 #include "support/headless_window.h"
 #include "text/utf8.h"
 #include "version.h"
@@ -15,7 +14,6 @@ using kalvenor::ui::Control;
 class Form1Test : public ::testing::Test {
  protected:
   void SetUp() override { window.host.Show(); }
-  const kalvenor::ScopedToday today{kalvenor::DateParts{1999, 4, 20}};
   kalvenor::testing::HeadlessWindow window;
 };
 
