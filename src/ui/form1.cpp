@@ -4,6 +4,7 @@
 #include "parse/date_parser.h"
 #include "parse/number.h"
 #include "program/program_folder.h"
+#include "text/full_width.h"
 #include "ui/hhelp.h"
 #include "ui/layout.h"
 
@@ -165,7 +166,7 @@ void Form1::CalculateAddition() {
   ShowDate(Control::Date1Box, Control::Date1Display, date);
   DateParts after;
   try {
-    after = DateAfter(date, ReadNumber(toolkit_.Text(Control::DaysBox)));
+    after = DateAfter(date, ReadNumber(BoxText(Control::DaysBox)));
   } catch (const OutsideCalendarError& outside) {
     // Past 32767-12-31 the year leaves its 16 bits: an overflow, which ends
     // the handler. Before 0001-01-01 there is only no date to show.
@@ -186,8 +187,14 @@ std::u16string Form1::DisplayTextOf(const DateParts& date) const {
 
 void Form1::Quit() { toolkit_.EndProgram(); }
 
+std::u16string Form1::BoxText(Control box) const {
+  std::u16string text = toolkit_.Text(box);
+  text::FoldFullWidth(text);
+  return text;
+}
+
 void Form1::ShowDate(Control box, Control display, DateParts& date) {
-  date = ParseDate(toolkit_.Text(box), today_(), kWindowEras, date).fields;
+  date = ParseDate(BoxText(box), today_(), kWindowEras, date).fields;
   toolkit_.SetText(display, DisplayTextOf(date));
 }
 

@@ -71,6 +71,10 @@ class Form1 {
   std::u16string DisplayTextOf(const DateParts& date) const;
   void Quit();
 
+  // What the user typed into the box, with an input method's full-width
+  // forms folded: "２０００／１／１" is 2000/1/1 and "１００" is 100.
+  std::u16string BoxText(Control box) const;
+
   // Parses the box into date and shows its display text in the label. A
   // handler that reads two boxes parses both into the same date, so what a
   // failed parse leaves unwritten keeps the first box's values.

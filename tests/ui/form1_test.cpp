@@ -39,7 +39,10 @@ TEST_F(Form1Test, EnterShowsDate1ThenCalculatesAndAFailingStepStopsTheHandler) {
   const std::u16string jan2 = u"H 12/ 1/ 2(日)", out = u"計算結果が範囲外です。";
   const Calculation rows[] = {
       {false, u"2000/1/1", u"2000/1/1", u"H 12/ 1/ 1(土)", u" 0", u""},
-      {true, u"2000/1/1", u"days", u"H 12/ 1/ 1(土)", u"H 12/ 1/ 1(土)", u""},  // no number: 0
+      {false, u"２０００／１／１", u"２０００／１２／３１", u"H 12/ 1/ 1(土)", u" 365",
+       u""},                                                                       // full width
+      {true, u"2000/1/1", u"１００", u"H 12/ 1/ 1(土)", u"H 12/ 4/ 10(月)", u""},  // read as 100
+      {true, u"2000/1/1", u"days", u"H 12/ 1/ 1(土)", u"H 12/ 1/ 1(土)", u""},     // no number: 0
       {true, u"2000/1/2", u"-730120", jan2, u" 1/ 1/ 1(月)", u""},  // the calendar's first day
       {true, u"2000/1/2", u"-730121", jan2, u"", out},              // day 0
       {true, u"2000/1/2", u"-730120.5", jan2, u"", out},            // rounds to the even 0

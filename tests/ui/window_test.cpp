@@ -164,10 +164,12 @@ double Luminance(const QColor& c) {
 // The disabled result is readable (4.5:1 in the colours it is painted with) on a background
 // unlike the input's; it and the display labels copy by mouse and Ctrl+C, and take no typing.
 TEST_F(WindowTest, ResultsAreReadableCopyableAndNotEditable) {
-  for (const auto& [box, text] : {std::pair{"Text1", "9999/12/31"}, {"Text2", "2000/1/1"}}) {
+  for (const auto& [box, text] :
+       {std::pair{"Text1", u"9999/12/31"_s}, {"Text2", u"２０００／１／１"_s}}) {
     Find<QLineEdit>(box)->setText(text);
     Key(box, Qt::Key_Return);
   }
+  EXPECT_EQ(u"H 12/ 1/ 1(土)"_s, Shown("Label5"));  // full width, as an input method types it
   EXPECT_NE(Find("Text2")->palette().color(QPalette::Base),
             Find("Text3")->palette().color(QPalette::Base));
   for (const char* name : {"Text3", "Label4", "Label5"}) {

@@ -289,7 +289,7 @@ TEST_F(Kalvenor, EnterShowsMovesOnAndCalculates) {
   Press(VK_RETURN);
   EXPECT_EQ(L"H 12/ 1/ 1(土)|h12/1/1", Text("Label4") + L"|" + Text("Text1"));
   EXPECT_EQ("Text2", FocusName());
-  Type("Text2", L"h11/1/1");
+  Type("Text2", L"ｈ１１／１／１");  // as an input method types it
   Press(VK_RETURN);
   EXPECT_EQ(L"-365", Text("Text3"));
   EXPECT_EQ("Text2", FocusName());
