@@ -50,9 +50,14 @@ class Kalvenor : public ::testing::Test {
     STARTUPINFOW startup{.cb = sizeof(STARTUPINFOW)};
     ASSERT_TRUE(CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
                                folder.c_str(), &startup, &process));
+    // Wine may call the program idle before its window is loaded and shown: wait for that too.
     WaitForInputIdle(process.hProcess, 20000);
-    window = Own(kalvenor::ui::win32::kWindowClass, nullptr);
+    for (int wait = 0; wait < 1000; ++wait, Sleep(20)) {
+      window = Own(kalvenor::ui::win32::kWindowClass, L"Kalvenor");
+      if (window != nullptr && IsWindowVisible(window)) break;
+    }
     ASSERT_NE(nullptr, window);
+    Settle();
   }
 
   // A top-level window of the program's, by class and title.
