@@ -57,8 +57,9 @@ int CaptionMargin(layout::Kind kind) {
 HWND CreateControl(HWND parent, const layout::ControlRow& row, int id) {
   const Look look = LookOf(row);
   // Each control keeps to its own rectangle, so the frames, created after
-  // their options, never paint over them.
-  const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | look.style;
+  // their options, never paint over them. Hidden until the window shows
+  // them all at once.
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | look.style;
   return CreateWindowExW(look.extendedStyle, look.windowClass, Wide(row.caption).c_str(), style, 0,
                          0, 0, 0, parent, FromInteger<HMENU>(static_cast<INT_PTR>(id)),
                          FromInteger<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),

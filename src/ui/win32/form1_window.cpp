@@ -127,6 +127,9 @@ void Form1Window::SizeClientArea(int width, int height) {
 }
 
 void Form1Window::Show(int show) {
+  // Every control placed and filled in: shown together, painted with the
+  // window in its first paint.
+  for (HWND control : controls_) ShowWindow(control, SW_SHOWNA);
   lastFocus_ = Child(Control::Date1Box);
   ShowWindow(Handle(), show);
   UpdateWindow(Handle());

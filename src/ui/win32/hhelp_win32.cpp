@@ -26,10 +26,21 @@ bool FileExists(const std::filesystem::path& path) {
 }
 
 // Wide, so that a folder name outside the ANSI code page reaches the shell
-// whole; nothing goes through a command interpreter.
+// whole; nothing goes through a command interpreter. The shell's library
+// is loaded on the first request: it brings many others with it, and most
+// runs never ask for help.
 bool ShellOpen(std::uintptr_t owner, const std::filesystem::path& file) {
-  const HINSTANCE result = ShellExecuteW(ui::win32::FromInteger<HWND>(owner), nullptr, file.c_str(),
-                                         nullptr, kWorkingDirectory, SW_SHOWNORMAL);
+  using ShellExecuteFn = decltype(&ShellExecuteW);
+  static const auto shellExecute = []() -> ShellExecuteFn {
+    HMODULE shell = LoadLibraryW(L"shell32.dll");
+    if (shell == nullptr) return nullptr;
+    // The cast from FARPROC is how a function found by name is called.
+    return reinterpret_cast<ShellExecuteFn>(  // NOLINT
+        reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW")));
+  }();
+  if (shellExecute == nullptr) return false;
+  const HINSTANCE result = shellExecute(ui::win32::FromInteger<HWND>(owner), nullptr, file.c_str(),
+                                        nullptr, kWorkingDirectory, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > kShellFailureLimit;
 }
 
