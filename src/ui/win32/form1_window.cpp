@@ -103,12 +103,12 @@ void Form1Window::BuildControls() {
 }
 
 void Form1Window::UseFont() {
-  // The controls take the new font before the old one goes.
-  OwnedFont previous = std::move(font_);
-  font_.reset(CreateUiFont(dpi_));
+  OwnedFont font(CreateUiFont(dpi_));
   for (HWND control : controls_) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
+  // The old font goes only now that no control uses it.
+  font_.swap(font);
 }
 
 void Form1Window::SizeClientArea(int width, int height) {
