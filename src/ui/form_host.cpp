@@ -45,6 +45,17 @@ void FormHost::Show() {
 
 void FormHost::PlaceAll() {
   const int dpi = backend_.Dpi();
+  clientWidth_ = ToPixels(layout::kClientSize.width, dpi) + MakeRoomForOptions(dpi);
+  backend_.SizeClient({clientWidth_, ToPixels(layout::kClientSize.height, dpi)});
+  // The frames first: an option button is placed inside its frame.
+  for (bool contained : {false, true}) {
+    for (const layout::ControlRow& row : layout::Controls()) {
+      if (row.container.has_value() == contained) Place(row.id);
+    }
+  }
+}
+
+int FormHost::MakeRoomForOptions(int dpi) {
   grown_.fill(0);
   shifted_.fill(0);
   // A frame grows to show its options' captions whole (as far as its
@@ -57,26 +68,18 @@ void FormHost::PlaceAll() {
   }
   // ...what stands to its right moves over, and the client area widens by
   // as much as anything on it moved or grew.
-  int wider = 0;
   for (const layout::ControlRow& frame : layout::Controls()) {
-    const int grown = grown_.at(IndexOf(frame.id));
-    if (grown == 0) continue;
     for (const layout::ControlRow& row : layout::Controls()) {
-      if (!row.container && StandsRightOf(row, frame)) shifted_.at(IndexOf(row.id)) += grown;
+      if (!row.container && StandsRightOf(row, frame)) {
+        shifted_.at(IndexOf(row.id)) += grown_.at(IndexOf(frame.id));
+      }
     }
   }
+  int wider = 0;
   for (const layout::ControlRow& row : layout::Controls()) {
-    if (!row.container)
-      wider = std::max(wider, grown_.at(IndexOf(row.id)) + shifted_.at(IndexOf(row.id)));
+    wider = std::max(wider, grown_.at(IndexOf(row.id)) + shifted_.at(IndexOf(row.id)));
   }
-  clientWidth_ = ToPixels(layout::kClientSize.width, dpi) + wider;
-  backend_.SizeClient({clientWidth_, ToPixels(layout::kClientSize.height, dpi)});
-  // The frames first: an option button is placed inside its frame.
-  for (bool contained : {false, true}) {
-    for (const layout::ControlRow& row : layout::Controls()) {
-      if (row.container.has_value() == contained) Place(row.id);
-    }
-  }
+  return wider;
 }
 
 void FormHost::Place(Control control) {

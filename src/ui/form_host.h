@@ -72,6 +72,9 @@ class FormHost final : public Toolkit {
   }
 
   void Place(Control control);
+  // Grows the frames too narrow for their options' captions and moves what
+  // stands to their right; gives the pixels the client area must widen by.
+  int MakeRoomForOptions(int dpi);
   TwipsSize InTwips(PixelSize size) const;
 
   WindowBackend& backend_;
