@@ -1,0 +1,127 @@
+#include "holidays/business_days.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+#include "calendar/floor_div.h"
+#include "holidays/holidays.h"
+
+namespace kalvenor {
+namespace {
+
+bool Listed(const std::vector<SerialDay>& sorted, SerialDay day) {
+  return std::ranges::binary_search(sorted, day);
+}
+
+void SortUnique(std::vector<SerialDay>& days) {
+  std::ranges::sort(days);
+  days.erase(std::ranges::unique(days).begin(), days.end());
+}
+
+}  // namespace
+
+BusinessCalendar::BusinessCalendar(BusinessRules rules) : rules_(std::move(rules)) {
+  SortUnique(rules_.closed);
+  SortUnique(rules_.open);
+  for (int weekday = 1; weekday < 7; ++weekday) {
+    weekPrefix_[weekday] = weekPrefix_[weekday - 1] + ((rules_.rest_weekdays >> weekday & 1) == 0);
+  }
+  perWeek_ = weekPrefix_[6] + ((rules_.rest_weekdays & 1) == 0);
+
+  auto correction = [this](SerialDay day) {
+    const auto weekdayRule =
+        static_cast<std::int32_t>(WeekdaysThrough(day) - WeekdaysThrough(day - 1));
+    return std::int32_t{Decide(day)} - weekdayRule;
+  };
+  inData_.reserve(kHolidayDataThrough - kHolidayDataFrom + 1);
+  std::int32_t running = 0;
+  for (SerialDay day = kHolidayDataFrom; day <= kHolidayDataThrough; ++day) {
+    running += correction(day);
+    inData_.push_back(running);
+  }
+  std::ranges::merge(rules_.closed, rules_.open, std::back_inserter(outsideDays_));
+  std::erase_if(outsideDays_, [](SerialDay day) { return HolidaysKnown(day); });
+  outsideDays_.erase(std::ranges::unique(outsideDays_).begin(), outsideDays_.end());
+  running = 0;
+  for (const SerialDay day : outsideDays_) {
+    running += correction(day);
+    outsideRunning_.push_back(running);
+  }
+}
+
+bool BusinessCalendar::Decide(SerialDay day) const {
+  if (Listed(rules_.open, day)) return true;
+  if (Listed(rules_.closed, day)) return false;
+  if ((rules_.rest_weekdays >> WeekdayOfSerial(day) & 1) != 0) return false;
+  if (!rules_.national_holidays) return true;
+  const auto holiday = HolidayOn(day);
+  return !holiday || holiday->empty();  // unknown days are refused before they are asked
+}
+
+bool BusinessCalendar::IsBusinessDay(SerialDay day) const {
+  RequireData(day, day);
+  return Decide(day);
+}
+
+std::int64_t BusinessCalendar::WeekdaysThrough(SerialDay day) const {
+  const SerialDay weeks = FloorDiv(day, 7);
+  return std::int64_t{weeks} * perWeek_ + weekPrefix_[day - 7 * weeks];
+}
+
+std::int64_t BusinessCalendar::CorrectionThrough(SerialDay day) const {
+  std::int64_t correction = 0;
+  if (day >= kHolidayDataFrom) {
+    correction = inData_[std::min(day, kHolidayDataThrough) - kHolidayDataFrom];
+  }
+  const auto after = std::ranges::upper_bound(outsideDays_, day);
+  if (after != outsideDays_.begin())
+    correction += outsideRunning_[after - outsideDays_.begin() - 1];
+  return correction;
+}
+
+std::int64_t BusinessCalendar::Through(SerialDay day) const {
+  return WeekdaysThrough(day) + CorrectionThrough(day);
+}
+
+void BusinessCalendar::RequireData(SerialDay first, SerialDay last) const {
+  if (rules_.national_holidays && first <= last &&
+      (!HolidaysKnown(first) || !HolidaysKnown(last))) {
+    throw HolidaysUnknownError();
+  }
+}
+
+std::int32_t BusinessCalendar::Count(SerialDay from, SerialDay to) const {
+  if (to >= from) {
+    RequireData(from + 1, to);
+    return static_cast<std::int32_t>(Through(to) - Through(from));
+  }
+  RequireData(to, from - 1);
+  return static_cast<std::int32_t>(Through(to - 1) - Through(from - 1));
+}
+
+std::optional<SerialDay> BusinessCalendar::After(SerialDay from, std::int32_t count) const {
+  if (count == 0) return from;
+  // The first day whose running count reaches the target is a business day,
+  // the count-th one stepped onto in the direction of travel.
+  const std::int64_t target = count > 0 ? Through(from) + count : Through(from - 1) + count + 1;
+  if (Through(0) >= target || Through(kLastSerialDay) < target) return std::nullopt;
+  SerialDay low = 1;
+  SerialDay high = kLastSerialDay;
+  while (low < high) {
+    const SerialDay middle = low + (high - low) / 2;
+    if (Through(middle) >= target) {
+      high = middle;
+    } else {
+      low = middle + 1;
+    }
+  }
+  if (count > 0) {
+    RequireData(from + 1, low);
+  } else {
+    RequireData(low, from - 1);
+  }
+  return low;
+}
+
+}  // namespace kalvenor
