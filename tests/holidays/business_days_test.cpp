@@ -95,7 +95,9 @@ TEST(BusinessDays, CountsAsSteppingDoesAndAfterInvertsThem) {
       const auto day = calendar.After(anchor, count);
       ASSERT_TRUE(day) << anchor;
       ASSERT_EQ(count, calendar.Count(anchor, *day)) << anchor << " + " << count;
-      if (count != 0) ASSERT_TRUE(calendar.IsBusinessDay(*day)) << anchor << " + " << count;
+      if (count != 0) {
+        ASSERT_TRUE(calendar.IsBusinessDay(*day)) << anchor << " + " << count;
+      }
     }
   }
 }
