@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "cli/calendar_options.h"
 #include "cli/messages.h"
 
 namespace kalvenor::cli {
@@ -29,6 +30,9 @@ std::optional<Command> CommandWord(std::string_view arg) {
   if (arg == "show") return Command::Show;
   if (arg == "add") return Command::Add;
   if (arg == "diff") return Command::Diff;
+  if (arg == "holidays") return Command::Holidays;
+  if (arg == "workdays") return Command::Workdays;
+  if (arg == "span") return Command::Span;
   return std::nullopt;
 }
 
@@ -52,6 +56,15 @@ std::optional<UsageError> CheckOperands(const Invocation& invocation) {
       break;
     case Command::Diff:
       if (count != 2) return UsageError{messages::DiffNeedsTwo()};
+      break;
+    case Command::Holidays:
+      if (count != 1 && count != 2) return UsageError{messages::HolidaysNeedsRange()};
+      break;
+    case Command::Workdays:
+      if (count != 2) return UsageError{messages::WorkdaysNeedsTwo()};
+      break;
+    case Command::Span:
+      if (count != 2) return UsageError{messages::SpanNeedsTwo()};
       break;
     case Command::Help:
     case Command::Version: break;
@@ -90,6 +103,7 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
     }
   }
   std::optional<OutputStyle> style;
+  std::vector<std::string_view> calendarOptions;
   bool optionsEnded = false;
   std::size_t next = 0;
   for (; next < args.size(); ++next) {
@@ -103,6 +117,12 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
       continue;
     }
     if (!optionsEnded && HelpOrVersion(arg)) return UsageError{messages::HelpVersionAlone()};
+    std::optional<UsageError> badValue;
+    if (!optionsEnded && TakeCalendarOption(arg, invocation, badValue)) {
+      if (badValue) return *badValue;
+      calendarOptions.push_back(arg);
+      continue;
+    }
     const auto option = optionsEnded ? std::nullopt : StyleOption(arg);
     if (!option) {
       return UsageError{!optionsEnded && LooksLikeOption(arg) ? messages::UnknownOption(arg)
@@ -115,6 +135,10 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
   if (style && invocation.command == Command::Diff) {
     return UsageError{messages::DiffTakesNoStyle()};
   }
+  if (style && invocation.command == Command::Workdays) {
+    return UsageError{messages::WorkdaysTakesNoStyle()};
+  }
+  if (auto error = CheckCalendarOptions(invocation.command, calendarOptions)) return *error;
   invocation.style = style.value_or(OutputStyle::Era);
   if (auto error = TakeOperands(args.subspan(next + 1), optionsEnded, invocation)) return *error;
   return invocation;

@@ -10,9 +10,11 @@
 #include <variant>
 #include <vector>
 
+#include "cli/business_options.h"
+
 namespace kalvenor::cli {
 
-enum class Command { Show, Add, Diff, Help, Version };
+enum class Command { Show, Add, Diff, Holidays, Workdays, Span, Help, Version };
 
 // How show and add write a date.
 enum class OutputStyle { Era, Reiwa, Kanji, Western, Iso };
@@ -20,6 +22,9 @@ enum class OutputStyle { Era, Reiwa, Kanji, Western, Iso };
 struct Invocation {
   Command command = Command::Help;
   OutputStyle style = OutputStyle::Era;
+  bool inclusive = false;      // --inclusive: diff, workdays and span count the first day
+  bool holiday_names = false;  // --holiday: show and add name a national holiday
+  BusinessOptions business;    // what a business day is: workdays, add
   // The words after the command word, taken as written ("-" reads stdin).
   std::vector<std::string_view> operands;
 };

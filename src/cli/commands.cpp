@@ -1,9 +1,9 @@
 #include "cli/commands.h"
 
-#include <charconv>
 #include <cstdint>
 
 #include "calendar/gregorian.h"
+#include "cli/business_days.h"
 #include "cli/date_input.h"
 #include "cli/date_output.h"
 #include "numeric/checked.h"
@@ -19,6 +19,14 @@ std::optional<DateParts> DateOf(const std::u16string& text) {
   return date;
 }
 
+// The date, and with --holiday a tab and the national holiday's name.
+void AppendResult(const DateParts& date, const Settings& settings, std::string& out) {
+  AppendDate(date, settings.style, out);
+  if (settings.holiday_names) AppendHolidayName(date, out);
+}
+
+}  // namespace
+
 std::optional<Failure> ParseOperand(Operands operands, std::size_t index, DateParts& date) {
   Operand& operand = operands[index];
   if (!operand.date) operand.date = DateOf(operand.text);
@@ -27,19 +35,25 @@ std::optional<Failure> ParseOperand(Operands operands, std::size_t index, DatePa
   return std::nullopt;
 }
 
-}  // namespace
-
-std::optional<Failure> Show(Operands operands, OutputStyle style, std::string& out) {
+std::optional<Failure> Show(Operands operands, const Settings& settings, std::string& out) {
   DateParts date;
   if (auto failure = ParseOperand(operands, 0, date)) return failure;
-  AppendDate(date, style, out);
+  AppendResult(date, settings, out);
   return std::nullopt;
 }
 
-std::optional<Failure> Add(Operands operands, OutputStyle style, std::string& out) {
+std::optional<Failure> Add(Operands operands, const Settings& settings, std::string& out) {
   DateParts date;
   if (auto failure = ParseOperand(operands, 0, date)) return failure;
   const std::u16string& days = operands[1].text;
+  if (const auto count = BusinessDayCount(days)) {
+    if (!*count) return Failure{Problem::NotANumber, 1};
+    SerialDay day = settings.business->After(SerialOf(date), **count).value_or(0);
+    if (day == 0) return Failure{Problem::OutOfRange, 0};
+    SerialDateConvert(day, date);
+    AppendResult(date, settings, out);
+    return std::nullopt;
+  }
   // The window would read such a count as 0 and show the date unchanged.
   if (!BeginsWithNumber(days)) return Failure{Problem::NotANumber, 1};
   SerialDay serial = SerialAfter(date, ReadNumber(days));
@@ -49,19 +63,18 @@ std::optional<Failure> Add(Operands operands, OutputStyle style, std::string& ou
     return Failure{Problem::OutOfRange, 0};
   }
   SerialDateConvert(serial, date);
-  AppendDate(date, style, out);
+  AppendResult(date, settings, out);
   return std::nullopt;
 }
 
-std::optional<Failure> Diff(Operands operands, OutputStyle, std::string& out) {
+std::optional<Failure> Diff(Operands operands, const Settings& settings, std::string& out) {
   DateParts first;
   DateParts second;
   if (auto failure = ParseOperand(operands, 0, first)) return failure;
   if (auto failure = ParseOperand(operands, 1, second)) return failure;
-  const std::int32_t days = checked::Int32(std::int64_t{SerialOf(second)} - SerialOf(first));
-  char digits[16];
-  const auto end = std::to_chars(digits, digits + sizeof digits, days).ptr;
-  out.append(digits, end);
+  std::int64_t days = std::int64_t{SerialOf(second)} - SerialOf(first);
+  if (settings.inclusive) days += days >= 0 ? 1 : -1;  // the first day counts too
+  AppendNumber(checked::Int32(days), out);
   return std::nullopt;
 }
 

@@ -8,14 +8,17 @@
 
 #include "calendar/gregorian.h"
 #include "cli/arguments.h"
+#include "holidays/business_days.h"
 
 namespace kalvenor::cli {
 
 enum class Problem {
-  NotADate,    // the parser gave day 0
-  NotANumber,  // a day count that does not begin with a number
-  OutOfRange,  // a sum before 0001-01-01 or past 32767-12-31
-  Overflow,    // a number too large for its width on the way
+  NotADate,         // the parser gave day 0
+  NotANumber,       // a day count that does not begin with a number
+  OutOfRange,       // a sum before 0001-01-01 or past 32767-12-31
+  Overflow,         // a number too large for its width on the way
+  NotAYear,         // holidays' YEAR
+  HolidaysUnknown,  // national holidays asked for outside their data
 };
 
 struct Failure {
@@ -32,15 +35,33 @@ struct Operand {
 
 using Operands = std::span<Operand>;
 
+// What the options ask of every calculation of a run.
+struct Settings {
+  OutputStyle style = OutputStyle::Era;
+  bool inclusive = false;
+  bool holiday_names = false;
+  // Built once per run for workdays and add; null for the other commands.
+  const BusinessCalendar* business = nullptr;
+};
+
 // Each appends its result, without the line end, to out, or leaves out as
 // it was and says why not; a number that leaves its width on the way raises
-// checked::OverflowError, which the caller reports as Problem::Overflow.
-// show takes one operand, add and diff two.
-using Calculation = std::optional<Failure> (*)(Operands operands, OutputStyle style,
+// checked::OverflowError, which the caller reports as Problem::Overflow, and
+// a holiday asked for outside the data raises HolidaysUnknownError
+// (Problem::HolidaysUnknown). show takes one operand, add, diff, workdays
+// and span two, holidays one or two.
+using Calculation = std::optional<Failure> (*)(Operands operands, const Settings& settings,
                                                std::string& out);
 
-std::optional<Failure> Show(Operands operands, OutputStyle style, std::string& out);
-std::optional<Failure> Add(Operands operands, OutputStyle style, std::string& out);
-std::optional<Failure> Diff(Operands operands, OutputStyle style, std::string& out);
+std::optional<Failure> Show(Operands operands, const Settings& settings, std::string& out);
+std::optional<Failure> Add(Operands operands, const Settings& settings, std::string& out);
+std::optional<Failure> Diff(Operands operands, const Settings& settings, std::string& out);
+// In cli/business_days.cpp, cli/span.cpp and cli/holiday_list.cpp.
+std::optional<Failure> Workdays(Operands operands, const Settings& settings, std::string& out);
+std::optional<Failure> Span(Operands operands, const Settings& settings, std::string& out);
+std::optional<Failure> Holidays(Operands operands, const Settings& settings, std::string& out);
+
+// The date of operand `index`, read once per text.
+std::optional<Failure> ParseOperand(Operands operands, std::size_t index, DateParts& date);
 
 }  // namespace kalvenor::cli

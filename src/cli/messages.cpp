@@ -199,6 +199,33 @@ std::string Overflow(std::span<const std::string_view> texts) {
                 {Quote(texts[0]), Quote(texts[1])});
 }
 
+std::string HolidaysNeedsRange() {
+  return std::string{Tr("holidays needs a year, two years or two dates")};
+}
+std::string WorkdaysNeedsTwo() { return std::string{Tr("workdays needs two dates")}; }
+std::string SpanNeedsTwo() { return std::string{Tr("span needs two dates")}; }
+std::string WorkdaysTakesNoStyle() {
+  return std::string{Tr("workdays prints a number of days and takes no style")};
+}
+std::string OptionNotForCommand(std::string_view option) {
+  return Quoted(Tr("option '%s' does not apply to this command"), option);
+}
+std::string BadRest(std::string_view value) {
+  return Format(Tr("--rest takes weekday kanji (%s), not '%s'"), {"日月火水木金土", Quote(value)});
+}
+std::string BadHolidays(std::string_view value) {
+  return Quoted(Tr("--holidays takes jp or none, not '%s'"), value);
+}
+std::string HolidaysUnknown() {
+  return std::string{Tr("national holidays are known from 1948-07-20 to 2099-12-31")};
+}
+std::string NotAYear(std::string_view text) { return Quoted(Tr("'%s' is not a year"), text); }
+std::string CannotOpen(std::string_view file) { return Quoted(Tr("cannot open '%s'"), file); }
+std::string NotADateInFile(std::string_view file, long long lineNumber, std::string_view text) {
+  return Format(Tr("%s, line %s: '%s' is not a date"),
+                {Quote(file), std::to_string(lineNumber), Quote(text)});
+}
+
 std::string CannotRead() { return std::string{Tr("cannot read standard input")}; }
 std::string CannotWrite() { return std::string{Tr("cannot write standard output")}; }
 std::string Aborted(std::string_view reason) { return Format(Tr("cannot go on: %s"), {reason}); }

@@ -38,6 +38,19 @@ std::string OutOfRange(std::string_view date, std::string_view days);
 // texts: the one or two operands of the calculation.
 std::string Overflow(std::span<const std::string_view> texts);
 
+// The holiday, business-day and span calculations.
+std::string HolidaysNeedsRange();
+std::string WorkdaysNeedsTwo();
+std::string SpanNeedsTwo();
+std::string WorkdaysTakesNoStyle();
+std::string OptionNotForCommand(std::string_view option);
+std::string BadRest(std::string_view value);
+std::string BadHolidays(std::string_view value);
+std::string HolidaysUnknown();
+std::string NotAYear(std::string_view text);
+std::string CannotOpen(std::string_view file);
+std::string NotADateInFile(std::string_view file, long long lineNumber, std::string_view text);
+
 // Trouble with the streams themselves.
 std::string CannotRead();
 std::string CannotWrite();

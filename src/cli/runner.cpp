@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/business_days.h"
 #include "cli/commands.h"
 #include "cli/line_reader.h"
 #include "cli/messages.h"
@@ -23,6 +24,9 @@ Calculation CalculationOf(Command command) {
   switch (command) {
     case Command::Add: return Add;
     case Command::Diff: return Diff;
+    case Command::Holidays: return Holidays;
+    case Command::Workdays: return Workdays;
+    case Command::Span: return Span;
     default: return Show;
   }
 }
@@ -36,6 +40,8 @@ std::string Describe(const Failure& failure, Arguments arguments) {
     case Problem::NotANumber: return messages::NotANumber(arguments[failure.operand]);
     case Problem::OutOfRange: return messages::OutOfRange(arguments[0], arguments[1]);
     case Problem::Overflow: return messages::Overflow(arguments);
+    case Problem::NotAYear: return messages::NotAYear(arguments[failure.operand]);
+    case Problem::HolidaysUnknown: return messages::HolidaysUnknown();
   }
   return {};
 }
@@ -57,8 +63,8 @@ int WriteAll(std::string_view text) {
 
 class Runner {
  public:
-  Runner(const Invocation& invocation, const BlockSizes& blocks)
-      : style_(invocation.style),
+  Runner(const Invocation& invocation, const BlockSizes& blocks, const BusinessCalendar* business)
+      : settings_{invocation.style, invocation.inclusive, invocation.holiday_names, business},
         calculation_(CalculationOf(invocation.command)),
         readBytes_(blocks.read),
         output_(stdout, blocks.write) {}
@@ -75,7 +81,7 @@ class Runner {
   bool CalculateOnce(Arguments arguments, long long lineNumber);
   void Refuse(std::string_view message, long long lineNumber);
 
-  OutputStyle style_;
+  Settings settings_;
   Calculation calculation_;
   std::size_t readBytes_;
   Output output_;
@@ -108,11 +114,13 @@ bool Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
   const std::size_t lineStart = line.size();
   std::optional<Failure> failure;
   try {
-    failure = calculation_(operands_, style_, line);
+    failure = calculation_(operands_, settings_, line);
   } catch (const checked::OverflowError&) {
-    line.resize(lineStart);  // nothing half-written stays
     failure = Failure{Problem::Overflow};
+  } catch (const HolidaysUnknownError&) {
+    failure = Failure{Problem::HolidaysUnknown};
   }
+  if (failure) line.resize(lineStart);  // nothing half-written stays
   if (failure) Refuse(Describe(*failure, arguments), lineNumber);
   // In a stream a refused line still gets its (empty) line, so the output
   // stays aligned with the input.
@@ -141,7 +149,15 @@ int Run(const Invocation& invocation, const BlockSizes& blocks) {
   // One today for the whole run: a batch that runs across midnight reads
   // every line against the same day (and the clock is read once).
   const ScopedToday today(Today());
-  Runner runner(invocation, blocks);
+  std::optional<BusinessCalendar> business;
+  if (invocation.command == Command::Workdays || invocation.command == Command::Add) {
+    std::vector<std::string> errors;
+    business = LoadBusinessCalendar(invocation.business, errors);
+    // Nothing is calculated on a wrong calendar.
+    for (const std::string& error : errors) Complain(error, 0);
+    if (!business) return 1;
+  }
+  Runner runner(invocation, blocks, business ? &*business : nullptr);
   if (invocation.command == Command::Show) {
     // Each text of show is a calculation of its own.
     for (const std::string_view& text : invocation.operands) {

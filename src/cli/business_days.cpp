@@ -1,0 +1,117 @@
+#include "cli/business_days.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "cli/blanks.h"
+#include "cli/commands.h"
+#include "cli/date_input.h"
+#include "cli/date_output.h"
+#include "cli/line_reader.h"
+#include "cli/messages.h"
+#include "cli/operand_text.h"
+#include "holidays/holidays.h"
+#include "parse/date_parser.h"
+#include "text/utf8.h"
+
+namespace kalvenor::cli {
+namespace {
+
+constexpr std::size_t kFileBlockBytes = 1 << 16;
+
+// Adds the dates of one file to days; false (with the messages) when the
+// file cannot be read or a line is no date.
+bool ReadDateFile(std::string_view name, std::vector<SerialDay>& days,
+                  std::vector<std::string>& errors) {
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+      std::fopen(std::string(name).c_str(), "rb"), std::fclose);
+  if (!file) {
+    errors.push_back(messages::CannotOpen(name));
+    return false;
+  }
+  LineReader reader(file.get(), kFileBlockBytes);
+  std::string_view line;
+  std::u16string text;
+  bool allRead = true;
+  for (long long number = 1; reader.Next(line); ++number) {
+    const std::string_view content = line.substr(0, line.find('#'));  // no date holds a '#'
+    DecodeOperand(content, text);
+    if (Trimmed(text).empty()) continue;
+    const DateParts date = ReadDate(text);
+    if (date.day == kDayInvalid) {
+      errors.push_back(messages::NotADateInFile(name, number, line));
+      allRead = false;
+    } else {
+      days.push_back(SerialOf(date));
+    }
+  }
+  if (reader.Failed()) {
+    errors.push_back(messages::CannotOpen(name));
+    return false;
+  }
+  return allRead;
+}
+
+bool ReadDateFiles(const std::vector<std::string_view>& names, std::vector<SerialDay>& days,
+                   std::vector<std::string>& errors) {
+  bool allRead = true;
+  for (const std::string_view name : names) allRead &= ReadDateFile(name, days, errors);
+  return allRead;
+}
+
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+}  // namespace
+
+std::optional<BusinessCalendar> LoadBusinessCalendar(const BusinessOptions& options,
+                                                     std::vector<std::string>& errors) {
+  BusinessRules rules{options.rest_weekdays, options.national_holidays, {}, {}};
+  const bool closedRead = ReadDateFiles(options.closed_files, rules.closed, errors);
+  if (!ReadDateFiles(options.open_files, rules.open, errors) || !closedRead) return std::nullopt;
+  return BusinessCalendar(std::move(rules));
+}
+
+std::optional<std::optional<std::int32_t>> BusinessDayCount(std::u16string_view days) {
+  days = Trimmed(days);
+  if (days.ends_with(u"営業日")) {
+    days.remove_suffix(3);
+  } else if (days.ends_with(u'b')) {
+    days.remove_suffix(1);
+  } else {
+    return std::nullopt;
+  }
+  days = Trimmed(days);
+  const bool negative = days.starts_with(u'-');
+  if (negative || days.starts_with(u'+')) days.remove_prefix(1);
+  if (days.empty() || days.size() > 9) return std::optional<std::int32_t>{};
+  std::int32_t count = 0;
+  for (const char16_t c : days) {
+    if (!IsDigit(c)) return std::optional<std::int32_t>{};
+    count = count * 10 + (c - u'0');
+  }
+  return negative ? -count : count;
+}
+
+void AppendHolidayName(const DateParts& date, std::string& out) {
+  const auto name = HolidayOn(SerialOf(date));
+  if (!name) throw HolidaysUnknownError();
+  if (name->empty()) return;
+  out += '\t';
+  out += text::ToUtf8(*name);
+}
+
+std::optional<Failure> Workdays(Operands operands, const Settings& settings, std::string& out) {
+  DateParts first;
+  DateParts second;
+  if (auto failure = ParseOperand(operands, 0, first)) return failure;
+  if (auto failure = ParseOperand(operands, 1, second)) return failure;
+  const SerialDay from = SerialOf(first);
+  const SerialDay to = SerialOf(second);
+  std::int32_t count = settings.business->Count(from, to);
+  // Both ends, as people count 営業日数.
+  if (settings.inclusive && settings.business->IsBusinessDay(from)) count += to >= from ? 1 : -1;
+  AppendNumber(count, out);
+  return std::nullopt;
+}
+
+}  // namespace kalvenor::cli
