@@ -94,6 +94,9 @@ std::string Usage() {
          "  kalvenor-cli [--era | --reiwa | --kanji | --western | --iso] show TEXT...\n"
          "  kalvenor-cli [--era | --reiwa | --kanji | --western | --iso] add DATE DAYS\n"
          "  kalvenor-cli diff DATE1 DATE2\n"
+         "  kalvenor-cli [STYLE] holidays YEAR [YEAR2] | holidays DATE1 DATE2\n"
+         "  kalvenor-cli workdays DATE1 DATE2\n"
+         "  kalvenor-cli [STYLE] span DATE1 DATE2\n"
          "  kalvenor-cli -h | --help | -V | --version\n")};
 }
 
@@ -153,6 +156,47 @@ std::string HelpBody() {
          "output could not be written, 2 a wrong command line.\n"),
       {"H 12/ 1/ 1(土)", "R 8/ 12/ 7(月)", "令和8年12月7日(月)", " 2000/ 1/ 1(土)", "月2", "月2",
        "令和8年12月7日  12月31日  31日", "元年", "今日", kHelpExamples});
+}
+
+constexpr std::string_view kCalendarExamples =
+    "  $ kalvenor-cli --iso holidays 2026/11/1 2026/11/30\n"
+    "    2026-11-03\t文化の日\n"
+    "    2026-11-23\t勤労感謝の日\n"
+    "  $ kalvenor-cli workdays 2026/12/7 2026/12/11\n"
+    "    4\n"
+    "  $ kalvenor-cli --iso add 2026/12/25 3営業日\n"
+    "    2026-12-30\n"
+    "  $ kalvenor-cli span 2026/4/1 2027/5/4\n"
+    "    1年1か月3日\n"
+    "  $ kalvenor-cli --inclusive diff 2026/12/1 2026/12/31\n"
+    "    31\n";
+
+std::string CalendarHelp() {
+  return Format(
+      Tr("\n"
+         "Holidays, business days and spans:\n"
+         "  holidays YEAR [YEAR2]  the national holidays of the years (1948-2099), or\n"
+         "  holidays DATE1 DATE2   between the dates: the date, a tab and the name\n"
+         "  workdays DATE1 DATE2   the business days stepped onto from DATE1 to DATE2:\n"
+         "                         DATE1 is not counted, DATE2 is; negative going back\n"
+         "  add DATE Nb            the Nth business day after DATE (also N%s);\n"
+         "                         workdays DATE (add DATE Nb) is N\n"
+         "  span DATE1 DATE2       years, months and days: %s, with --iso P1Y2M3D\n"
+         "\n"
+         "  --inclusive            diff, workdays and span count the first day too\n"
+         "  --holiday              show and add: a tab and the holiday's name after\n"
+         "                         a date that is a national holiday\n"
+         "  --rest=WEEKDAYS        the weekdays without business, in kanji: %s (the\n"
+         "                         default), %s, or nothing for none\n"
+         "  --holidays=jp|none     national holidays are days off (jp) or not (none)\n"
+         "  --closed=FILE          the dates of FILE are days off (one a line, # comments)\n"
+         "  --open=FILE            the dates of FILE are business days, whatever else says\n"
+         "National holidays are known from 1948-07-20 to 2099-12-31; a calculation\n"
+         "that needs them elsewhere is refused unless --holidays=none is given.\n"
+         "\n"
+         "Examples:\n"
+         "%s"),
+      {"営業日", "1年2か月3日", "土日", "日", kCalendarExamples});
 }
 
 std::string MissingCommand() { return std::string{Tr("no command (show, add, diff) given")}; }

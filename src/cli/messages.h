@@ -15,8 +15,10 @@ inline constexpr std::string_view kProgram = "kalvenor-cli";
 inline constexpr std::string_view kVersion = "Kalvenor Ver " KALVENOR_VERSION_TEXT "\n";
 
 std::string Usage();
-// The rest of --help, after the usage.
+// The rest of --help, after the usage: the date commands, then the
+// holiday and business-day ones.
 std::string HelpBody();
+std::string CalendarHelp();
 
 // Usage errors: the reason printed above the usage.
 std::string MissingCommand();

@@ -142,7 +142,8 @@ int Runner::Finish() {
 
 int Run(const Invocation& invocation, const BlockSizes& blocks) {
   switch (invocation.command) {
-    case Command::Help: return WriteAll(messages::Usage() + messages::HelpBody());
+    case Command::Help:
+      return WriteAll(messages::Usage() + messages::HelpBody() + messages::CalendarHelp());
     case Command::Version: return WriteAll(messages::kVersion);
     default: break;
   }

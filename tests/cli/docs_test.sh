@@ -62,7 +62,7 @@ help_examples() {
 }
 help_examples --help
 LANG=ja_JP.UTF-8 help_examples -h
-env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$cli_dir/kalvenor-cli" -h | grep -q '^使い方:' || fail "-h is not Japanese"
+env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$cli_dir/kalvenor-cli" -h | grep '^使い方:' >/dev/null || fail "-h is not Japanese"
 
 # Each catalogue translates every message the program has.
 pot=$(mktemp)
