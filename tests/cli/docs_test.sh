@@ -85,12 +85,13 @@ offers() {
   _kalvenor_cli
   [ "${COMPREPLY[*]}" = "$want" ] || fail "completion of '$*': '${COMPREPLY[*]}', not '$want'"
 }
-offers 'show add diff' ''
-offers '--era --reiwa --kanji --western --iso --help --version' --
-offers '--era --reiwa --kanji --western --iso -h --help -V --version' -
-offers '' --iso -
-offers 'show add' --iso ''
-offers '--reiwa' --r
+offers 'show add diff holidays workdays span' ''
+offers '--era --reiwa --kanji --western --iso --inclusive --holiday --rest= --holidays= --closed= --open= --help --version' --
+offers '--era --reiwa --kanji --western --iso --inclusive --holiday --rest= --holidays= --closed= --open= -h --help -V --version' -
+offers '--inclusive --holiday --rest= --holidays= --closed= --open=' --iso -
+offers 'show add holidays span' --iso ''
+offers 'none' --holidays=n
+offers '--reiwa --rest=' --r
 offers 'diff' di
 offers '- today' show ''
 offers '' --version ''
