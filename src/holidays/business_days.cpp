@@ -10,6 +10,9 @@
 namespace kalvenor {
 namespace {
 
+// A running count of the data's days fits the table's 16 bits.
+static_assert(kHolidayDataThrough - kHolidayDataFrom + 1 <= 0xFFFF);
+
 bool Listed(const std::vector<SerialDay>& sorted, SerialDay day) {
   return std::ranges::binary_search(sorted, day);
 }
@@ -29,24 +32,22 @@ BusinessCalendar::BusinessCalendar(BusinessRules rules) : rules_(std::move(rules
   }
   perWeek_ = weekPrefix_[6] + ((rules_.rest_weekdays & 1) == 0);
 
-  auto correction = [this](SerialDay day) {
-    const auto weekdayRule =
-        static_cast<std::int32_t>(WeekdaysThrough(day) - WeekdaysThrough(day - 1));
-    return std::int32_t{Decide(day)} - weekdayRule;
-  };
-  inData_.reserve(kHolidayDataThrough - kHolidayDataFrom + 1);
-  std::int32_t running = 0;
-  for (SerialDay day = kHolidayDataFrom; day <= kHolidayDataThrough; ++day) {
-    running += correction(day);
-    inData_.push_back(running);
-  }
   std::ranges::merge(rules_.closed, rules_.open, std::back_inserter(outsideDays_));
   std::erase_if(outsideDays_, [](SerialDay day) { return HolidaysKnown(day); });
   outsideDays_.erase(std::ranges::unique(outsideDays_).begin(), outsideDays_.end());
-  running = 0;
+  std::int32_t correction = 0;
   for (const SerialDay day : outsideDays_) {
-    running += correction(day);
-    outsideRunning_.push_back(running);
+    const auto weekdayRule =
+        static_cast<std::int32_t>(WeekdaysThrough(day) - WeekdaysThrough(day - 1));
+    correction += std::int32_t{Decide(day)} - weekdayRule;
+    outsideRunning_.push_back(correction);
+  }
+  beforeData_ = WeekdaysThrough(kHolidayDataFrom - 1) + ListedThrough(kHolidayDataFrom - 1);
+  inData_.reserve(kHolidayDataThrough - kHolidayDataFrom + 1);
+  std::uint16_t running = 0;
+  for (SerialDay day = kHolidayDataFrom; day <= kHolidayDataThrough; ++day) {
+    running += static_cast<std::uint16_t>(Decide(day));
+    inData_.push_back(running);
   }
 }
 
@@ -69,19 +70,20 @@ std::int64_t BusinessCalendar::WeekdaysThrough(SerialDay day) const {
   return std::int64_t{weeks} * perWeek_ + weekPrefix_[day - 7 * weeks];
 }
 
-std::int64_t BusinessCalendar::CorrectionThrough(SerialDay day) const {
-  std::int64_t correction = 0;
-  if (day >= kHolidayDataFrom) {
-    correction = inData_[std::min(day, kHolidayDataThrough) - kHolidayDataFrom];
-  }
+std::int64_t BusinessCalendar::ListedThrough(SerialDay day) const {
   const auto after = std::ranges::upper_bound(outsideDays_, day);
-  if (after != outsideDays_.begin())
-    correction += outsideRunning_[after - outsideDays_.begin() - 1];
-  return correction;
+  return after == outsideDays_.begin() ? 0 : outsideRunning_[after - outsideDays_.begin() - 1];
 }
 
 std::int64_t BusinessCalendar::Through(SerialDay day) const {
-  return WeekdaysThrough(day) + CorrectionThrough(day);
+  if (HolidaysKnown(day)) return beforeData_ + inData_[day - kHolidayDataFrom];
+  // Outside the data the weekdays and the listed days alone decide, counted
+  // on from the data's nearer end.
+  const SerialDay edge = day < kHolidayDataFrom ? kHolidayDataFrom - 1 : kHolidayDataThrough;
+  const std::int64_t throughEdge =
+      beforeData_ + (day < kHolidayDataFrom ? 0 : std::int64_t{inData_.back()});
+  return throughEdge + WeekdaysThrough(day) - WeekdaysThrough(edge) + ListedThrough(day) -
+         ListedThrough(edge);
 }
 
 void BusinessCalendar::RequireData(SerialDay first, SerialDay last) const {

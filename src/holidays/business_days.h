@@ -51,10 +51,10 @@ class BusinessCalendar {
   // Business days from day 1 through `day` (minus those from `day` + 1
   // through day 0 for days before 1), so that a count is a difference.
   std::int64_t Through(SerialDay day) const;
-  // Through() from the weekdays alone.
+  // Business days of the weekday rule alone, counted as Through() is.
   std::int64_t WeekdaysThrough(SerialDay day) const;
-  // The business days the weekday rule alone gets wrong, up to `day`.
-  std::int64_t CorrectionThrough(SerialDay day) const;
+  // What the listed days outside the holiday data change, up to `day`.
+  std::int64_t ListedThrough(SerialDay day) const;
   // Raises HolidaysUnknownError if national holidays count and a day of
   // first..last has no holiday data.
   void RequireData(SerialDay first, SerialDay last) const;
@@ -65,9 +65,13 @@ class BusinessCalendar {
   BusinessRules rules_;
   std::int32_t perWeek_ = 0;
   std::int32_t weekPrefix_[7] = {};  // business weekdays among 1..r
-  // Running correction over the holiday data's days.
-  std::vector<std::int32_t> inData_;
-  // Listed days outside the data's days, sorted, with the running correction.
+  // The days of the holiday data read their running count from a table
+  // (at most 55,599 days, so 16 bits hold it and the table stays in cache):
+  // Through() is beforeData_ plus the entry.
+  std::int64_t beforeData_ = 0;
+  std::vector<std::uint16_t> inData_;
+  // Listed days outside the holiday data, sorted, and the running sum of
+  // what each changes against the weekday rule.
   std::vector<SerialDay> outsideDays_;
   std::vector<std::int32_t> outsideRunning_;
 };
