@@ -94,9 +94,7 @@ std::string Usage() {
          "  kalvenor-cli [--era | --reiwa | --kanji | --western | --iso] show TEXT...\n"
          "  kalvenor-cli [--era | --reiwa | --kanji | --western | --iso] add DATE DAYS\n"
          "  kalvenor-cli diff DATE1 DATE2\n"
-         "  kalvenor-cli [STYLE] holidays YEAR [YEAR2] | holidays DATE1 DATE2\n"
-         "  kalvenor-cli workdays DATE1 DATE2\n"
-         "  kalvenor-cli [STYLE] span DATE1 DATE2\n"
+         "  kalvenor-cli [OPTION...] holidays|workdays|span DATE1 DATE2\n"
          "  kalvenor-cli -h | --help | -V | --version\n")};
 }
 
