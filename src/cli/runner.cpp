@@ -120,8 +120,10 @@ bool Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
   } catch (const HolidaysUnknownError&) {
     failure = Failure{Problem::HolidaysUnknown};
   }
-  if (failure) line.resize(lineStart);  // nothing half-written stays
-  if (failure) Refuse(Describe(*failure, arguments), lineNumber);
+  if (failure) {
+    line.resize(lineStart);  // nothing half-written stays
+    Refuse(Describe(*failure, arguments), lineNumber);
+  }
   // In a stream a refused line still gets its (empty) line, so the output
   // stays aligned with the input.
   return (failure && lineNumber == 0) || output_.EndLine();

@@ -19,7 +19,8 @@ bool Listed(const std::vector<SerialDay>& sorted, SerialDay day) {
 
 void SortUnique(std::vector<SerialDay>& days) {
   std::ranges::sort(days);
-  days.erase(std::ranges::unique(days).begin(), days.end());
+  const auto [first, last] = std::ranges::unique(days);
+  days.erase(first, last);
 }
 
 }  // namespace
@@ -34,7 +35,7 @@ BusinessCalendar::BusinessCalendar(BusinessRules rules) : rules_(std::move(rules
 
   std::ranges::merge(rules_.closed, rules_.open, std::back_inserter(outsideDays_));
   std::erase_if(outsideDays_, [](SerialDay day) { return HolidaysKnown(day); });
-  outsideDays_.erase(std::ranges::unique(outsideDays_).begin(), outsideDays_.end());
+  SortUnique(outsideDays_);
   std::int32_t correction = 0;
   for (const SerialDay day : outsideDays_) {
     const auto weekdayRule =
