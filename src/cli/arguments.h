@@ -22,11 +22,11 @@ enum class OutputStyle { Era, Reiwa, Kanji, Western, Iso };
 struct Invocation {
   Command command = Command::Help;
   OutputStyle style = OutputStyle::Era;
-  bool inclusive = false;      // --inclusive: diff, workdays and span count the first day
-  bool holiday_names = false;  // --holiday: show and add name a national holiday
-  BusinessOptions business;    // what a business day is: workdays, add
   // The words after the command word, taken as written ("-" reads stdin).
   std::vector<std::string_view> operands;
+  bool inclusive = false;      // --inclusive: diff, workdays and span count the first day
+  bool holiday_names = false;  // --holiday: show and add name a national holiday
+  BusinessOptions business{};  // what a business day is: workdays, add
 };
 
 // Why the command line was refused, in the user's language.
