@@ -14,13 +14,12 @@ namespace {
 static_assert(kHolidayDataThrough - kHolidayDataFrom + 1 <= 0xFFFF);
 
 bool Listed(const std::vector<SerialDay>& sorted, SerialDay day) {
-  return std::ranges::binary_search(sorted, day);
+  return std::binary_search(sorted.begin(), sorted.end(), day);
 }
 
 void SortUnique(std::vector<SerialDay>& days) {
-  std::ranges::sort(days);
-  const auto [first, last] = std::ranges::unique(days);
-  days.erase(first, last);
+  std::sort(days.begin(), days.end());
+  days.erase(std::unique(days.begin(), days.end()), days.end());
 }
 
 }  // namespace
@@ -33,7 +32,8 @@ BusinessCalendar::BusinessCalendar(BusinessRules rules) : rules_(std::move(rules
   }
   perWeek_ = weekPrefix_[6] + ((rules_.rest_weekdays & 1) == 0);
 
-  std::ranges::merge(rules_.closed, rules_.open, std::back_inserter(outsideDays_));
+  std::merge(rules_.closed.begin(), rules_.closed.end(), rules_.open.begin(), rules_.open.end(),
+             std::back_inserter(outsideDays_));
   std::erase_if(outsideDays_, [](SerialDay day) { return HolidaysKnown(day); });
   SortUnique(outsideDays_);
   std::int32_t correction = 0;
@@ -72,7 +72,7 @@ std::int64_t BusinessCalendar::WeekdaysThrough(SerialDay day) const {
 }
 
 std::int64_t BusinessCalendar::ListedThrough(SerialDay day) const {
-  const auto after = std::ranges::upper_bound(outsideDays_, day);
+  const auto after = std::upper_bound(outsideDays_.begin(), outsideDays_.end(), day);
   return after == outsideDays_.begin() ? 0 : outsideRunning_[after - outsideDays_.begin() - 1];
 }
 
