@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/business_days.h"
 #include "cli/commands.h"
 #include "holidays/business_days.h"
 #include "holidays/holidays.h"
@@ -37,7 +38,7 @@ std::vector<std::u16string> DateLines() {
 // cppcheck-suppress constParameter ; the loop over state runs the benchmark
 void Lines(benchmark::State& state, kalvenor::cli::Calculation calculation) {
   static const std::vector<std::u16string> lines = DateLines();
-  static const kalvenor::BusinessCalendar business({});
+  static kalvenor::cli::BusinessDays business({});
   const kalvenor::cli::Settings settings{kalvenor::cli::OutputStyle::Iso, false, false, &business};
   std::vector<kalvenor::cli::Operand> operands(2);
   std::string out;

@@ -63,12 +63,17 @@ bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 }  // namespace
 
-std::optional<BusinessCalendar> LoadBusinessCalendar(const BusinessOptions& options,
-                                                     std::vector<std::string>& errors) {
+std::optional<BusinessRules> LoadBusinessRules(const BusinessOptions& options,
+                                               std::vector<std::string>& errors) {
   BusinessRules rules{options.rest_weekdays, options.national_holidays, {}, {}};
   const bool closedRead = ReadDateFiles(options.closed_files, rules.closed, errors);
   if (!ReadDateFiles(options.open_files, rules.open, errors) || !closedRead) return std::nullopt;
-  return BusinessCalendar(std::move(rules));
+  return rules;
+}
+
+const BusinessCalendar& BusinessDays::Calendar() {
+  if (!calendar_) calendar_.emplace(rules_);
+  return *calendar_;
 }
 
 std::optional<std::optional<std::int32_t>> BusinessDayCount(std::u16string_view days) {
@@ -107,9 +112,10 @@ std::optional<Failure> Workdays(Operands operands, const Settings& settings, std
   if (auto failure = ParseOperand(operands, 1, second)) return failure;
   const SerialDay from = SerialOf(first);
   const SerialDay to = SerialOf(second);
-  std::int32_t count = settings.business->Count(from, to);
+  const BusinessCalendar& calendar = settings.business->Calendar();
+  std::int32_t count = calendar.Count(from, to);
   // Both ends, as people count 営業日数.
-  if (settings.inclusive && settings.business->IsBusinessDay(from)) count += to >= from ? 1 : -1;
+  if (settings.inclusive && calendar.IsBusinessDay(from)) count += to >= from ? 1 : -1;
   AppendNumber(count, out);
   return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "calendar/gregorian.h"
@@ -15,11 +16,23 @@
 
 namespace kalvenor::cli {
 
-// The calendar of the options, with the dates of the --closed and --open
+// The rules of the options, with the dates of the --closed and --open
 // files; std::nullopt when a file cannot be read or holds a line that is
 // not a date, each such problem added to errors as a message.
-std::optional<BusinessCalendar> LoadBusinessCalendar(const BusinessOptions& options,
-                                                     std::vector<std::string>& errors);
+std::optional<BusinessRules> LoadBusinessRules(const BusinessOptions& options,
+                                               std::vector<std::string>& errors);
+
+// The calendar of the rules, worked out when first asked for: add needs it
+// only for a count of business days.
+class BusinessDays {
+ public:
+  explicit BusinessDays(BusinessRules rules) : rules_(std::move(rules)) {}
+  const BusinessCalendar& Calendar();
+
+ private:
+  BusinessRules rules_;
+  std::optional<BusinessCalendar> calendar_;
+};
 
 // A count of add's DAYS in business days, "3b", "-2 営業日": std::nullopt
 // when days has no business-day unit; an empty count when it has one but

@@ -48,7 +48,7 @@ std::optional<Failure> Add(Operands operands, const Settings& settings, std::str
   const std::u16string& days = operands[1].text;
   if (const auto count = BusinessDayCount(days)) {
     if (!*count) return Failure{Problem::NotANumber, 1};
-    SerialDay day = settings.business->After(SerialOf(date), **count).value_or(0);
+    SerialDay day = settings.business->Calendar().After(SerialOf(date), **count).value_or(0);
     if (day == 0) return Failure{Problem::OutOfRange, 0};
     SerialDateConvert(day, date);
     AppendResult(date, settings, out);

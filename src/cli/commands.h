@@ -8,9 +8,10 @@
 
 #include "calendar/gregorian.h"
 #include "cli/arguments.h"
-#include "holidays/business_days.h"
 
 namespace kalvenor::cli {
+
+class BusinessDays;
 
 enum class Problem {
   NotADate,         // the parser gave day 0
@@ -40,8 +41,8 @@ struct Settings {
   OutputStyle style = OutputStyle::Era;
   bool inclusive = false;
   bool holiday_names = false;
-  // Built once per run for workdays and add; null for the other commands.
-  const BusinessCalendar* business = nullptr;
+  // One per run for workdays and add; null for the other commands.
+  BusinessDays* business = nullptr;
 };
 
 // Each appends its result, without the line end, to out, or leaves out as

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cli/business_days.h"
@@ -63,7 +64,7 @@ int WriteAll(std::string_view text) {
 
 class Runner {
  public:
-  Runner(const Invocation& invocation, const BlockSizes& blocks, const BusinessCalendar* business)
+  Runner(const Invocation& invocation, const BlockSizes& blocks, BusinessDays* business)
       : settings_{invocation.style, invocation.inclusive, invocation.holiday_names, business},
         calculation_(CalculationOf(invocation.command)),
         readBytes_(blocks.read),
@@ -152,13 +153,14 @@ int Run(const Invocation& invocation, const BlockSizes& blocks) {
   // One today for the whole run: a batch that runs across midnight reads
   // every line against the same day (and the clock is read once).
   const ScopedToday today(Today());
-  std::optional<BusinessCalendar> business;
+  std::optional<BusinessDays> business;
   if (invocation.command == Command::Workdays || invocation.command == Command::Add) {
     std::vector<std::string> errors;
-    business = LoadBusinessCalendar(invocation.business, errors);
+    auto rules = LoadBusinessRules(invocation.business, errors);
     // Nothing is calculated on a wrong calendar.
     for (const std::string& error : errors) Complain(error, 0);
-    if (!business) return 1;
+    if (!rules) return 1;
+    business.emplace(std::move(*rules));
   }
   Runner runner(invocation, blocks, business ? &*business : nullptr);
   if (invocation.command == Command::Show) {
