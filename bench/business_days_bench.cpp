@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/date.h"
 #include "cli/business_days.h"
 #include "cli/commands.h"
 #include "holidays/business_days.h"
@@ -26,7 +27,7 @@ std::vector<std::u16string> DateLines() {
                                                kalvenor::kHolidayDataThrough);
   std::vector<std::u16string> lines;
   for (int i = 0; i < kLines; ++i) {
-    const kalvenor::DateParts date = kalvenor::day_number::DateFromSerial(day(random));
+    const kalvenor::DateParts date = kalvenor::DateOf(day(random));
     char text[24];
     std::snprintf(text, sizeof text, "%d/%d/%d", date.year, date.month, date.day);
     lines.emplace_back(text, text + std::string(text).size());

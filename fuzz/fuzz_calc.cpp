@@ -20,7 +20,6 @@
 using kalvenor::ui::Control;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  kalvenor::testing::FixToday();
   if (size == 0) return 0;
   const bool addition = (data[0] & 1) != 0;
   std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);

@@ -72,7 +72,6 @@ bool IsResult(std::string_view line, const kalvenor::cli::Invocation& invocation
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  kalvenor::testing::FixToday();
   if (size < 5) return 0;
   const CommandLine& line = kCommandLines[data[0] % std::size(kCommandLines)];
   kalvenor::cli::Invocation invocation{
@@ -92,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   stdout = fopencookie(&sink, "w", {nullptr, WriteToSink, nullptr, nullptr});
   stderr = open_memstream(&errBytes, &errSize);
   std::setvbuf(stdout, nullptr, _IONBF, 0);
-  const int status = kalvenor::cli::Run(invocation, blocks);
+  const int status = kalvenor::cli::Run(invocation, kalvenor::testing::kToday, blocks);
   for (FILE* stream : {stdin, stdout, stderr}) std::fclose(stream);
   stdin = savedIn, stdout = savedOut, stderr = savedErr;
   const std::string err(errBytes, errSize);

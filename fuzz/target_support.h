@@ -4,12 +4,12 @@
 
 #include <cstdlib>
 
-#include "clock/today.h"
+#include "calendar/gregorian.h"
 
 namespace kalvenor::testing {
 
-// Pins today to Tuesday 1999-04-20, once per process.
-inline void FixToday() { static const ScopedToday fixed(DateParts{1999, 4, 20}); }
+// Tuesday 1999-04-20.
+inline constexpr DateParts kToday{1999, 4, 20};
 
 // A property that does not hold is a finding, like a crash.
 inline void Require(bool condition) {

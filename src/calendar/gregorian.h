@@ -1,4 +1,5 @@
-// Gregorian day arithmetic on the proleptic calendar.
+// Gregorian day arithmetic on the proleptic calendar: the building blocks
+// under calendar/date.h, which is what callers outside the engine use.
 //
 // Dates are three 16-bit fields that need not form a valid date: every
 // routine folds out-of-range fields by plain arithmetic, so day 0 is the last
@@ -43,32 +44,13 @@ std::int16_t DaysInMonth(std::int16_t year, std::int16_t month);
 // preceding months; month 13 and above add all twelve.
 constexpr std::int16_t DayOfYear(const DateParts& date);
 
-// Month and day of an ordinal day of the year. Days of 0 or below give
-// month 1 with that day; days past the year's end walk on to month 100 at
-// most.
-void MonthDayFromDayOfYear(std::int16_t dayOfYear, std::int16_t year, std::int16_t& month,
-                           std::int16_t& day);
-
 // serial == 0: stores the day number of date into serial.
 // serial != 0: stores the date of that day number into date (any serial
 // whose year fits 16 bits; past 11967900 is an overflow).
 constexpr void SerialDateConvert(SerialDay& serial, DateParts& date);
 
-// Weekday number, 0 Sunday .. 6 Saturday, for dates from 0001-01-01 on. For
-// fields that reach further back, even folded ones such as (2000, 1, -32768),
-// the remainder keeps the sign of the sum, as the truncating division leaves
-// it, and lies in -6..6.
-std::int16_t WeekdayOf(const DateParts& date);
-
 // The day number of a date, folded (SerialDateConvert with serial 0).
 constexpr SerialDay SerialOf(const DateParts& date);
-
-// The day number a count of days after date (before it when negative). The
-// sum is formed in double and rounded half to even as a whole, so a half day
-// depends on the start: 2000-01-01 + 0.5 stays, 2000-01-02 + 0.5 moves on.
-// A sum outside 32 bits raises checked::OverflowError; results before day 1
-// are the caller's to refuse.
-SerialDay SerialAfter(const DateParts& date, double days);
 
 }  // namespace kalvenor
 

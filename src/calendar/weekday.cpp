@@ -1,6 +1,6 @@
 #include <cstdint>
 
-#include "calendar/gregorian.h"
+#include "calendar/date.h"
 #include "calendar/leap_days.h"
 
 namespace kalvenor {
@@ -10,7 +10,9 @@ std::int16_t WeekdayOf(const DateParts& date) {
   // the sum is congruent to the day number.
   const std::int32_t y = std::int32_t{date.year} - 1;                             // [-32769, 32766]
   const std::int32_t sum = date.year + LeapDaysThrough(y) + DayOfYear(date) - 1;  // [-73484, 73478]
-  return static_cast<std::int16_t>(sum % 7);                                      // [-6, 6]
+  // Before 0001-01-01 the sum is negative and the remainder with it.
+  const std::int32_t remainder = sum % 7;                                       // [-6, 6]
+  return static_cast<std::int16_t>(remainder < 0 ? remainder + 7 : remainder);  // [0, 6]
 }
 
 }  // namespace kalvenor

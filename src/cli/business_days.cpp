@@ -11,7 +11,6 @@
 #include "cli/messages.h"
 #include "cli/operand_text.h"
 #include "holidays/holidays.h"
-#include "parse/date_parser.h"
 #include "text/utf8.h"
 
 namespace kalvenor::cli {
@@ -21,7 +20,7 @@ constexpr std::size_t kFileBlockBytes = 1 << 16;
 
 // Adds the dates of one file to days; false (with the messages) when the
 // file cannot be read or a line is no date.
-bool ReadDateFile(std::string_view name, std::vector<SerialDay>& days,
+bool ReadDateFile(std::string_view name, const DateParts& today, std::vector<SerialDay>& days,
                   std::vector<std::string>& errors) {
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
       std::fopen(std::string(name).c_str(), "rb"), std::fclose);
@@ -37,12 +36,11 @@ bool ReadDateFile(std::string_view name, std::vector<SerialDay>& days,
     const std::string_view content = line.substr(0, line.find('#'));  // no date holds a '#'
     DecodeOperand(content, text);
     if (Trimmed(text).empty()) continue;
-    const DateParts date = ReadDate(text);
-    if (date.day == kDayInvalid) {
+    if (const auto date = ReadDate(text, today)) {
+      days.push_back(SerialOf(*date));
+    } else {
       errors.push_back(messages::NotADateInFile(name, number, line));
       allRead = false;
-    } else {
-      days.push_back(SerialOf(date));
     }
   }
   if (reader.Failed()) {
@@ -52,10 +50,10 @@ bool ReadDateFile(std::string_view name, std::vector<SerialDay>& days,
   return allRead;
 }
 
-bool ReadDateFiles(const std::vector<std::string_view>& names, std::vector<SerialDay>& days,
-                   std::vector<std::string>& errors) {
+bool ReadDateFiles(const std::vector<std::string_view>& names, const DateParts& today,
+                   std::vector<SerialDay>& days, std::vector<std::string>& errors) {
   bool allRead = true;
-  for (const std::string_view name : names) allRead &= ReadDateFile(name, days, errors);
+  for (const std::string_view name : names) allRead &= ReadDateFile(name, today, days, errors);
   return allRead;
 }
 
@@ -64,10 +62,13 @@ bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 }  // namespace
 
 std::optional<BusinessRules> LoadBusinessRules(const BusinessOptions& options,
+                                               const DateParts& today,
                                                std::vector<std::string>& errors) {
   BusinessRules rules{options.rest_weekdays, options.national_holidays, {}, {}};
-  const bool closedRead = ReadDateFiles(options.closed_files, rules.closed, errors);
-  if (!ReadDateFiles(options.open_files, rules.open, errors) || !closedRead) return std::nullopt;
+  const bool closedRead = ReadDateFiles(options.closed_files, today, rules.closed, errors);
+  if (!ReadDateFiles(options.open_files, today, rules.open, errors) || !closedRead) {
+    return std::nullopt;
+  }
   return rules;
 }
 
@@ -108,8 +109,8 @@ void AppendHolidayName(const DateParts& date, std::string& out) {
 std::optional<Failure> Workdays(Operands operands, const Settings& settings, std::string& out) {
   DateParts first;
   DateParts second;
-  if (auto failure = ParseOperand(operands, 0, first)) return failure;
-  if (auto failure = ParseOperand(operands, 1, second)) return failure;
+  if (auto failure = ParseOperand(operands, 0, settings.today, first)) return failure;
+  if (auto failure = ParseOperand(operands, 1, settings.today, second)) return failure;
   const SerialDay from = SerialOf(first);
   const SerialDay to = SerialOf(second);
   const BusinessCalendar& calendar = settings.business->Calendar();

@@ -17,9 +17,10 @@
 namespace kalvenor::cli {
 
 // The rules of the options, with the dates of the --closed and --open
-// files; std::nullopt when a file cannot be read or holds a line that is
+// files (read against today); std::nullopt when a file cannot be read or holds a line that is
 // not a date, each such problem added to errors as a message.
 std::optional<BusinessRules> LoadBusinessRules(const BusinessOptions& options,
+                                               const DateParts& today,
                                                std::vector<std::string>& errors);
 
 // The calendar of the rules, worked out when first asked for: add needs it

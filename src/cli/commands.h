@@ -1,4 +1,4 @@
-// The three calculations, each on one set of operand texts.
+// The calculations, each on one set of operand texts.
 #pragma once
 
 #include <cstddef>
@@ -14,7 +14,7 @@ namespace kalvenor::cli {
 class BusinessDays;
 
 enum class Problem {
-  NotADate,         // the parser gave day 0
+  NotADate,         // the parser found no date
   NotANumber,       // a day count that does not begin with a number
   OutOfRange,       // a sum before 0001-01-01 or past 32767-12-31
   Overflow,         // a number too large for its width on the way
@@ -38,6 +38,7 @@ using Operands = std::span<Operand>;
 
 // What the options ask of every calculation of a run.
 struct Settings {
+  DateParts today;  // what forms that leave fields out are completed from
   OutputStyle style = OutputStyle::Era;
   bool inclusive = false;
   bool holiday_names = false;
@@ -45,12 +46,11 @@ struct Settings {
   BusinessDays* business = nullptr;
 };
 
-// Each appends its result, without the line end, to out, or leaves out as
-// it was and says why not; a number that leaves its width on the way raises
-// checked::OverflowError, which the caller reports as Problem::Overflow, and
-// a holiday asked for outside the data raises HolidaysUnknownError
-// (Problem::HolidaysUnknown). show takes one operand, add, diff, workdays
-// and span two, holidays one or two.
+// Each reads its operands against settings.today, appends its result,
+// without the line end, to out, or leaves out as it was and says why not; a number that leaves its
+// width on the way raises checked::OverflowError, which the caller reports as Problem::Overflow,
+// and a holiday asked for outside the data raises HolidaysUnknownError (Problem::HolidaysUnknown).
+// show takes one operand, add, diff, workdays and span two, holidays one or two.
 using Calculation = std::optional<Failure> (*)(Operands operands, const Settings& settings,
                                                std::string& out);
 
@@ -63,6 +63,7 @@ std::optional<Failure> Span(Operands operands, const Settings& settings, std::st
 std::optional<Failure> Holidays(Operands operands, const Settings& settings, std::string& out);
 
 // The date of operand `index`, read once per text.
-std::optional<Failure> ParseOperand(Operands operands, std::size_t index, DateParts& date);
+std::optional<Failure> ParseOperand(Operands operands, std::size_t index, const DateParts& today,
+                                    DateParts& date);
 
 }  // namespace kalvenor::cli

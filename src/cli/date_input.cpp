@@ -23,23 +23,24 @@ bool IsTodayKeyword(std::u16string_view text) {
   return true;
 }
 
-DateParts Parse(const std::u16string& text) {
-  DateParts date;
-  ParseDate(text, date, kEras);  // raises nothing: a number too big is day 0
-  return date;
+std::optional<DateParts> Parse(const std::u16string& text, const DateParts& today) {
+  return ParseDate(text, today, kEras).date;  // raises nothing: a number too big is no date
 }
 
 }  // namespace
 
-DateParts ReadDate(const std::u16string& text) {
+std::optional<DateParts> ReadDate(const std::u16string& text, const DateParts& today) {
   // The usual batch line, "2024/3/15", is none of the forms below: it goes
   // straight to the date language's fast path.
   DateParts plain;
   if (ReadPlainDate(text, plain)) return plain;
-  if (IsTodayKeyword(text)) return Parse(u"");
-  if (const auto iso = ReadIsoDate(text)) return *iso;
-  if (const auto rewritten = RewriteKanjiDate(text)) return Parse(*rewritten);
-  return Parse(text);
+  if (IsTodayKeyword(text)) return Parse(u"", today);
+  if (const auto iso = ReadIsoDate(text)) {
+    if (iso->day == kDayInvalid) return std::nullopt;
+    return iso;
+  }
+  if (const auto rewritten = RewriteKanjiDate(text)) return Parse(*rewritten, today);
+  return Parse(text, today);
 }
 
 }  // namespace kalvenor::cli

@@ -2,6 +2,7 @@
 // in front of the window's date language, which they leave unchanged.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "calendar/gregorian.h"
@@ -14,7 +15,8 @@ namespace kalvenor::cli {
 //   2026-12-07           an ISO date; refused unless valid (cli/iso_date.h)
 //   令和8年12月7日        a kanji date, rewritten (cli/kanji_date.h)
 // and then the date language with the era letters of kEras, R (Reiwa, R1 =
-// 2019) included. Day kDayInvalid when text is no date.
-DateParts ReadDate(const std::u16string& text);
+// 2019) included, forms that leave fields out completed from today.
+// Nothing when text is no date.
+std::optional<DateParts> ReadDate(const std::u16string& text, const DateParts& today);
 
 }  // namespace kalvenor::cli

@@ -1,6 +1,7 @@
 // holidays: the national holidays of whole years or between two dates.
 #include <algorithm>
 
+#include "calendar/date.h"
 #include "cli/blanks.h"
 #include "cli/business_days.h"
 #include "cli/commands.h"
@@ -23,7 +24,8 @@ std::optional<std::int16_t> YearOf(std::u16string_view text) {
 }
 
 // The days of the list, first and last, whatever their order.
-std::optional<Failure> Range(Operands operands, SerialDay& first, SerialDay& last) {
+std::optional<Failure> Range(Operands operands, const DateParts& today, SerialDay& first,
+                             SerialDay& last) {
   const auto firstYear = YearOf(operands[0].text);
   const auto lastYear = YearOf(operands.back().text);
   if (firstYear && lastYear) {
@@ -38,8 +40,8 @@ std::optional<Failure> Range(Operands operands, SerialDay& first, SerialDay& las
   if (operands.size() == 1) return Failure{Problem::NotAYear, 0};
   DateParts one;
   DateParts other;
-  if (auto failure = ParseOperand(operands, 0, one)) return failure;
-  if (auto failure = ParseOperand(operands, 1, other)) return failure;
+  if (auto failure = ParseOperand(operands, 0, today, one)) return failure;
+  if (auto failure = ParseOperand(operands, 1, today, other)) return failure;
   first = std::min(SerialOf(one), SerialOf(other));
   last = std::max(SerialOf(one), SerialOf(other));
   return std::nullopt;
@@ -50,14 +52,14 @@ std::optional<Failure> Range(Operands operands, SerialDay& first, SerialDay& las
 std::optional<Failure> Holidays(Operands operands, const Settings& settings, std::string& out) {
   SerialDay first = 0;
   SerialDay last = 0;
-  if (auto failure = Range(operands, first, last)) return failure;
+  if (auto failure = Range(operands, settings.today, first, last)) return failure;
   if (!HolidaysKnown(first) || !HolidaysKnown(last)) throw HolidaysUnknownError();
   bool firstLine = true;
   for (SerialDay day = first; day <= last; ++day) {
     if (HolidayOn(day)->empty()) continue;
     if (!firstLine) out += '\n';
     firstLine = false;
-    const DateParts date = day_number::DateFromSerial(day);
+    const DateParts date = DateOf(day);
     AppendDate(date, settings.style, out);
     AppendHolidayName(date, out);
   }

@@ -10,6 +10,7 @@
 #include "cli/messages.h"
 #include "cli/runner.h"
 #include "cli/translation.h"
+#include "clock/system_clock.h"
 
 namespace {
 
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
     return RefuseUsage(*error);
   }
   try {
-    return kalvenor::cli::Run(std::get<kalvenor::cli::Invocation>(parsed));
+    // The clock is read once per run.
+    return kalvenor::cli::Run(std::get<kalvenor::cli::Invocation>(parsed), kalvenor::SystemToday());
   } catch (const std::exception& error) {
     // Out of memory on an absurd line, say: stop with a message, not a crash.
     std::fputs(kalvenor::cli::messages::ErrorLine(kalvenor::cli::messages::Aborted(error.what()), 0)

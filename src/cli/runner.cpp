@@ -15,7 +15,6 @@
 #include "cli/messages.h"
 #include "cli/operand_text.h"
 #include "cli/output.h"
-#include "clock/today.h"
 #include "numeric/checked.h"
 
 namespace kalvenor::cli {
@@ -64,8 +63,8 @@ int WriteAll(std::string_view text) {
 
 class Runner {
  public:
-  Runner(const Invocation& invocation, const BlockSizes& blocks, BusinessDays* business)
-      : settings_{invocation.style, invocation.inclusive, invocation.holiday_names, business},
+  Runner(const Invocation& invocation, const BlockSizes& blocks, const Settings& settings)
+      : settings_(settings),
         calculation_(CalculationOf(invocation.command)),
         readBytes_(blocks.read),
         output_(stdout, blocks.write) {}
@@ -143,26 +142,25 @@ int Runner::Finish() {
 
 }  // namespace
 
-int Run(const Invocation& invocation, const BlockSizes& blocks) {
+int Run(const Invocation& invocation, const DateParts& today, const BlockSizes& blocks) {
   switch (invocation.command) {
     case Command::Help:
       return WriteAll(messages::Usage() + messages::HelpBody() + messages::CalendarHelp());
     case Command::Version: return WriteAll(messages::kVersion);
     default: break;
   }
-  // One today for the whole run: a batch that runs across midnight reads
-  // every line against the same day (and the clock is read once).
-  const ScopedToday today(Today());
   std::optional<BusinessDays> business;
   if (invocation.command == Command::Workdays || invocation.command == Command::Add) {
     std::vector<std::string> errors;
-    auto rules = LoadBusinessRules(invocation.business, errors);
+    auto rules = LoadBusinessRules(invocation.business, today, errors);
     // Nothing is calculated on a wrong calendar.
     for (const std::string& error : errors) Complain(error, 0);
     if (!rules) return 1;
     business.emplace(std::move(*rules));
   }
-  Runner runner(invocation, blocks, business ? &*business : nullptr);
+  const Settings settings{today, invocation.style, invocation.inclusive, invocation.holiday_names,
+                          business ? &*business : nullptr};
+  Runner runner(invocation, blocks, settings);
   if (invocation.command == Command::Show) {
     // Each text of show is a calculation of its own.
     for (const std::string_view& text : invocation.operands) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "calendar/gregorian.h"
 #include "cli/arguments.h"
 
 namespace kalvenor::cli {
@@ -15,7 +16,9 @@ struct BlockSizes {
 };
 
 // Returns the exit status: 0, or 1 when any input could not be calculated
-// or a stream failed. The first failed write ends the run at once.
-int Run(const Invocation& invocation, const BlockSizes& blocks = {});
+// or a stream failed. The first failed write ends the run at once. Every
+// date is read against today, one day for the whole run: a batch that runs
+// across midnight reads every line against the same day.
+int Run(const Invocation& invocation, const DateParts& today, const BlockSizes& blocks = {});
 
 }  // namespace kalvenor::cli

@@ -1,13 +1,13 @@
 // span: years, months and days from one date to another.
 #include "calendar/calendar_span.h"
-#include "calendar/gregorian.h"
+#include "calendar/date.h"
 #include "cli/commands.h"
 #include "cli/date_output.h"
 
 namespace kalvenor::cli {
 namespace {
 
-DateParts DayAfter(const DateParts& date) { return day_number::DateFromSerial(SerialOf(date) + 1); }
+DateParts DayAfter(const DateParts& date) { return DateOf(SerialOf(date) + 1); }
 
 // "P1Y2M3D" in ISO 8601, every field written; else "1年2か月3日".
 void AppendSpan(const CalendarSpan& span, OutputStyle style, std::string& out) {
@@ -27,8 +27,8 @@ void AppendSpan(const CalendarSpan& span, OutputStyle style, std::string& out) {
 std::optional<Failure> Span(Operands operands, const Settings& settings, std::string& out) {
   DateParts first;
   DateParts second;
-  if (auto failure = ParseOperand(operands, 0, first)) return failure;
-  if (auto failure = ParseOperand(operands, 1, second)) return failure;
+  if (auto failure = ParseOperand(operands, 0, settings.today, first)) return failure;
+  if (auto failure = ParseOperand(operands, 1, settings.today, second)) return failure;
   CalendarSpan span;
   if (!settings.inclusive) {
     span = SpanBetween(first, second);

@@ -1,4 +1,6 @@
-// The operating system's idea of today, in local time.
+// The operating system's idea of today, in local time. The engine never
+// reads the clock itself: the window reads it once per parse, kalvenor-cli
+// once per run, and both pass the date in; tests pass a date of their own.
 #pragma once
 
 #include "calendar/gregorian.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "calendar/floor_div.h"
+#include "calendar/date.h"
 #include "calendar/weekday_chars.h"
 
 namespace kalvenor {
@@ -28,10 +28,7 @@ std::u16string FormatEraDate(const DateParts& date, std::span<const Era> eras) {
 std::u16string DisplayText(const DateParts& date, DisplayStyle style, std::span<const Era> eras) {
   const std::u16string dateText =
       style == DisplayStyle::Era ? FormatEraDate(date, eras) : FieldsText(date.year, date);
-  // Before 0001-01-01 WeekdayOf may come out negative (down to -6); the
-  // floor remainder is the weekday the folded date really has.
-  const std::int32_t weekday = FloorMod(WeekdayOf(date), 7);  // [0, 6]
-  return dateText + u"(" + kWeekdayChars[weekday] + u")";
+  return dateText + u"(" + kWeekdayChars[WeekdayOf(date)] + u")";
 }
 
 }  // namespace kalvenor

@@ -1,15 +1,16 @@
 // The typed-date language: full form, month/day and day only, each
-// completed from the reference day (today + offset) where fields are left
-// out. Bad input is an ordinary outcome here: a field that does not fit 16
-// bits comes back as no value, and the form gives up with false.
+// completed from today where fields are left out. Bad input is an ordinary
+// outcome here: a field that does not fit 16 bits comes back as no value,
+// and the form gives up with false.
 #include "parse/date_parser.h"
 
 #include <cstdint>
 #include <limits>
 #include <optional>
 
-#include "clock/today.h"
+#include "calendar/date.h"
 #include "numeric/checked.h"
+#include "parse/day_markers.h"
 #include "parse/number.h"
 #include "parse/plain_date.h"
 #include "parse/weekday_day.h"
@@ -23,33 +24,14 @@ using Number = std::optional<std::int16_t>;
 // Positions in a text are 16-bit, as in the field helpers.
 constexpr std::size_t kLongestText = std::numeric_limits<std::int16_t>::max();
 
-struct TodayCache {
-  DateParts today;      // the clock's date when reference was built
-  DateParts reference;  // today + lastOffset
-  bool built = false;
-  std::int16_t lastOffset = 0;
-};
-
-TodayCache& Cache() {
-  static TodayCache cache;
-  return cache;
-}
-
-// The reference day, today + offset, rebuilt when the offset or the date
-// has changed since the last parse (a window left open over midnight).
-// Nothing when it would lie outside the days that convert to a date.
-std::optional<DateParts> ReferenceDay(const DateParts& today, std::int16_t offset) {
-  TodayCache& cache = Cache();
-  if (!cache.built || cache.lastOffset != offset || cache.today != today) {
-    // A serial of 0 would also turn the conversion round.
-    SerialDay serial = SerialOf(today) + offset;  // [-12001400 - 32768, 12000302 + 32767]
-    if (serial < 1 || serial > kLastSerialDay) return std::nullopt;
-    SerialDateConvert(serial, cache.reference);
-    cache.today = today;
-    cache.built = true;
+// The day the forms that leave fields out complete from: today as a valid
+// date, or nothing when today lies outside the calendar.
+std::optional<DateParts> ReferenceDay(const DateParts& today) {
+  try {
+    return DateOf(SerialOf(today));
+  } catch (const OutsideCalendarError&) {
+    return std::nullopt;
   }
-  cache.lastOffset = offset;
-  return cache.reference;
 }
 
 Number ValueOf(const std::u16string& field) { return RoundToInt16(ReadNumber(field)); }
@@ -71,8 +53,7 @@ Number DayOf(const std::u16string& dayField) {
   return AsksForMonthEnd(dayField) ? Number(kDayEndOfMonth) : ValueOf(dayField);
 }
 
-// What a parse reads besides its text: one today for the whole parse, so
-// the reference day and the weekday walk cannot disagree.
+// What a parse reads besides its text.
 struct Context {
   DateParts today;
   DateParts reference;
@@ -202,13 +183,12 @@ bool SplitFields(const std::u16string& text, Fields& fields) {
   return true;
 }
 
-bool Parse(const std::u16string& text, DateParts& date, std::int16_t offset,
-           std::span<const Era> eras) {
+bool Parse(const std::u16string& text, const DateParts& today, std::span<const Era> eras,
+           DateParts& date) {
   // A plain date ("2024/3/15") needs no today, and batch work reads
   // millions of them.
   if (ReadPlainDate(text, date)) return true;
-  const DateParts today = Today();
-  const std::optional<DateParts> reference = ReferenceDay(today, offset);
+  const std::optional<DateParts> reference = ReferenceDay(today);
   if (!reference) return false;
   Fields fields;
   if (text.size() > kLongestText || !SplitFields(text, fields)) return false;
@@ -222,13 +202,12 @@ bool Parse(const std::u16string& text, DateParts& date, std::int16_t offset,
 
 }  // namespace
 
-void ParseDateText(const std::u16string& text, DateParts& date, std::int16_t offset,
-                   std::span<const Era> eras) {
-  if (!Parse(text, date, offset, eras)) date.day = kDayInvalid;
-}
-
-void ParseDate(const std::u16string& text, DateParts& date, std::span<const Era> eras) {
-  ParseDateText(text, date, 0, eras);
+ParsedDate ParseDate(const std::u16string& text, const DateParts& today, std::span<const Era> eras,
+                     const DateParts& start) {
+  ParsedDate parsed{std::nullopt, start};
+  if (!Parse(text, today, eras, parsed.fields)) parsed.fields.day = kDayInvalid;
+  if (parsed.fields.day != kDayInvalid) parsed.date = parsed.fields;
+  return parsed;
 }
 
 }  // namespace kalvenor

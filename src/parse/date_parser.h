@@ -6,11 +6,12 @@
 //   25   E   月2     day only: in this month, or the next when earlier
 //   (empty)          today
 //
-// A text that is not a date gives day kDayInvalid; the parser never raises
-// an error, not even for numbers too large for 16 bits.
+// A text that is not a date gives no date; the parser never raises an
+// error, not even for numbers too large for 16 bits.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -19,21 +20,21 @@
 
 namespace kalvenor {
 
+// The day of ParsedDate::fields when the text is no date.
 inline constexpr std::int16_t kDayInvalid = 0;
-inline constexpr std::int16_t kDayEndOfMonth = 98;
-inline constexpr std::int16_t kDayPastMonthEnd = 99;
 
-// Parses text with the reference day today + offset, era letters taken
-// from eras. Each parse reads Today() once; the reference day is kept from
-// parse to parse and built again when the date or the offset has changed.
-// On success month is 1..12 and day 1..DaysInMonth; on failure day is
-// kDayInvalid and year and month hold what the parse reached (for a text of
-// four or more fields they keep the caller's values).
-void ParseDateText(const std::u16string& text, DateParts& date, std::int16_t offset,
-                   std::span<const Era> eras = kWindowEras);
+struct ParsedDate {
+  // The date, or nothing when the text is no date.
+  std::optional<DateParts> date;
+  // What the window shows and counts with: the date, or for no date the
+  // fields the parse reached with day kDayInvalid, the others kept from the
+  // start fields (a text of four or more fields keeps year and month).
+  DateParts fields;
+};
 
-// ParseDateText with offset 0, the only form the program uses.
-void ParseDate(const std::u16string& text, DateParts& date,
-               std::span<const Era> eras = kWindowEras);
+// Parses text against today, with the era letters of eras. On success
+// month is 1..12 and day 1..DaysInMonth.
+ParsedDate ParseDate(const std::u16string& text, const DateParts& today,
+                     std::span<const Era> eras = kWindowEras, const DateParts& start = {});
 
 }  // namespace kalvenor

@@ -4,8 +4,10 @@
 #include <limits>
 #include <string_view>
 
+#include "calendar/date.h"
 #include "calendar/weekday_chars.h"
 #include "parse/date_parser.h"
+#include "parse/day_markers.h"
 #include "text/fields.h"
 
 namespace kalvenor {
@@ -68,9 +70,8 @@ void ResolveWeekdayDay(DateParts& date, const std::u16string& dayField, const Da
     return;
   }
   const std::int16_t length = DaysInMonth(date.year, date.month);  // [0, 31]
-  // WeekdayOf leaves a negative remainder before 0001-01-01; taken modulo 7
-  // every date gets its true weekday, and the walk ends within 7 days.
-  int weekday = ((WeekdayOf({date.year, date.month, start}) % 7) + 7) % 7;
+  // The walk ends within 7 days.
+  int weekday = WeekdayOf({date.year, date.month, start});
   std::int16_t day = start;
   while (weekday != wanted) {
     if (++day > length) {

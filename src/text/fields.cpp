@@ -29,24 +29,4 @@ bool GetField(std::u16string& field, const std::u16string& text, const std::u16s
   return delimitersSeen < wanted;
 }
 
-std::u16string FieldOf(const std::u16string& text, const std::u16string& delimiters,
-                       std::int16_t n) {
-  std::u16string field;
-  GetField(field, text, delimiters, n);
-  return field;
-}
-
-std::int16_t NthOccurrence(const std::u16string& text, const std::u16string& pattern,
-                           std::int16_t n) {
-  const std::int16_t length = checked::Int16(text.size());
-  int matches = 0;
-  // find never reports a match that runs past the end, and positions past
-  // the last character are not candidates, not even for the empty pattern.
-  for (std::size_t at = text.find(pattern); at < static_cast<std::size_t>(length);
-       at = text.find(pattern, at + 1)) {
-    if (++matches == n) return checked::Int16(at + 1);
-  }
-  return -1;
-}
-
 }  // namespace kalvenor::text

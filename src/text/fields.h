@@ -17,17 +17,6 @@ namespace kalvenor::text {
 bool GetField(std::u16string& field, const std::u16string& text, const std::u16string& delimiters,
               std::int16_t n);
 
-// The same field as GetField, as the result (empty where the field is
-// missing).
-std::u16string FieldOf(const std::u16string& text, const std::u16string& delimiters,
-                       std::int16_t n);
-
-// 1-based position of the n-th occurrence of pattern in text, overlapping
-// occurrences counted ("aa" occurs in "aaa" at 1 and 2); -1 when there is
-// none. An empty pattern matches at every position.
-std::int16_t NthOccurrence(const std::u16string& text, const std::u16string& pattern,
-                           std::int16_t n);
-
 // A part of text measured in width units: the text is read as its
 // UTF-16LE byte image and every non-zero byte is one unit, so U+0001..U+00FF
 // is one unit and nearly every kana or kanji two. The part runs from the

@@ -161,25 +161,25 @@ void Form1::End_Click() { End_Rtn(); }
 void Form1::Keisan1() {
   DateParts date;
   ShowDate(Control::Text2, Control::Label5, date);
-  const SerialDay s2 = SerialOf(date);
+  const DateParts date2 = date;
   ShowDate(Control::Text1, Control::Label4, date);
-  const SerialDay s1 = SerialOf(date);
-  const std::int32_t days = checked::Int32(std::int64_t{s2} - s1);
-  toolkit_.SetText(Control::Text3, NumberText(days));
+  toolkit_.SetText(Control::Text3, NumberText(DaysBetween(date, date2)));
 }
 
 void Form1::Keisan2() {
   DateParts date;
   ShowDate(Control::Text1, Control::Label4, date);
-  SerialDay s2 = SerialAfter(date, ReadNumber(toolkit_.Text(Control::Text3)));
-  // Day 0 would be read as a request for a day number, and the calendar
-  // starts at day 1: there is no date to show.
-  if (s2 < 1) {
+  DateParts after;
+  try {
+    after = DateAfter(date, ReadNumber(toolkit_.Text(Control::Text3)));
+  } catch (const OutsideCalendarError& outside) {
+    // Past 32767-12-31 the year leaves its 16 bits: an overflow, which ends
+    // the handler. Before 0001-01-01 there is only no date to show.
+    if (!outside.BeforeFirstDay()) throw checked::OverflowError();
     toolkit_.ShowMessage(std::u16string(texts::kOutOfRange), MessageIcon::Warning);
     return;
   }
-  SerialDateConvert(s2, date);
-  const std::u16string text = Hi(date);
+  const std::u16string text = Hi(after);
   toolkit_.SetText(Control::Label5, text);
   toolkit_.SetText(Control::Text2, text);
 }
@@ -192,7 +192,7 @@ std::u16string Form1::Hi(const DateParts& date) const {
 void Form1::End_Rtn() { toolkit_.EndProgram(); }
 
 void Form1::ShowDate(Control box, Control label, DateParts& date) {
-  ParseDate(toolkit_.Text(box), date);
+  date = ParseDate(toolkit_.Text(box), today_(), kWindowEras, date).fields;
   toolkit_.SetText(label, Hi(date));
 }
 

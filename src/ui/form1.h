@@ -8,7 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "calendar/gregorian.h"
+#include "calendar/date.h"
+#include "clock/system_clock.h"
 #include "numeric/checked.h"
 #include "ui/texts.h"
 #include "ui/toolkit.h"
@@ -21,7 +22,9 @@ float OneEighthOfFreeSpace(Twips screen, Twips window);
 
 class Form1 {
  public:
-  explicit Form1(Toolkit& toolkit) : toolkit_(toolkit) {}
+  // today: read once per parse; tests pass a fixed date.
+  explicit Form1(Toolkit& toolkit, DateParts (*today)() = SystemToday)
+      : toolkit_(toolkit), today_(today) {}
 
   // Runs one event handler. An overflow ends it at that step, keeps what it
   // already wrote, and is reported; the program goes on.
@@ -75,6 +78,7 @@ class Form1 {
   void ShowDate(Control box, Control label, DateParts& date);
 
   Toolkit& toolkit_;
+  DateParts (*today_)();
 };
 
 }  // namespace kalvenor::ui

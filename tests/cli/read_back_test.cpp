@@ -10,7 +10,6 @@
 #include "cli/date_input.h"
 #include "cli/date_output.h"
 #include "cli/operand_text.h"
-#include "clock/today.h"
 
 namespace {
 
@@ -21,8 +20,8 @@ using kalvenor::cli::OutputStyle;
 constexpr kalvenor::SerialDay kStep = KALVENOR_READ_BACK_STEP;
 
 void ExpectEveryDayReadsBack(OutputStyle style, kalvenor::DateParts first) {
-  // Today matters to none of these texts; pinned, so a failure replays.
-  const kalvenor::ScopedToday today(kalvenor::DateParts{2026, 12, 7});
+  // Today matters to none of these texts; fixed, so a failure replays.
+  constexpr kalvenor::DateParts kToday{2026, 12, 7};
   std::string bytes;
   std::u16string text;
   int wrong = 0;
@@ -34,8 +33,9 @@ void ExpectEveryDayReadsBack(OutputStyle style, kalvenor::DateParts first) {
     bytes.clear();
     kalvenor::cli::AppendDate(date, style, bytes);
     kalvenor::cli::DecodeOperand(bytes, text);
-    const kalvenor::DateParts back = kalvenor::cli::ReadDate(text);
-    if (back.year == date.year && back.month == date.month && back.day == date.day) continue;
+    const kalvenor::DateParts back =
+        kalvenor::cli::ReadDate(text, kToday).value_or(kalvenor::DateParts{});
+    if (back == date) continue;
     ++wrong;
     ADD_FAILURE() << bytes << " reads back as " << back.year << "-" << back.month << "-"
                   << back.day;

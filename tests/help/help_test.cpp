@@ -10,7 +10,6 @@
 #include <regex>
 #include <thread>
 
-#include "clock/today.h"
 #include "support/headless_toolkit.h"
 #include "text/utf8.h"
 
@@ -101,7 +100,6 @@ TEST(HelpDocument, IsJapaneseUtf8HtmlWhoseCommandLineExamplesPrintWhatTheyShow) 
 // [<td><kbd>Date2 or days</kbd></td>]<td><samp [class="invalid"]>shown</samp>, typed into the
 // window.
 TEST(HelpDocument, WindowExamplesShowWhatTheWindowShows) {
-  const kalvenor::ScopedToday today{kalvenor::DateParts{1999, 4, 20}};
   for (
       const auto& row : Examples(
           "<tr data-",

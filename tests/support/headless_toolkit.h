@@ -19,7 +19,8 @@ struct Message {
 
 class HeadlessToolkit : public ui::Toolkit {
  public:
-  ui::Form1 form{*this};
+  // Today is Tuesday 1999-04-20.
+  ui::Form1 form{*this, [] { return DateParts{1999, 4, 20}; }};
   std::vector<Message> messages;
   std::vector<std::pair<ui::Control, std::u16string>> writes;  // every SetText, in order
   std::map<ui::Control, bool> enabled;

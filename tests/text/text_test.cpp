@@ -27,20 +27,10 @@ TEST(GetField, SplitsAtAnyDelimiter) {
     Text field = u"junk";
     EXPECT_EQ(!want, GetField(field, text, delimiters, n)) << ToUtf8(text) << n;
     EXPECT_EQ(want.value_or(u""), field) << ToUtf8(text) << n;
-    EXPECT_EQ(want.value_or(u""), FieldOf(text, delimiters, n)) << ToUtf8(text) << n;
   }
   Text field = u"junk";
   EXPECT_THROW(GetField(field, Text(32768, u'a'), u"/", 1), checked::OverflowError);
   EXPECT_EQ(u"", field);
-}
-
-TEST(NthOccurrence, CountsOverlappingMatches) {
-  const std::tuple<Text, Text, std::int16_t, std::int16_t> cases[] = {
-      {u"help", u".", 1, -1}, {u"a.b.c", u".", 2, 4}, {u"a.b.c", u".", 0, -1},
-      {u"aaa", u"aa", 2, 2},  {u"abc", u"", 3, 3},    {u"abc", u"", 4, -1}};
-  for (const auto& [text, pattern, n, position] : cases) {
-    EXPECT_EQ(position, NthOccurrence(text, pattern, n)) << ToUtf8(text) << n;
-  }
 }
 
 // An odd last byte is a code unit alone; an even first byte pairs with the next unit.

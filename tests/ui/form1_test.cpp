@@ -3,7 +3,6 @@
 // drive it too). Today is Tuesday 1999-04-20.
 #include <gtest/gtest.h>
 
-#include "clock/today.h"
 #include "support/headless_toolkit.h"
 #include "text/utf8.h"
 #include "version.h"
@@ -16,7 +15,6 @@ using kalvenor::ui::OptionArray;
 class Form1Test : public ::testing::Test {
  protected:
   void SetUp() override { window.form.OnLoad(); }
-  const kalvenor::ScopedToday today{kalvenor::DateParts{1999, 4, 20}};
   kalvenor::testing::HeadlessToolkit window;
 };
 

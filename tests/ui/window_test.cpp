@@ -13,7 +13,6 @@
 #include <cmath>
 #include <random>
 
-#include "clock/today.h"
 #include "support/display_shape.h"
 #include "ui/qt/look.h"
 #include "ui/qt/qt_toolkit.h"
@@ -60,7 +59,6 @@ class WindowTest : public ::testing::Test {
     QTest::mouseClick(Find(name), Qt::LeftButton, {}, QPoint(8, 8));
   }
 
-  const kalvenor::ScopedToday today{kalvenor::DateParts{1999, 4, 20}};
   std::unique_ptr<QtToolkit> toolkit;
   Form1Window* window = nullptr;
   QStringList messages;
