@@ -4,7 +4,7 @@
 set -euo pipefail
 
 run_packages=(g++ cmake make pkg-config gettext qt6-base-dev libglib2.0-dev fonts-ipafont-gothic)
-test_packages=(man-db libgtest-dev libgmock-dev googletest g++-mingw-w64-x86-64-posix wine wine64 nsis imagemagick librsvg2-bin faketime xvfb xauth desktop-file-utils dpkg-dev file clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14 cppcheck libbenchmark-dev)
+test_packages=(man-db libgtest-dev libgmock-dev googletest g++-mingw-w64-x86-64-posix wine wine64 nsis imagemagick librsvg2-bin faketime xvfb xauth desktop-file-utils dpkg-dev lintian file clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14 cppcheck libbenchmark-dev)
 bench_packages=(libgtest-dev libbenchmark-dev dateutils faketime hyperfine)
 screenshots_packages=(xvfb xauth faketime xdotool imagemagick)
 

@@ -9,8 +9,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <string_view>
+#include <variant>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/console_windows.h"
 
 // The shared main, compiled under this name for Windows.
@@ -40,6 +43,18 @@ void DefaultLocaleFromWindows() {
   _putenv(setting.c_str());
 }
 
+// Whether the run will read standard input: a command line that will be
+// refused reads nothing, and a console read begun anyway would take the
+// line the user types next at the shell's prompt.
+bool ReadsStandardInput(const std::vector<std::string>& arguments) {
+  const std::vector<std::string_view> words(arguments.begin() + 1, arguments.end());
+  const auto parsed = kalvenor::cli::ParseArguments(words);
+  const auto* invocation = std::get_if<kalvenor::cli::Invocation>(&parsed);
+  return invocation != nullptr &&
+         std::ranges::find(invocation->operands, kalvenor::cli::kStdinOperand) !=
+             invocation->operands.end();
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -53,8 +68,7 @@ int wmain(int argc, wchar_t** argv) {
 
   DefaultLocaleFromWindows();
   for (const int fd : {0, 1, 2}) _setmode(fd, _O_BINARY);
-  // Only a run that reads standard input ("-") takes what the user types.
-  if (std::ranges::find(arguments, "-") != arguments.end()) kalvenor::cli::RelayConsoleInput();
+  if (ReadsStandardInput(arguments)) kalvenor::cli::RelayConsoleInput();
   const kalvenor::cli::ConsoleOutput console;
   return KalvenorUtf8Main(argc, utf8Argv.data());
 }

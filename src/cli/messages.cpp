@@ -116,6 +116,21 @@ constexpr std::string_view kHelpExamples =
     "  $ kalvenor-cli diff h31/4/30 r1/5/1\n"
     "    1\n";
 
+// The examples' prompt, as the user's own shell shows it.
+#ifdef _WIN32
+constexpr char kPrompt = '>';
+#else
+constexpr char kPrompt = '$';
+#endif
+
+std::string HelpExamples() {
+  std::string text{kHelpExamples};
+  for (auto at = text.find("  $ "); at != std::string::npos; at = text.find("  $ ", at + 1)) {
+    text[at + 2] = kPrompt;
+  }
+  return text;
+}
+
 std::string HelpBody() {
   return Format(
       Tr("\n"
@@ -153,7 +168,7 @@ std::string HelpBody() {
          "Exit status: 0 success, 1 some input could not be calculated or the\n"
          "output could not be written, 2 a wrong command line.\n"),
       {"H 12/ 1/ 1(土)", "R 8/ 12/ 7(月)", "令和8年12月7日(月)", " 2000/ 1/ 1(土)", "月2", "月2",
-       "令和8年12月7日  12月31日  31日", "元年", "今日", kHelpExamples});
+       "令和8年12月7日  12月31日  31日", "元年", "今日", HelpExamples()});
 }
 
 constexpr std::string_view kCalendarExamples =

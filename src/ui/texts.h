@@ -35,7 +35,7 @@ inline constexpr std::u16string_view kMenuCopy = u"コピー(&C)";
 inline constexpr std::u16string_view kOverflow = u"オーバーフローしました。";
 inline constexpr std::u16string_view kOutOfRange = u"計算結果が範囲外です。";
 inline constexpr std::u16string_view kVersion =
-    u"Kalvenor Ver " KALVENOR_VERSION_TEXT "\r\rCopyright (C) 2026 Kalvenor developers";
+    u"Kalvenor Ver " KALVENOR_VERSION_TEXT "\r\r" KALVENOR_COPYRIGHT_TEXT;
 
 // The missing-file box: the tested path, then this.
 inline constexpr std::u16string_view kHelpMissing = u"がありません。";

@@ -3,7 +3,8 @@
 # draws in UTF-8 but its code page is not UTF-8, the program must show the
 # same text, Japanese included, that it writes to a file, and end with the
 # same status. Blanks and CRs are left out of the comparison: Wine draws
-# blanks as cursor moves.
+# blanks as cursor moves. A refused command line leaves the console's
+# input to the shell, and --help shows its examples at cmd's prompt.
 # Usage: console_test.sh WINE_RUN... -- PROGRAM.exe
 set -euo pipefail
 export LANG=C.UTF-8
@@ -30,4 +31,18 @@ for arguments in "--era show 2000/2/29 1989/1/8" "show 平成X"; do
 done
 # The refusal names the argument as typed: wmain read it as Unicode.
 [[ $to_file == *平成X* ]] || status=1
+
+# A line typed ahead of a refused "-" run is the shell's next line: the
+# refused run must not have begun reading the console.
+printf -v command '%q ' "${wine_run[@]}" "$program" diff - -
+next=$(printf 'typed ahead\r' |
+  SHELL=$BASH script -q -e -E never -c "$command 2>/dev/null; read -r -t 10 line; echo \"next:[\$line]\"" /dev/null |
+  tr -d '\r' | grep -ao 'next:.*' || true)
+echo "after kalvenor-cli diff - -: $next"
+[ "$next" = "next:[typed ahead]" ] || status=1
+
+help=$("${wine_run[@]}" "$program" --help)
+examples=$(grep -c '^  > kalvenor-cli ' <<<"$help" || true)
+echo "--help: $examples examples at a '>' prompt"
+if [ "$examples" -lt 6 ] || grep -q '^  \$ ' <<<"$help"; then status=1; fi
 exit $status

@@ -1,14 +1,14 @@
 #!/bin/sh
 # A Windows program's resources: its icon (group 1, in three sizes), the
-# version information with the product's name and version text, and, for
-# the window, the manifest with per-monitor DPI awareness and the common
-# controls 6.
+# version information with the product's name, version text and the about
+# box's copyright line, and, for the window, the manifest with per-monitor
+# DPI awareness and the common controls 6.
 # Usage: resources_test.sh TOOL_PREFIX PROGRAM.exe path/to/version.h [window]
 set -eu
 tools=$1 program=$2 version_h=$3 window=${4:-}
-macro() { sed -n "s/^#define KALVENOR_VERSION_$1 //p" "$version_h" | tr -d '"'; }
-numbers="$(macro MAJOR), $(macro MINOR), $(macro PATCH), 0"
-text=$(macro TEXT)
+macro() { sed -n "s/^#define KALVENOR_$1 //p" "$version_h" | tr -d '"'; }
+numbers="$(macro VERSION_MAJOR), $(macro VERSION_MINOR), $(macro VERSION_PATCH), 0"
+text=$(macro VERSION_TEXT)
 resources=$("${tools}windres" -J coff -O rc -i "$program")
 status=0
 expect() {
@@ -21,6 +21,7 @@ expect "PRODUCTVERSION $numbers"
 expect "VALUE \"ProductName\", \"Kalvenor\""
 expect "VALUE \"ProductVersion\", \"$text\""
 expect "VALUE \"FileVersion\", \"$text\""
+expect "VALUE \"LegalCopyright\", \"$(macro COPYRIGHT_TEXT)\""
 if [ -n "$window" ]; then
   for word in PerMonitorV2 Microsoft.Windows.Common-Controls; do
     grep -qF "$word" "$program" || { echo "$program: the manifest lacks $word"; status=1; }
