@@ -78,6 +78,7 @@ TEST(BusinessDays, CountsAsSteppingDoesAndAfterInvertsThem) {
   BusinessRules rules = Rules(0b000'0011, true);  // Sunday and Monday
   for (int i = 0; i < 200; ++i) rules.closed.push_back(anyDay(random));
   for (int i = 0; i < 200; ++i) rules.open.push_back(anyDay(random));
+  int inverted = 0;
   for (const BusinessCalendar& calendar :
        {BusinessCalendar(Rules(kWeekends, true)), BusinessCalendar(rules)}) {
     for (int i = 0; i < 2000; ++i) {
@@ -90,16 +91,21 @@ TEST(BusinessDays, CountsAsSteppingDoesAndAfterInvertsThem) {
       ASSERT_EQ(stepped, calendar.Count(from, to)) << from << " to " << to;
 
       const int count = anyCount(random);
-      const SerialDay anchor =
-          std::clamp(from, kHolidayDataFrom + 16'000, kHolidayDataThrough - 16'000);
-      const auto day = calendar.After(anchor, count);
-      ASSERT_TRUE(day) << anchor;
-      ASSERT_EQ(count, calendar.Count(anchor, *day)) << anchor << " + " << count;
-      if (count != 0) {
-        ASSERT_TRUE(calendar.IsBusinessDay(*day)) << anchor << " + " << count;
+      std::optional<SerialDay> day;
+      try {
+        day = calendar.After(from, count);
+      } catch (const HolidaysUnknownError&) {
+        continue;  // the count runs past an end of the data
       }
+      ASSERT_TRUE(day) << from;
+      ASSERT_EQ(count, calendar.Count(from, *day)) << from << " + " << count;
+      if (count != 0) {
+        ASSERT_TRUE(calendar.IsBusinessDay(*day)) << from << " + " << count;
+      }
+      ++inverted;
     }
   }
+  EXPECT_LT(2000, inverted) << "most counts stay within the data";
 }
 
 }  // namespace
