@@ -55,8 +55,7 @@ std::optional<Failure> Holidays(Operands operands, const Settings& settings, std
   if (auto failure = Range(operands, settings.today, first, last)) return failure;
   if (!HolidaysKnown(first) || !HolidaysKnown(last)) throw HolidaysUnknownError();
   bool firstLine = true;
-  for (SerialDay day = first; day <= last; ++day) {
-    if (HolidayOn(day)->empty()) continue;
+  for (const SerialDay day : HolidaysBetween(first, last)) {
     if (!firstLine) out += '\n';
     firstLine = false;
     const DateParts date = DateOf(day);

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <utility>
 
 #include "calendar/floor_div.h"
@@ -10,8 +13,9 @@
 namespace kalvenor {
 namespace {
 
+constexpr std::size_t kDataDays = kHolidayDataThrough - kHolidayDataFrom + 1;
 // A running count of the data's days fits the table's 16 bits.
-static_assert(kHolidayDataThrough - kHolidayDataFrom + 1 <= 0xFFFF);
+static_assert(kDataDays <= 0xFFFF);
 
 bool Listed(const std::vector<SerialDay>& sorted, SerialDay day) {
   return std::binary_search(sorted.begin(), sorted.end(), day);
@@ -31,7 +35,11 @@ BusinessCalendar::BusinessCalendar(BusinessRules rules) : rules_(std::move(rules
     weekPrefix_[weekday] = weekPrefix_[weekday - 1] + ((rules_.rest_weekdays >> weekday & 1) == 0);
   }
   perWeek_ = weekPrefix_[6] + ((rules_.rest_weekdays & 1) == 0);
+  CountListedOutsideData();
+  CountDataDays();
+}
 
+void BusinessCalendar::CountListedOutsideData() {
   std::merge(rules_.closed.begin(), rules_.closed.end(), rules_.open.begin(), rules_.open.end(),
              std::back_inserter(outsideDays_));
   std::erase_if(outsideDays_, [](SerialDay day) { return HolidaysKnown(day); });
@@ -43,13 +51,49 @@ BusinessCalendar::BusinessCalendar(BusinessRules rules) : rules_(std::move(rules
     correction += std::int32_t{Decide(day)} - weekdayRule;
     outsideRunning_.push_back(correction);
   }
+}
+
+void BusinessCalendar::CountDataDays() {
   beforeData_ = WeekdaysThrough(kHolidayDataFrom - 1) + ListedThrough(kHolidayDataFrom - 1);
-  inData_.reserve(kHolidayDataThrough - kHolidayDataFrom + 1);
-  std::uint16_t running = 0;
-  for (SerialDay day = kHolidayDataFrom; day <= kHolidayDataThrough; ++day) {
-    running += static_cast<std::uint16_t>(Decide(day));
-    inData_.push_back(running);
+  auto inData = [](SerialDay day) { return HolidaysKnown(day); };
+  if (std::ranges::any_of(rules_.closed, inData) || std::ranges::any_of(rules_.open, inData)) {
+    inData_ = std::make_shared<const std::vector<std::uint16_t>>(RunningCounts());
+    return;
   }
+  // Calendars that differ only outside the data share the counts, worked
+  // out once per process: a run of the program, or of a test, may make many.
+  static std::mutex mutex;
+  static std::map<std::pair<std::uint8_t, bool>, std::shared_ptr<const std::vector<std::uint16_t>>>
+      shared;
+  const std::lock_guard lock(mutex);
+  auto& counts = shared[{rules_.rest_weekdays, rules_.national_holidays}];
+  if (!counts) counts = std::make_shared<const std::vector<std::uint16_t>>(RunningCounts());
+  inData_ = counts;
+}
+
+std::vector<std::uint16_t> BusinessCalendar::RunningCounts() const {
+  // Only holidays and listed days can be other than their weekday makes
+  // them: what each changes, then one pass of running sums.
+  std::vector<std::int8_t> change(kDataDays, 0);
+  auto mark = [this, &change](SerialDay day) {
+    if (!HolidaysKnown(day)) return;
+    const bool restWeekday = (rules_.rest_weekdays >> WeekdayOfSerial(day) & 1) != 0;
+    change[day - kHolidayDataFrom] = static_cast<std::int8_t>(Decide(day) - !restWeekday);
+  };
+  std::ranges::for_each(rules_.closed, mark);
+  std::ranges::for_each(rules_.open, mark);
+  if (rules_.national_holidays) {
+    std::ranges::for_each(HolidaysBetween(kHolidayDataFrom, kHolidayDataThrough), mark);
+  }
+  std::vector<std::uint16_t> counts(kDataDays);
+  std::uint16_t running = 0;
+  int weekday = WeekdayOfSerial(kHolidayDataFrom);
+  for (std::size_t i = 0; i < kDataDays; ++i) {
+    running += static_cast<std::uint16_t>(((rules_.rest_weekdays >> weekday & 1) ^ 1) + change[i]);
+    counts[i] = running;
+    weekday = (weekday + 1) % 7;
+  }
+  return counts;
 }
 
 bool BusinessCalendar::Decide(SerialDay day) const {
@@ -77,12 +121,12 @@ std::int64_t BusinessCalendar::ListedThrough(SerialDay day) const {
 }
 
 std::int64_t BusinessCalendar::Through(SerialDay day) const {
-  if (HolidaysKnown(day)) return beforeData_ + inData_[day - kHolidayDataFrom];
+  if (HolidaysKnown(day)) return beforeData_ + (*inData_)[day - kHolidayDataFrom];
   // Outside the data the weekdays and the listed days alone decide, counted
   // on from the data's nearer end.
   const SerialDay edge = day < kHolidayDataFrom ? kHolidayDataFrom - 1 : kHolidayDataThrough;
   const std::int64_t throughEdge =
-      beforeData_ + (day < kHolidayDataFrom ? 0 : std::int64_t{inData_.back()});
+      beforeData_ + (day < kHolidayDataFrom ? 0 : std::int64_t{inData_->back()});
   return throughEdge + WeekdaysThrough(day) - WeekdaysThrough(edge) + ListedThrough(day) -
          ListedThrough(edge);
 }

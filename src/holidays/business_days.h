@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -55,6 +56,11 @@ class BusinessCalendar {
   std::int64_t WeekdaysThrough(SerialDay day) const;
   // What the listed days outside the holiday data change, up to `day`.
   std::int64_t ListedThrough(SerialDay day) const;
+  // The two halves of the constructor: the listed days outside the holiday
+  // data, then the running count over the data (RunningCounts, or shared).
+  void CountListedOutsideData();
+  void CountDataDays();
+  std::vector<std::uint16_t> RunningCounts() const;
   // Raises HolidaysUnknownError if national holidays count and a day of
   // first..last has no holiday data.
   void RequireData(SerialDay first, SerialDay last) const;
@@ -69,7 +75,7 @@ class BusinessCalendar {
   // (at most 55,599 days, so 16 bits hold it and the table stays in cache):
   // Through() is beforeData_ plus the entry.
   std::int64_t beforeData_ = 0;
-  std::vector<std::uint16_t> inData_;
+  std::shared_ptr<const std::vector<std::uint16_t>> inData_;
   // Listed days outside the holiday data, sorted, and the running sum of
   // what each changes against the weekday rule.
   std::vector<SerialDay> outsideDays_;

@@ -1,8 +1,10 @@
 #include "holidays/holidays.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "calendar/floor_div.h"
 #include "holidays/holiday_rules.h"
@@ -50,9 +52,13 @@ class HolidayTable {
     PlaceRules();
     PlaceSubstitutes();
     PlaceDaysBetween();
+    for (SerialDay day = kHolidayDataFrom; day <= kHolidayDataThrough; ++day) {
+      if (Entry(day) != 0) days_.push_back(day);
+    }
   }
 
   std::uint8_t Entry(SerialDay day) const { return entries_[day - kHolidayDataFrom]; }
+  const std::vector<SerialDay>& Days() const { return days_; }
 
  private:
   // A holiday by a rule of the law (国民の祝日), not a derived day.
@@ -96,7 +102,15 @@ class HolidayTable {
   }
 
   std::array<std::uint8_t, kDays> entries_{};
+  std::vector<SerialDay> days_;  // the holidays, in order
 };
+
+// Worked out on first use; the static's guard makes that safe from any
+// thread.
+const HolidayTable& Table() {
+  static const HolidayTable table;
+  return table;
+}
 
 std::u16string_view NameOf(std::uint8_t entry) {
   if (entry == 0) return {};
@@ -109,10 +123,14 @@ std::u16string_view NameOf(std::uint8_t entry) {
 
 std::optional<std::u16string_view> HolidayOn(SerialDay day) {
   if (!HolidaysKnown(day)) return std::nullopt;
-  // Worked out on first use; the static's guard makes that safe from any
-  // thread.
-  static const HolidayTable table;
-  return NameOf(table.Entry(day));
+  return NameOf(Table().Entry(day));
+}
+
+std::span<const SerialDay> HolidaysBetween(SerialDay first, SerialDay last) {
+  const std::vector<SerialDay>& days = Table().Days();
+  const auto begin = std::lower_bound(days.begin(), days.end(), first);
+  const auto end = std::upper_bound(begin, days.end(), last);
+  return {begin, end};
 }
 
 }  // namespace kalvenor

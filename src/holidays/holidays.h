@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "calendar/gregorian.h"
@@ -23,6 +24,10 @@ constexpr bool HolidaysKnown(SerialDay day) {
 // that is none. std::nullopt outside the data's days: there the answer is
 // not known, which is not the same as "no holiday".
 std::optional<std::u16string_view> HolidayOn(SerialDay day);
+
+// The national holidays from first to last, in order; only the data's days
+// have any.
+std::span<const SerialDay> HolidaysBetween(SerialDay first, SerialDay last);
 
 // 0 Sunday .. 6 Saturday, from the day number (day 1, 0001-01-01, is a
 // Monday); any day number.
