@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Batch throughput: kalvenor-cli against dateutils on the same 1,000,000
 # lines of Y/M/D dates, each timed as a whole process (best of several
-# runs), outputs compared where the two tools should agree.
+# runs), outputs compared where the two tools should agree. Then the same
+# dates written as kanji, dot and ISO dates, and --kanji output, against
+# kalvenor-cli's own plain line.
 # Usage: bench/batch.sh path/to/kalvenor-cli [lines]
 set -euo pipefail
 
@@ -66,4 +68,32 @@ echo "      kalvenor-cli    dateutils       speed-up"
 echo "      wall   cpu      wall   cpu      wall   cpu"
 compare iso
 compare diff
+
+# The same dates in the other forms; each must give the plain line's output.
+awk -F/ '{ printf "%d年%d月%d日\n", $1, $2, $3 }' "$work/dates.txt" > "$work/kanji.txt"
+awk -F/ '{ printf "%d.%d.%d\n", $1, $2, $3 }' "$work/dates.txt" > "$work/dot.txt"
+awk -F/ '{ printf "%04d-%02d-%02d\n", $1, $2, $3 }' "$work/dates.txt" > "$work/iso.txt"
+cp "$work/dates.txt" "$work/plain.txt"
+form_plain() { "$cli" --iso show - < "$work/plain.txt"; }
+form_kanji() { "$cli" --iso show - < "$work/kanji.txt"; }
+form_dot() { "$cli" --iso show - < "$work/dot.txt"; }
+form_iso() { "$cli" --iso show - < "$work/iso.txt"; }
+form_kanji_out() { "$cli" --kanji show - < "$work/plain.txt"; }
+plain=$(best_seconds "$work/plain_out.txt" form_plain)
+echo
+echo "the same lines in other forms, against the plain line (--iso, $plain)"
+echo "form       wall   cpu     cost (wall, cpu)"
+for form in kanji dot iso kanji_out; do
+  took=$(best_seconds "$work/out.txt" "form_$form")
+  verdict=""
+  if [ "$form" != kanji_out ] && ! cmp -s "$work/out.txt" "$work/plain_out.txt"; then
+    verdict="OUTPUTS DIFFER"
+    status=1
+  fi
+  awk -v form="$form" -v took="$took" -v plain="$plain" -v verdict="$verdict" 'BEGIN {
+    split(took, a, " "); split(plain, b, " ")
+    printf "%-9s  %6.3f %6.3f  %4.1fx %4.1fx  %s\n", form, a[1], a[2], a[1] / b[1], a[2] / b[2],
+           verdict
+  }'
+done
 exit "$status"

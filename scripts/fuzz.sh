@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 build=${KALVENOR_FUZZ_BUILD:-build/fuzz}
-targets=(fuzz_parser fuzz_calc fuzz_cli_stream)
+targets=(fuzz_parser fuzz_calc fuzz_cli_stream fuzz_reader)
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++-14 -DKALVENOR_FUZZ=ON -DKALVENOR_SANITIZE=ON \

@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "cli/calendar_options.h"
@@ -10,15 +11,33 @@ namespace kalvenor::cli {
 namespace {
 
 constexpr std::string_view kEndOfOptions = "--";
+constexpr std::string_view kEncodingOption = "--encoding=";
 
-std::optional<OutputStyle> StyleOption(std::string_view arg) {
-  if (arg == "--era") return OutputStyle::Era;
-  if (arg == "--reiwa") return OutputStyle::Reiwa;
-  if (arg == "--kanji") return OutputStyle::Kanji;
-  if (arg == "--western") return OutputStyle::Western;
-  if (arg == "--iso") return OutputStyle::Iso;
-  return std::nullopt;
-}
+struct StyleName {
+  std::string_view option;
+  OutputStyle style;
+};
+constexpr std::array<StyleName, 5> kStyles = {{{"--era", OutputStyle::Era},
+                                               {"--reiwa", OutputStyle::Reiwa},
+                                               {"--kanji", OutputStyle::Kanji},
+                                               {"--western", OutputStyle::Western},
+                                               {"--iso", OutputStyle::Iso}}};
+
+// The options that only switch something on.
+struct Switch {
+  std::string_view option;
+  bool Invocation::*flag;
+};
+constexpr std::array<Switch, 3> kSwitches = {{{"--line-buffered", &Invocation::lineBuffered},
+                                              {"--window-language", &Invocation::windowLanguage},
+                                              {"--strict", &Invocation::strict}}};
+
+struct EncodingName {
+  std::string_view name;
+  Encoding encoding;
+};
+constexpr std::array<EncodingName, 3> kEncodings = {
+    {{"utf-8", Encoding::Utf8}, {"utf-16", Encoding::Utf16}, {"cp932", Encoding::Cp932}}};
 
 std::optional<Command> HelpOrVersion(std::string_view arg) {
   if (arg == "-h" || arg == "--help") return Command::Help;
@@ -42,6 +61,32 @@ bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 
 // day count).
 bool LooksLikeOption(std::string_view arg) {
   return arg.size() > 1 && arg[0] == '-' && (arg[1] == '-' || IsAsciiLetter(arg[1]));
+}
+
+// Takes one option before the command word into invocation; the reason
+// when it is not one or does not fit the others.
+std::optional<UsageError> TakeOption(std::string_view arg, bool& styled, Invocation& invocation) {
+  for (const StyleName& style : kStyles) {
+    if (arg != style.option) continue;
+    if (styled) return UsageError{messages::OneStyleOnly()};
+    styled = true;
+    invocation.style = style.style;
+    return std::nullopt;
+  }
+  for (const Switch& option : kSwitches) {
+    if (arg != option.option) continue;
+    invocation.*option.flag = true;
+    return std::nullopt;
+  }
+  if (arg.starts_with(kEncodingOption)) {
+    const std::string_view name = arg.substr(kEncodingOption.size());
+    const auto* known = std::ranges::find(kEncodings, name, &EncodingName::name);
+    if (known == kEncodings.end()) return UsageError{messages::UnknownEncoding(name)};
+    invocation.encoding = known->encoding;
+    return std::nullopt;
+  }
+  return UsageError{LooksLikeOption(arg) ? messages::UnknownOption(arg)
+                                         : messages::UnknownCommand(arg)};
 }
 
 // Why the operands do not suit the command, if they do not.
@@ -92,17 +137,24 @@ std::optional<UsageError> TakeOperands(std::span<const std::string_view> args, b
   return CheckOperands(invocation);
 }
 
+// --help or --version, the first of them before any "--".
+std::optional<Command> AskedForHelpOrVersion(std::span<const std::string_view> args) {
+  for (const std::string_view arg : args) {
+    if (arg == kEndOfOptions) break;
+    if (const auto command = HelpOrVersion(arg)) return command;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_view> args) {
   Invocation invocation;
-  if (args.size() == 1) {
-    if (const auto command = HelpOrVersion(args[0])) {
-      invocation.command = *command;
-      return invocation;
-    }
+  if (const auto command = AskedForHelpOrVersion(args)) {
+    invocation.command = *command;
+    return invocation;
   }
-  std::optional<OutputStyle> style;
+  bool styled = false;
   std::vector<std::string_view> calendarOptions;
   bool optionsEnded = false;
   std::size_t next = 0;
@@ -112,34 +164,25 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
       invocation.command = *command;
       break;
     }
-    if (!optionsEnded && arg == kEndOfOptions) {
-      optionsEnded = true;
-      continue;
-    }
-    if (!optionsEnded && HelpOrVersion(arg)) return UsageError{messages::HelpVersionAlone()};
+    if (optionsEnded) return UsageError{messages::UnknownCommand(arg)};
     std::optional<UsageError> badValue;
-    if (!optionsEnded && TakeCalendarOption(arg, invocation, badValue)) {
+    if (arg == kEndOfOptions) {
+      optionsEnded = true;
+    } else if (TakeCalendarOption(arg, invocation, badValue)) {
       if (badValue) return *badValue;
       calendarOptions.push_back(arg);
-      continue;
+    } else if (auto error = TakeOption(arg, styled, invocation)) {
+      return *error;
     }
-    const auto option = optionsEnded ? std::nullopt : StyleOption(arg);
-    if (!option) {
-      return UsageError{!optionsEnded && LooksLikeOption(arg) ? messages::UnknownOption(arg)
-                                                              : messages::UnknownCommand(arg)};
-    }
-    if (style) return UsageError{messages::OneStyleOnly()};
-    style = option;
   }
   if (next == args.size()) return UsageError{messages::MissingCommand()};
-  if (style && invocation.command == Command::Diff) {
+  if (styled && invocation.command == Command::Diff) {
     return UsageError{messages::DiffTakesNoStyle()};
   }
-  if (style && invocation.command == Command::Workdays) {
+  if (styled && invocation.command == Command::Workdays) {
     return UsageError{messages::WorkdaysTakesNoStyle()};
   }
   if (auto error = CheckCalendarOptions(invocation.command, calendarOptions)) return *error;
-  invocation.style = style.value_or(OutputStyle::Era);
   if (auto error = TakeOperands(args.subspan(next + 1), optionsEnded, invocation)) return *error;
   return invocation;
 }

@@ -1,7 +1,8 @@
 // The command line: options first, then the command word, then operands.
 // "--" ends the options; after the command word a word that looks like an
 // option ("--iso", "-x") is refused unless "--" came before it, while "-"
-// and texts such as "-5/1/1" or "-1" are operands.
+// and texts such as "-5/1/1" or "-1" are operands. --help and --version
+// may stand anywhere before "--" and win over everything else.
 #pragma once
 
 #include <span>
@@ -11,17 +12,23 @@
 #include <vector>
 
 #include "cli/business_options.h"
+#include "cli/date_output.h"
 
 namespace kalvenor::cli {
 
 enum class Command { Show, Add, Diff, Holidays, Workdays, Span, Help, Version };
 
-// How show and add write a date.
-enum class OutputStyle { Era, Reiwa, Kanji, Western, Iso };
+// The encoding of standard input (and, for Cp932, of the output); Auto
+// finds it from a byte-order mark or from bytes that are not UTF-8.
+enum class Encoding { Auto, Utf8, Utf16, Cp932 };
 
 struct Invocation {
   Command command = Command::Help;
   OutputStyle style = OutputStyle::Era;
+  Encoding encoding = Encoding::Auto;
+  bool lineBuffered = false;    // flush after every output line
+  bool windowLanguage = false;  // read dates exactly as the window does
+  bool strict = false;          // also refuse an era year outside its era
   // The words after the command word, taken as written ("-" reads stdin).
   std::vector<std::string_view> operands;
   bool inclusive = false;      // --inclusive: diff, workdays and span count the first day

@@ -4,9 +4,8 @@
 
 #include "calendar/date.h"
 #include "cli/business_days.h"
-#include "cli/date_input.h"
 #include "cli/date_output.h"
-#include "parse/number.h"
+#include "cli/day_count.h"
 
 namespace kalvenor::cli {
 namespace {
@@ -19,48 +18,41 @@ void AppendResult(const DateParts& date, const Settings& settings, std::string& 
 
 }  // namespace
 
-std::optional<Failure> ParseOperand(Operands operands, std::size_t index, const DateParts& today,
-                                    DateParts& date) {
+std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const Settings& settings,
+                                   DateParts& date) {
   Operand& operand = operands[index];
-  if (!operand.date) operand.date = ReadDate(operand.text, today);
-  if (!operand.date) return Failure{Problem::NotADate, index};
-  date = *operand.date;
+  if (!operand.read) operand.read = ReadDate(operand.text, settings.read);
+  const DateRead& read = *operand.read;
+  if (read.refusal) return Failure{Problem::NotADate, index, *read.refusal, read.date};
+  date = read.date;
   return std::nullopt;
 }
 
 std::optional<Failure> Show(Operands operands, const Settings& settings, std::string& out) {
   DateParts date;
-  if (auto failure = ParseOperand(operands, 0, settings.today, date)) return failure;
+  if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
   AppendResult(date, settings, out);
   return std::nullopt;
 }
 
 std::optional<Failure> Add(Operands operands, const Settings& settings, std::string& out) {
   DateParts date;
-  if (auto failure = ParseOperand(operands, 0, settings.today, date)) return failure;
-  const std::u16string& days = operands[1].text;
-  if (const auto count = BusinessDayCount(days)) {
-    if (!*count) return Failure{Problem::NotANumber, 1};
-    const auto day = settings.business->Calendar().After(SerialOf(date), **count);
-    if (!day) return Failure{Problem::OutOfRange, 0};
-    AppendResult(DateOf(*day), settings, out);
-    return std::nullopt;
-  }
-  // The window would read such a count as 0 and show the date unchanged.
-  if (!BeginsWithNumber(days)) return Failure{Problem::NotANumber, 1};
-  try {
-    AppendResult(DateAfter(date, ReadNumber(days)), settings, out);
-  } catch (const OutsideCalendarError&) {
-    return Failure{Problem::OutOfRange, 0};
-  }
+  if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
+  const auto count = ReadDayCount(operands[1].text);
+  if (!count) return Failure{Problem::NotANumber, 1, {}, {}};
+  const auto moved = count->unit == DayUnit::Business
+                         ? BusinessDaysAfter(date, count->amount, *settings.business)
+                         : DateAfterCount(date, *count);
+  if (!moved) return Failure{Problem::OutOfRange, 0, {}, {}};
+  AppendResult(*moved, settings, out);
   return std::nullopt;
 }
 
 std::optional<Failure> Diff(Operands operands, const Settings& settings, std::string& out) {
   DateParts first;
   DateParts second;
-  if (auto failure = ParseOperand(operands, 0, settings.today, first)) return failure;
-  if (auto failure = ParseOperand(operands, 1, settings.today, second)) return failure;
+  if (auto failure = ReadOperand(operands, 0, settings, first)) return failure;
+  if (auto failure = ReadOperand(operands, 1, settings, second)) return failure;
   std::int32_t days = DaysBetween(first, second);
   if (settings.inclusive) days += days >= 0 ? 1 : -1;  // the first day counts too
   AppendNumber(days, out);

@@ -1,4 +1,5 @@
-// The calculations, each on one set of operand texts.
+// The calculations, each on one set of operand texts. Free of I/O: the web
+// page runs them too.
 #pragma once
 
 #include <cstddef>
@@ -7,15 +8,16 @@
 #include <string>
 
 #include "calendar/gregorian.h"
-#include "cli/arguments.h"
+#include "cli/date_input.h"
+#include "cli/date_output.h"
 
 namespace kalvenor::cli {
 
 class BusinessDays;
 
 enum class Problem {
-  NotADate,         // the parser found no date
-  NotANumber,       // a day count that does not begin with a number
+  NotADate,         // the reader refused a date (Failure::refusal says why)
+  NotANumber,       // a day count that is not one (cli/day_count.h)
   OutOfRange,       // a sum before 0001-01-01 or past 32767-12-31
   Overflow,         // a number too large for its width on the way
   NotAYear,         // holidays' YEAR
@@ -25,32 +27,35 @@ enum class Problem {
 struct Failure {
   Problem problem;
   std::size_t operand = 0;  // the text to blame for NotADate and NotANumber
+  Refusal refusal = {};     // for NotADate
+  DateParts date;           // for Refusal::WrongWeekday, the date read
 };
 
 // An operand's text and, once read, its date: an operand that stays the
-// same for a whole stream is parsed once (today is fixed for the run).
+// same for a whole stream is read once (today is fixed for the run).
 struct Operand {
   std::u16string text;
-  std::optional<DateParts> date;  // cleared whenever text changes
+  std::optional<DateRead> read;  // cleared whenever text changes
 };
 
 using Operands = std::span<Operand>;
 
-// What the options ask of every calculation of a run.
+// What a calculation needs besides its operands.
 struct Settings {
-  DateParts today;  // what forms that leave fields out are completed from
   OutputStyle style = OutputStyle::Era;
-  bool inclusive = false;
-  bool holiday_names = false;
+  ReadOptions read;
+  bool inclusive = false;      // diff, workdays and span count the first day
+  bool holiday_names = false;  // show and add name a national holiday
   // One per run for workdays and add; null for the other commands.
   BusinessDays* business = nullptr;
 };
 
-// Each reads its operands against settings.today, appends its result,
-// without the line end, to out, or leaves out as it was and says why not; a number that leaves its
-// width on the way raises checked::OverflowError, which the caller reports as Problem::Overflow,
-// and a holiday asked for outside the data raises HolidaysUnknownError (Problem::HolidaysUnknown).
-// show takes one operand, add, diff, workdays and span two, holidays one or two.
+// Each appends its result, without the line end, to out, or leaves out as
+// it was and says why not; a number that leaves its width on the way raises
+// checked::OverflowError, which the caller reports as Problem::Overflow, and
+// a holiday asked for outside the data raises HolidaysUnknownError
+// (Problem::HolidaysUnknown). show takes one operand, add, diff, workdays
+// and span two, holidays one or two.
 using Calculation = std::optional<Failure> (*)(Operands operands, const Settings& settings,
                                                std::string& out);
 
@@ -63,7 +68,7 @@ std::optional<Failure> Span(Operands operands, const Settings& settings, std::st
 std::optional<Failure> Holidays(Operands operands, const Settings& settings, std::string& out);
 
 // The date of operand `index`, read once per text.
-std::optional<Failure> ParseOperand(Operands operands, std::size_t index, const DateParts& today,
-                                    DateParts& date);
+std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const Settings& settings,
+                                   DateParts& date);
 
 }  // namespace kalvenor::cli

@@ -122,13 +122,16 @@ ConsoleOutput::~ConsoleOutput() {
   }
 }
 
-void RelayConsoleInput() {
+bool RelayConsoleInput() {
   int ends[2];
-  if (ConsoleOf(0) == nullptr || _pipe(ends, kPipeBytes, _O_BINARY | _O_NOINHERIT) != 0) return;
+  if (ConsoleOf(0) == nullptr || _pipe(ends, kPipeBytes, _O_BINARY | _O_NOINHERIT) != 0) {
+    return false;
+  }
   const int console = _dup(0);  // kept for the relay, to the end of the process
   _dup2(ends[0], 0);
   _close(ends[0]);
   std::thread(RelayInput, ConsoleOf(console), ends[1]).detach();
+  return true;
 }
 
 }  // namespace kalvenor::cli

@@ -26,9 +26,10 @@ class ConsoleOutput {
   std::thread relay_;
 };
 
-// Feeds standard input from the console as UTF-8, if it is a console. The
-// relay reads until the user ends the input (Ctrl+Z at the start of a line)
-// and dies with the process if the program stops first.
-void RelayConsoleInput();
+// Feeds standard input from the console as UTF-8, if it is a console, and
+// says whether it did. The relay reads until the user ends the input
+// (Ctrl+Z at the start of a line) and dies with the process if the program
+// stops first.
+bool RelayConsoleInput();
 
 }  // namespace kalvenor::cli

@@ -5,9 +5,11 @@
 #include <string>
 
 #include "calendar/gregorian.h"
-#include "cli/arguments.h"
 
 namespace kalvenor::cli {
+
+// How show and add write a date.
+enum class OutputStyle { Era, Reiwa, Kanji, Western, Iso };
 
 // Appends the date (valid fields) in the style, without a line end:
 //   Era      H 38/ 12/ 7(月)     the window's era style, H the newest era

@@ -24,7 +24,7 @@ std::optional<std::int16_t> YearOf(std::u16string_view text) {
 }
 
 // The days of the list, first and last, whatever their order.
-std::optional<Failure> Range(Operands operands, const DateParts& today, SerialDay& first,
+std::optional<Failure> Range(Operands operands, const Settings& settings, SerialDay& first,
                              SerialDay& last) {
   const auto firstYear = YearOf(operands[0].text);
   const auto lastYear = YearOf(operands.back().text);
@@ -37,11 +37,11 @@ std::optional<Failure> Range(Operands operands, const DateParts& today, SerialDa
     }
     return std::nullopt;
   }
-  if (operands.size() == 1) return Failure{Problem::NotAYear, 0};
+  if (operands.size() == 1) return Failure{Problem::NotAYear, 0, {}, {}};
   DateParts one;
   DateParts other;
-  if (auto failure = ParseOperand(operands, 0, today, one)) return failure;
-  if (auto failure = ParseOperand(operands, 1, today, other)) return failure;
+  if (auto failure = ReadOperand(operands, 0, settings, one)) return failure;
+  if (auto failure = ReadOperand(operands, 1, settings, other)) return failure;
   first = std::min(SerialOf(one), SerialOf(other));
   last = std::max(SerialOf(one), SerialOf(other));
   return std::nullopt;
@@ -52,7 +52,7 @@ std::optional<Failure> Range(Operands operands, const DateParts& today, SerialDa
 std::optional<Failure> Holidays(Operands operands, const Settings& settings, std::string& out) {
   SerialDay first = 0;
   SerialDay last = 0;
-  if (auto failure = Range(operands, settings.today, first, last)) return failure;
+  if (auto failure = Range(operands, settings, first, last)) return failure;
   if (!HolidaysKnown(first) || !HolidaysKnown(last)) throw HolidaysUnknownError();
   bool firstLine = true;
   for (const SerialDay day : HolidaysBetween(first, last)) {

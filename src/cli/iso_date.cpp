@@ -1,32 +1,28 @@
 #include "cli/iso_date.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 
-#include "cli/blanks.h"
-#include "parse/date_parser.h"
-
 namespace kalvenor::cli {
 namespace {
 
-// Writes the last count digits of value (0 or more), zeros in front.
-char* WriteDigits(int value, int count, char* out) {
-  for (int i = count - 1; i >= 0; --i) {
-    out[i] = static_cast<char>('0' + value % 10);
-    value /= 10;
+// "00" to "99", for writing two digits at a time.
+constexpr std::array<char, 200> kTwoDigits = [] {
+  std::array<char, 200> digits{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    digits[2 * i] = static_cast<char>('0' + i / 10);
+    digits[2 * i + 1] = static_cast<char>('0' + i % 10);
   }
-  return out + count;
-}
+  return digits;
+}();
 
-// The value of a text of ASCII digits only, or -1.
-int DigitsValue(std::u16string_view text) {
-  int value = 0;  // [0, 99999]: at most five digits
-  for (const char16_t c : text) {
-    if (c < u'0' || c > u'9') return -1;
-    value = value * 10 + (c - u'0');
-  }
-  return value;
+char* WriteTwoDigits(int value, char* out) {  // value in [0, 99]
+  const auto at = static_cast<std::size_t>(value) * 2;
+  out[0] = kTwoDigits[at];
+  out[1] = kTwoDigits[at + 1];
+  return out + 2;
 }
 
 }  // namespace
@@ -36,37 +32,42 @@ void AppendIsoDate(const DateParts& date, std::string& out) {
   char* end = text;
   if (date.year < 0) *end++ = '-';
   const int year = std::abs(static_cast<int>(date.year));  // [0, 32768]
-  end = WriteDigits(year, year >= 10000 ? 5 : 4, end);
+  if (year >= 10000) *end++ = static_cast<char>('0' + year / 10000);
+  end = WriteTwoDigits(year / 100 % 100, end);
+  end = WriteTwoDigits(year % 100, end);
   *end++ = '-';
-  end = WriteDigits(date.month, 2, end);
+  end = WriteTwoDigits(date.month, end);
   *end++ = '-';
-  end = WriteDigits(date.day, 2, end);
+  end = WriteTwoDigits(date.day, end);
   out.append(text, end);
 }
 
-std::optional<DateParts> ReadIsoDate(std::u16string_view text) {
-  text = Trimmed(text);
-  const bool negative = text.starts_with(u'-');
-  if (negative || text.starts_with(u'+')) text.remove_prefix(1);
-  if (text.size() != 10 && text.size() != 11) return std::nullopt;
-  const std::size_t yearDigits = text.size() - 6;  // 4 or 5
-  if (text[yearDigits] != u'-' || text[yearDigits + 3] != u'-') return std::nullopt;
-  const int year = DigitsValue(text.substr(0, yearDigits));
-  const int month = DigitsValue(text.substr(yearDigits + 1, 2));
-  const int day = DigitsValue(text.substr(yearDigits + 4, 2));
-  if (year < 0 || month < 0 || day < 0) return std::nullopt;
-  const int signedYear = negative ? -year : year;
-  DateParts date{0, 0, kDayInvalid};
-  if (signedYear < std::numeric_limits<std::int16_t>::min() ||
-      signedYear > std::numeric_limits<std::int16_t>::max() || month < 1 || month > 12) {
-    return date;
+std::optional<FormDate> ReadIsoDate(Scanner& scanner) {
+  // Both forms need a "-" or eight digits; a quick look spares the rest.
+  const std::u16string_view rest = scanner.Rest();
+  if (rest.find(u'-') == rest.npos && rest.size() < 8) return std::nullopt;
+  if (const auto compact = scanner.FixedDigits(8)) {
+    const auto date = ValidDate(static_cast<std::int16_t>(*compact / 10000), *compact / 100 % 100,
+                                *compact % 100);
+    if (!date) return std::nullopt;
+    return FormDate{*date, nullptr, true, {}};
   }
-  date.year = static_cast<std::int16_t>(signedYear);
-  date.month = static_cast<std::int16_t>(month);
-  if (day >= 1 && day <= DaysInMonth(date.year, date.month)) {
-    date.day = static_cast<std::int16_t>(day);
+  const bool negative = scanner.Take(u'-');
+  if (!negative) scanner.Take(u'+');
+  auto year = scanner.FixedDigits(4);
+  if (!year) year = scanner.FixedDigits(5);
+  if (!year || !scanner.Take(u'-')) return std::nullopt;
+  const auto month = scanner.FixedDigits(2);
+  if (!month || !scanner.Take(u'-')) return std::nullopt;
+  const auto day = scanner.FixedDigits(2);
+  const std::int32_t signedYear = negative ? -*year : *year;
+  if (!day || signedYear < std::numeric_limits<std::int16_t>::min() ||
+      signedYear > std::numeric_limits<std::int16_t>::max()) {
+    return std::nullopt;
   }
-  return date;
+  const auto date = ValidDate(static_cast<std::int16_t>(signedYear), *month, *day);
+  if (!date) return std::nullopt;
+  return FormDate{*date, nullptr, true, {}};
 }
 
 }  // namespace kalvenor::cli

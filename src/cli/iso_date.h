@@ -1,6 +1,6 @@
 // Dates as YYYY-MM-DD for scripts: "2000-01-01", "0005-03-01",
-// "-0100-12-31", "32767-12-31". Every text AppendIsoDate writes, ReadIsoDate
-// reads back as the same date.
+// "-0100-12-31", "32767-12-31", and the compact 20001231 too. Every text
+// AppendIsoDate writes, ReadIsoDate reads back as the same date.
 #pragma once
 
 #include <optional>
@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "calendar/gregorian.h"
+#include "cli/date_form.h"
+#include "cli/scanner.h"
 
 namespace kalvenor::cli {
 
@@ -15,10 +17,9 @@ namespace kalvenor::cli {
 // with a minus sign before a negative year, month and day to two.
 void AppendIsoDate(const DateParts& date, std::string& out);
 
-// An optional sign, four or five digits, "-", two digits, "-", two digits,
-// blanks around the whole allowed. Nothing when text has another shape;
-// day kDayInvalid when it has this one but is no date (2000-02-30, a
-// year beyond 16 bits).
-std::optional<DateParts> ReadIsoDate(std::u16string_view text);
+// At the front of scanner: an optional sign, four or five digits, "-",
+// two digits, "-", two digits; or the compact YYYYMMDD. Nothing when the
+// text has another shape or is no date (2000-02-30, a year beyond 16 bits).
+std::optional<FormDate> ReadIsoDate(Scanner& scanner);
 
 }  // namespace kalvenor::cli

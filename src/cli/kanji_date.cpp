@@ -1,5 +1,11 @@
 #include "cli/kanji_date.h"
 
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+
+#include "calendar/date.h"
 #include "calendar/eras.h"
 #include "calendar/weekday_chars.h"
 #include "cli/blanks.h"
@@ -10,116 +16,159 @@ namespace kalvenor::cli {
 namespace {
 
 constexpr std::u16string_view kUnits = u"年月日";  // after the year, the month, the day
-constexpr char16_t kFirstYear = u'元';
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+constexpr std::u16string_view kKanjiDigits = u"〇一二三四五六七八九";
+constexpr std::u16string_view kKanjiUnits = u"十百千";  // 10, 100, 1000
 
-// text without a trailing "(X)", X one weekday character, blanks aside.
-std::u16string_view WithoutWeekday(std::u16string_view text) {
-  text = Trimmed(text);
-  const std::size_t open = text.rfind(u'(');
-  if (text.empty() || text.back() != u')' || open == text.npos) return text;
-  const std::u16string_view inside = Trimmed(text.substr(open + 1, text.size() - open - 2));
-  if (inside.size() != 1 || kWeekdayChars.find(inside[0]) == inside.npos) return text;
-  return text.substr(0, open);
+bool IsKanjiNumeral(char16_t c) {
+  return kKanjiDigits.find(c) != kKanjiDigits.npos || kKanjiUnits.find(c) != kKanjiUnits.npos;
 }
 
-// Reads the parts of a kanji date from the front of a text, blanks aside.
-class Reader {
- public:
-  explicit Reader(std::u16string_view text) : rest_(text) {}
-
-  const Era* EraName() {
-    for (const Era& era : kEras) {
-      if (Take(era.name)) return &era;
+// 十二, 二十, 千九百八十九: each of 千 百 十 at most once, largest first, with
+// a digit 一..九 before it or none (one).
+std::optional<std::int32_t> CountedValue(std::u16string_view numeral) {
+  std::int32_t value = 0;
+  std::int32_t pending = -1;  // a digit waiting for its unit
+  std::int32_t lastUnit = 10000;
+  for (const char16_t c : numeral) {
+    const std::size_t unit = kKanjiUnits.find(c);
+    if (unit == kKanjiUnits.npos) {
+      const auto digit = static_cast<std::int32_t>(kKanjiDigits.find(c));
+      if (pending >= 0 || digit == 0) return std::nullopt;
+      pending = digit;
+      continue;
     }
-    return nullptr;
+    const std::int32_t size = unit == 0 ? 10 : unit == 1 ? 100 : 1000;
+    if (size >= lastUnit) return std::nullopt;
+    value += (pending < 0 ? 1 : pending) * size;
+    pending = -1;
+    lastUnit = size;
   }
-  bool Take(std::u16string_view word) {
-    rest_ = Trimmed(rest_);
-    if (!rest_.starts_with(word)) return false;
-    rest_.remove_prefix(word.size());
-    return true;
-  }
-  // Digits, with a minus sign in front when signed; empty when none.
-  std::u16string_view Number(bool isSigned) {
-    rest_ = Trimmed(rest_);
-    std::size_t length = isSigned && rest_.starts_with(u'-') ? 1 : 0;
-    const std::size_t sign = length;
-    while (length < rest_.size() && IsDigit(rest_[length])) ++length;
-    if (length == sign) return {};
-    const std::u16string_view number = rest_.substr(0, length);
-    rest_.remove_prefix(length);
-    return number;
-  }
-  // The index of the unit kanji that comes next in kUnits, or npos.
-  std::size_t Unit() {
-    rest_ = Trimmed(rest_);
-    if (rest_.empty()) return kUnits.npos;
-    const std::size_t unit = kUnits.find(rest_[0]);
-    if (unit != kUnits.npos) rest_.remove_prefix(1);
-    return unit;
-  }
-  bool AtEnd() const { return Trimmed(rest_).empty(); }
+  return value + (pending < 0 ? 0 : pending);
+}
 
- private:
-  std::u16string_view rest_;
-};
+// Kanji numerals: written digit by digit (二〇二六) or counted (二千二十六).
+std::optional<Written> KanjiNumber(Scanner& scanner) {
+  const std::u16string_view rest = scanner.Rest();
+  std::size_t length = 0;
+  while (length < rest.size() && length < 8 && IsKanjiNumeral(rest[length])) ++length;
+  const std::u16string_view numeral = rest.substr(0, length);
+  if (numeral.empty()) return std::nullopt;
+  Written number;
+  if (numeral.find_first_of(kKanjiUnits) == numeral.npos) {
+    for (const char16_t c : numeral) {
+      number.value = number.value * 10 + static_cast<std::int32_t>(kKanjiDigits.find(c));
+    }
+    number.digits = static_cast<int>(numeral.size());
+  } else {
+    const auto value = CountedValue(numeral);
+    if (!value) return std::nullopt;
+    number.value = *value;
+    number.digits = *value < 10 ? 1 : *value < 100 ? 2 : *value < 1000 ? 3 : 4;
+  }
+  scanner.Take(numeral);
+  return number;
+}
+
+// A number and its unit kanji, blanks around.
+std::optional<Written> Part(Scanner& scanner, char16_t unit) {
+  scanner.SkipBlanks();
+  auto number = scanner.Digits();
+  if (!number) number = KanjiNumber(scanner);
+  scanner.SkipBlanks();
+  if (!number || !scanner.Take(unit)) return std::nullopt;
+  return number;
+}
+
+// The year before 年: an era year (元 is 1), or a Western year that may
+// carry a minus sign.
+std::optional<std::int16_t> Year(Scanner& scanner, const Era*& era) {
+  era = TakeEra(scanner);
+  if (era != nullptr && scanner.Take(kFirstEraYear)) {
+    scanner.SkipBlanks();
+    if (!scanner.Take(kUnits[0])) return std::nullopt;
+    return YearOf(era, 0, Written{1, 1});
+  }
+  const int sign = era == nullptr && scanner.Take(u'-') ? -1 : 0;
+  const auto number = Part(scanner, kUnits[0]);
+  if (!number) return std::nullopt;
+  return YearOf(era, sign, *number);
+}
 
 }  // namespace
 
-std::optional<std::u16string> RewriteKanjiDate(std::u16string_view text) {
-  // Every form ends in 日; most texts are out at once.
-  if (text.find(kUnits.back()) == text.npos) return std::nullopt;
-  Reader reader(WithoutWeekday(text));
-  std::u16string rewritten;
-  const Era* era = reader.EraName();
-  if (era != nullptr) rewritten = era->letter;
-  // The parts run 年 (only as the first), 月, 日 (always the last), each
-  // after its number; an era name needs the year.
-  std::size_t expected = era != nullptr ? 0 : kUnits.npos;
-  for (bool first = true;; first = false) {
-    std::u16string_view number;
-    if (era != nullptr && first && reader.Take(std::u16string_view(&kFirstYear, 1))) {
-      number = u"1";
-    } else {
-      number = reader.Number(era == nullptr && first);
-    }
-    const std::size_t unit = reader.Unit();
-    if (number.empty() || unit == kUnits.npos) return std::nullopt;
-    if (expected != kUnits.npos && unit != expected) return std::nullopt;
-    if (number.starts_with(u'-') && unit != 0) return std::nullopt;  // only a year has a sign
-    rewritten += number;
-    if (unit == kUnits.size() - 1) break;
-    rewritten += u'/';
-    expected = unit + 1;
+std::optional<FormDate> ReadKanjiDate(Scanner& scanner) {
+  // Every form has a 日; most texts are out at once.
+  if (scanner.Rest().find(kUnits[2]) == std::u16string_view::npos) return std::nullopt;
+  FormDate form;
+  Scanner withYear = scanner;
+  const std::optional<std::int16_t> year = Year(withYear, form.era);
+  if (year) {
+    scanner = withYear;
+  } else {
+    form.era = nullptr;
   }
-  if (!reader.AtEnd()) return std::nullopt;
-  return rewritten;
+  const auto first = Part(scanner, kUnits[1]);  // the month, or the day alone
+  if (!first && !year) {
+    const auto day = Part(scanner, kUnits[2]);
+    if (!day) return std::nullopt;
+    form.completion = Decimal(day->value);
+    return form;
+  }
+  const auto day = first ? Part(scanner, kUnits[2]) : std::nullopt;
+  if (!day) return std::nullopt;
+  if (!year) {
+    form.completion = Decimal(first->value) + u'/' + Decimal(day->value);
+    return form;
+  }
+  const auto date = ValidDate(*year, first->value, day->value);
+  if (!date) return std::nullopt;
+  form.date = *date;
+  return form;
 }
 
 void AppendKanjiDate(const DateParts& date, std::string& out) {
-  // The --reiwa text ("R 8/ 12/ 7(月)", " 1867/ 12/ 31(火)", "-5/ 1/ 1(日)")
-  // already holds the era, the numbers and the weekday; only the way they
-  // are written changes.
-  const std::u16string display = DisplayText(date, DisplayStyle::Era, kEras);
-  std::u16string_view rest = display;
-  std::u16string kanji;
-  for (const Era& era : kEras) {
-    if (rest.front() == era.letter) {
-      kanji = era.name;
-      rest.remove_prefix(1);
+  // Written straight into UTF-8 and appended once: --kanji output of a
+  // large batch must cost little more than --iso.
+  static const std::array<std::string, kEras.size()> kNames = [] {
+    std::array<std::string, kEras.size()> names;
+    for (std::size_t i = 0; i < kEras.size(); ++i) names[i] = text::ToUtf8(kEras[i].name);
+    return names;
+  }();
+  static const std::array<std::string, 7> kWeekdaysUtf8 = [] {
+    std::array<std::string, 7> weekdays;
+    for (std::size_t i = 0; i < weekdays.size(); ++i) {
+      const char16_t inParentheses[] = {u'(', kWeekdayChars[i], u')'};
+      weekdays[i] = text::ToUtf8(std::u16string_view(inParentheses, 3));
     }
+    return weekdays;
+  }();
+  char text[64];  // 令和30749年12月31日(日) at the longest: 37 bytes
+  char* end = text;
+  const auto put = [&end](std::string_view bytes) {
+    std::memcpy(end, bytes.data(), bytes.size());
+    end += bytes.size();
+  };
+  const auto number = [&](std::int32_t value, std::string_view unit) {
+    char digits[12];
+    put({digits, std::to_chars(digits, digits + sizeof digits, value).ptr});
+    put(unit);
+  };
+  std::int32_t year = date.year;
+  const Era* era = EraOf(date, kEras);
+  if (era != nullptr) {
+    put(kNames[era - kEras.data()]);
+    year -= era->offset;
   }
-  for (const char16_t unit : kUnits) {
-    const std::size_t end = rest.find_first_of(u"/(");
-    const std::u16string_view number = Trimmed(rest.substr(0, end));
-    const bool firstEraYear = unit == kUnits.front() && !kanji.empty() && number == u"1";
-    kanji += firstEraYear ? std::u16string_view(&kFirstYear, 1) : number;
-    kanji += unit;
-    rest.remove_prefix(end + (unit == kUnits.back() ? 0 : 1));
+  if (era != nullptr && year == 1) {
+    put("元年");
+  } else {
+    number(year, "年");
   }
-  out += text::ToUtf8(kanji + std::u16string(rest));
+  number(date.month, "月");
+  number(date.day, "日");
+  put(kWeekdaysUtf8[WeekdayOf(date)]);
+  out.append(text, end);
 }
 
 }  // namespace kalvenor::cli

@@ -59,16 +59,21 @@ bool ReadsStandardInput(const std::vector<std::string>& arguments) {
 
 int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> arguments;
-  arguments.reserve(argc);
+  arguments.reserve(argc + 1);
   for (int i = 0; i < argc; ++i) arguments.push_back(Utf8(argv[i]));
+  DefaultLocaleFromWindows();
+  for (const int fd : {0, 1, 2}) _setmode(fd, _O_BINARY);
+  // A run that reads standard input takes what the user types, and then
+  // answers each line at once, as at any terminal: the relay's pipe hides
+  // the console from the shared program.
+  if (ReadsStandardInput(arguments) && kalvenor::cli::RelayConsoleInput()) {
+    arguments.insert(arguments.begin() + 1, "--line-buffered");
+  }
   std::vector<char*> utf8Argv;
-  utf8Argv.reserve(argc + 1);
+  utf8Argv.reserve(arguments.size() + 1);
   for (std::string& argument : arguments) utf8Argv.push_back(argument.data());
   utf8Argv.push_back(nullptr);
 
-  DefaultLocaleFromWindows();
-  for (const int fd : {0, 1, 2}) _setmode(fd, _O_BINARY);
-  if (ReadsStandardInput(arguments)) kalvenor::cli::RelayConsoleInput();
   const kalvenor::cli::ConsoleOutput console;
-  return KalvenorUtf8Main(argc, utf8Argv.data());
+  return KalvenorUtf8Main(static_cast<int>(arguments.size()), utf8Argv.data());
 }

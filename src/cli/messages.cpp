@@ -1,7 +1,9 @@
 #include "cli/messages.h"
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
 
 #include "cli/translation.h"
@@ -30,11 +32,12 @@ std::string Format(std::string_view pattern, std::initializer_list<std::string_v
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 // Characters that would move the cursor, start a terminal sequence, break
-// the line or turn the text's direction: C1 controls, the line and
-// paragraph separators, the bidirectional embeddings and isolates.
+// the line, turn the text's direction or hide in it: C1 controls, the
+// direction marks, embeddings and isolates, the line and paragraph
+// separators, and the zero-width characters (the byte-order mark too).
 bool ShownAsCodePoint(char32_t c) {
-  return (c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E) ||
-         (c >= 0x2066 && c <= 0x2069);
+  return (c >= 0x80 && c <= 0x9F) || c == 0x061C || (c >= 0x200B && c <= 0x200F) ||
+         (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x2069) || c == 0xFEFF;
 }
 
 std::string Escape(const char* pattern, unsigned value) {
@@ -91,11 +94,11 @@ std::string Quoted(std::string_view pattern, std::string_view text) {
 std::string Usage() {
   return std::string{
       Tr("Usage:\n"
-         "  kalvenor-cli [--era | --reiwa | --kanji | --western | --iso] show TEXT...\n"
-         "  kalvenor-cli [--era | --reiwa | --kanji | --western | --iso] add DATE DAYS\n"
-         "  kalvenor-cli diff DATE1 DATE2\n"
-         "  kalvenor-cli [OPTION...] holidays|workdays|span DATE1 DATE2\n"
-         "  kalvenor-cli -h | --help | -V | --version\n")};
+         "  kalvenor-cli [OPTION]... show TEXT...\n"
+         "  kalvenor-cli [OPTION]... add DATE DAYS\n"
+         "  kalvenor-cli [OPTION]... diff DATE1 DATE2\n"
+         "  kalvenor-cli [OPTION]... holidays|workdays|span DATE1 DATE2\n"
+         "  kalvenor-cli --help | --version\n")};
 }
 
 // Texts of the help that are the same in every language, kept out of the
@@ -108,11 +111,11 @@ constexpr std::string_view kHelpExamples =
     "  $ kalvenor-cli --kanji show r1/5/1 h31/4/30\n"
     "    令和元年5月1日(水)\n"
     "    平成31年4月30日(火)\n"
-    "  $ kalvenor-cli --iso show 令和8年12月7日 １９９９／４／２０\n"
+    "  $ kalvenor-cli --iso show '令和8年12月7日(月)' '２０２６／１／１ 9:30'\n"
     "    2026-12-07\n"
-    "    1999-04-20\n"
-    "  $ kalvenor-cli --iso add 2000/1/2 0.5\n"
-    "    2000-01-03\n"
+    "    2026-01-01\n"
+    "  $ kalvenor-cli --iso add 2026/1/31 1mo\n"
+    "    2026-02-28\n"
     "  $ kalvenor-cli diff h31/4/30 r1/5/1\n"
     "    1\n";
 
@@ -136,7 +139,7 @@ std::string HelpBody() {
       Tr("\n"
          "Commands:\n"
          "  show   print the date of each TEXT with its weekday, one line each\n"
-         "  add    print the date DAYS days after DATE (a fraction is rounded half to even)\n"
+         "  add    print the date DAYS after DATE\n"
          "  diff   print the number of days from DATE1 to DATE2 (DATE2 - DATE1)\n"
          "\n"
          "Styles (show and add):\n"
@@ -147,16 +150,30 @@ std::string HelpBody() {
          "  --western  the Western year: %s\n"
          "  --iso      YYYY-MM-DD: 2000-01-01\n"
          "\n"
-         "Dates:\n"
-         "  2000/1/1  h12/1/1  r8/12/7  year/month/day; era letters R H S T M;\n"
-         "                              years 0-51 are 2000-2051, 52-99 1952-1999\n"
-         "  12/31  4/E                  month/day: the first such day from today on\n"
-         "  25  E  %s                  day: this month or the next; E is the last\n"
-         "                              day, %s the second Monday\n"
-         "  2026-12-07  -0005-01-01     ISO dates\n"
+         "Options:\n"
+         "  --strict           also refuse an era year outside its era (%s)\n"
+         "  --window-language  read dates exactly as the window does\n"
+         "  --encoding=ENC     read standard input as cp932, utf-8 or utf-16 (found by\n"
+         "                     itself otherwise); cp932 also writes CP932\n"
+         "  --line-buffered    write each line at once (always when typing)\n"
+         "\n"
+         "Dates, each as a whole:\n"
+         "  2000/1/1  r8/12/7  %s  year/month/day; eras R H S T M, by letter or name;\n"
+         "                     a year of one or two digits: 0-51 is 2000-2051, 52-99\n"
+         "                     1952-1999\n"
+         "  12/31  4/E         month/day: the first such day from today on\n"
+         "  25  E  %s         day: this month or the next; E is the last day, %s the\n"
+         "                     second Monday\n"
+         "  R8.12.7  2026-12-07  20261207    dot, ISO and compact dates\n"
          "  %s  kanji dates; %s is year 1\n"
-         "  today  %s  (empty)        today\n"
-         "  Full-width digits, letters and signs count as their ASCII twins.\n"
+         "  today  yesterday  tomorrow  %s\n"
+         "  A weekday after a date, %s, must be its own; a time after it, 9:30, is\n"
+         "  dropped. Full-width digits, letters and signs count as their ASCII twins.\n"
+         "  Dates before 1873 are proleptic Gregorian, not the calendar Japan used then.\n"
+         "\n"
+         "Days (add): 10, -3 or 2.5 days (a fraction is rounded half to even), 2w\n"
+         "weeks, 3mo months or 1y years (the day kept, or the month's last); also\n"
+         "%s.\n"
          "\n"
          "With \"-\" as one operand, each line of standard input is used in its place\n"
          "and gives one line of output; a line that cannot be calculated gives an\n"
@@ -167,8 +184,9 @@ std::string HelpBody() {
          "\n"
          "Exit status: 0 success, 1 some input could not be calculated or the\n"
          "output could not be written, 2 a wrong command line.\n"),
-      {"H 12/ 1/ 1(土)", "R 8/ 12/ 7(月)", "令和8年12月7日(月)", " 2000/ 1/ 1(土)", "月2", "月2",
-       "令和8年12月7日  12月31日  31日", "元年", "今日", HelpExamples()});
+      {"H 12/ 1/ 1(土)", "R 8/ 12/ 7(月)", "令和8年12月7日(月)", " 2000/ 1/ 1(土)",
+       "平成31年5月1日", "令和8/12/7", "月2", "月2", "令和八年十二月七日  12月31日  31日", "元年",
+       "今日  昨日  明日", "(月) 月曜日", "10日  2週間  3か月  1年", HelpExamples()});
 }
 
 constexpr std::string_view kCalendarExamples =
@@ -230,8 +248,8 @@ std::string OneStyleOnly() {
 std::string DiffTakesNoStyle() {
   return std::string{Tr("diff prints a number of days and takes no style")};
 }
-std::string HelpVersionAlone() {
-  return std::string{Tr("--help (-h) and --version (-V) stand alone")};
+std::string UnknownEncoding(std::string_view name) {
+  return Quoted(Tr("unknown encoding '%s' (cp932, utf-8 or utf-16)"), name);
 }
 std::string ShowNeedsText() { return std::string{Tr("show needs one or more dates")}; }
 std::string AddNeedsTwo() { return std::string{Tr("add needs a date and a number of days")}; }
@@ -242,10 +260,23 @@ std::string StdinOnce() {
 
 std::string NotADate(std::string_view text) { return Quoted(Tr("'%s' is not a date"), text); }
 std::string NotANumber(std::string_view text) {
-  return Quoted(Tr("'%s' is not a number of days (it does not begin with a number)"), text);
+  return Quoted(Tr("'%s' is not a number of days (such as 10, 2.5, 2w, 3mo or 1y)"), text);
+}
+std::string NoDate() { return std::string{Tr("no date: write \"today\" for today")}; }
+std::string WrongWeekday(std::string_view text, std::string_view date, int weekday) {
+  const std::string_view names[] = {Tr("Sunday"),   Tr("Monday"), Tr("Tuesday"), Tr("Wednesday"),
+                                    Tr("Thursday"), Tr("Friday"), Tr("Saturday")};
+  static constexpr std::string_view kKanji[] = {"日", "月", "火", "水", "木", "金", "土"};
+  return Format(Tr("'%s': %s is a %s (%s)"), {Quote(text), date, names[weekday], kKanji[weekday]});
+}
+std::string OutsideEra(std::string_view text) {
+  return Quoted(Tr("'%s' lies outside its era (--strict)"), text);
+}
+std::string LineTooLong(std::size_t longest) {
+  return Format(Tr("the line is longer than %s bytes"), {std::to_string(longest)});
 }
 std::string OutOfRange(std::string_view date, std::string_view days) {
-  return Format(Tr("'%s' plus '%s' days lies outside 0001-01-01 to 32767-12-31"),
+  return Format(Tr("'%s' plus '%s' lies outside 0001-01-01 to 32767-12-31"),
                 {Quote(date), Quote(days)});
 }
 std::string Overflow(std::span<const std::string_view> texts) {
@@ -283,8 +314,25 @@ std::string NotADateInFile(std::string_view file, long long lineNumber, std::str
                 {Quote(file), std::to_string(lineNumber), Quote(text)});
 }
 
-std::string CannotRead() { return std::string{Tr("cannot read standard input")}; }
-std::string CannotWrite() { return std::string{Tr("cannot write standard output")}; }
+// The causes a stream fails with in practice, in the words of strerror,
+// so that they can be translated; others are named by strerror itself.
+std::string Cause(int error) {
+  switch (error) {
+    case EISDIR: return std::string{Tr("Is a directory")};
+    case EIO: return std::string{Tr("Input/output error")};
+    case ENOSPC: return std::string{Tr("No space left on device")};
+    case EPIPE: return std::string{Tr("Broken pipe")};
+    case EBADF: return std::string{Tr("Bad file descriptor")};
+    default: return std::strerror(error);
+  }
+}
+
+std::string CannotRead(int error) {
+  return Format(Tr("cannot read standard input: %s"), {Cause(error)});
+}
+std::string CannotWrite(int error) {
+  return Format(Tr("cannot write standard output: %s"), {Cause(error)});
+}
 std::string Aborted(std::string_view reason) { return Format(Tr("cannot go on: %s"), {reason}); }
 
 std::string ErrorLine(std::string_view message, long long lineNumber) {

@@ -3,6 +3,7 @@
 // chooses (cli/translation.h); po/ holds the translations.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,7 +13,8 @@
 namespace kalvenor::cli::messages {
 
 inline constexpr std::string_view kProgram = "kalvenor-cli";
-inline constexpr std::string_view kVersion = "Kalvenor Ver " KALVENOR_VERSION_TEXT "\n";
+inline constexpr std::string_view kVersion =
+    "kalvenor-cli (Kalvenor) " KALVENOR_VERSION_TEXT "\nCopyright (C) 2026 Kalvenor developers\n";
 
 std::string Usage();
 // The rest of --help, after the usage: the date commands, then the
@@ -27,7 +29,7 @@ std::string UnknownOption(std::string_view option);
 std::string OptionAfterCommand(std::string_view option);
 std::string OneStyleOnly();
 std::string DiffTakesNoStyle();
-std::string HelpVersionAlone();
+std::string UnknownEncoding(std::string_view name);
 std::string ShowNeedsText();
 std::string AddNeedsTwo();
 std::string DiffNeedsTwo();
@@ -36,6 +38,11 @@ std::string StdinOnce();
 // Input that cannot be calculated; texts are the user's own bytes.
 std::string NotADate(std::string_view text);
 std::string NotANumber(std::string_view text);
+std::string NoDate();
+// date: the ISO text of the date read; weekday: its weekday, 0 Sunday .. 6.
+std::string WrongWeekday(std::string_view text, std::string_view date, int weekday);
+std::string OutsideEra(std::string_view text);
+std::string LineTooLong(std::size_t longest);
 std::string OutOfRange(std::string_view date, std::string_view days);
 // texts: the one or two operands of the calculation.
 std::string Overflow(std::span<const std::string_view> texts);
@@ -54,8 +61,9 @@ std::string CannotOpen(std::string_view file);
 std::string NotADateInFile(std::string_view file, long long lineNumber, std::string_view text);
 
 // Trouble with the streams themselves.
-std::string CannotRead();
-std::string CannotWrite();
+// error: the errno value the stream failed with, named in the message.
+std::string CannotRead(int error);
+std::string CannotWrite(int error);
 std::string Aborted(std::string_view reason);
 
 // One line for stderr: the program, the input line number when there is

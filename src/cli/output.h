@@ -11,8 +11,9 @@ namespace kalvenor::cli {
 
 class Output {
  public:
-  // Writes whenever flushBytes or more are buffered.
-  Output(std::FILE* stream, std::size_t flushBytes);
+  // Writes whenever flushBytes or more are buffered; with cp932, converted
+  // from UTF-8 to CP932 on the way.
+  Output(std::FILE* stream, std::size_t flushBytes, bool cp932 = false);
   // Writes what is left, so results before an abandoned run are not lost.
   ~Output();
   Output(const Output&) = delete;
@@ -26,11 +27,16 @@ class Output {
   // Writes what is buffered; false if the stream refused it at any point.
   [[nodiscard]] bool Flush();
 
+  // The errno of the failed write, or 0.
+  int Error() const { return error_; }
+
  private:
   std::FILE* stream_;
   std::size_t flushBytes_;
+  bool cp932_;
   std::string buffer_;
-  bool failed_ = false;
+  std::string converted_;
+  int error_ = 0;
 };
 
 }  // namespace kalvenor::cli

@@ -9,13 +9,24 @@
 #include <utility>
 #include <vector>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+#include "calendar/date.h"
 #include "cli/business_days.h"
 #include "cli/commands.h"
+#include "cli/date_files.h"
+#include "cli/date_output.h"
+#include "cli/encoding.h"
 #include "cli/line_reader.h"
 #include "cli/messages.h"
 #include "cli/operand_text.h"
 #include "cli/output.h"
 #include "numeric/checked.h"
+#include "text/utf8.h"
 
 namespace kalvenor::cli {
 namespace {
@@ -31,12 +42,34 @@ Calculation CalculationOf(Command command) {
   }
 }
 
+bool InputIsTerminal() {
+#ifdef _WIN32
+  return _isatty(0) != 0;
+#else
+  return isatty(0) != 0;
+#endif
+}
+
 using Arguments = std::span<const std::string_view>;
+
+std::string DescribeRefusal(const Failure& failure, std::string_view text) {
+  switch (failure.refusal) {
+    case Refusal::Empty: return messages::NoDate();
+    case Refusal::WrongWeekday: {
+      std::string iso;
+      AppendDate(failure.date, OutputStyle::Iso, iso);
+      return messages::WrongWeekday(text, iso, WeekdayOf(failure.date));
+    }
+    case Refusal::OutsideEra: return messages::OutsideEra(text);
+    case Refusal::NotADate: break;
+  }
+  return messages::NotADate(text);
+}
 
 // The message for a failure, quoting the user's own bytes.
 std::string Describe(const Failure& failure, Arguments arguments) {
   switch (failure.problem) {
-    case Problem::NotADate: return messages::NotADate(arguments[failure.operand]);
+    case Problem::NotADate: return DescribeRefusal(failure, arguments[failure.operand]);
     case Problem::NotANumber: return messages::NotANumber(arguments[failure.operand]);
     case Problem::OutOfRange: return messages::OutOfRange(arguments[0], arguments[1]);
     case Problem::Overflow: return messages::Overflow(arguments);
@@ -53,21 +86,55 @@ void Complain(std::string_view message, long long lineNumber) {
 
 // --help and --version.
 int WriteAll(std::string_view text) {
-  if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0) {
-    return 0;
-  }
-  Complain(messages::CannotWrite(), 0);
+  Output output(stdout, text.size() + 1);
+  output.Line() = text;
+  if (output.Flush()) return 0;
+  Complain(messages::CannotWrite(output.Error()), 0);
   std::fflush(stderr);
   return 1;
 }
 
+// Stream lines as UTF-8: CP932 when forced, or from the first line that
+// is not ASCII when that line is not UTF-8; UTF-8 otherwise.
+class LineDecoder {
+ public:
+  explicit LineDecoder(Encoding encoding) : encoding_(encoding) {}
+
+  // The line's bytes as UTF-8 (a view of line itself when nothing needs
+  // converting); bytes that are not CP932 stay as they are, to be refused.
+  std::string_view Decode(std::string_view line) {
+    if (encoding_ == Encoding::Auto && !IsAscii(line)) {
+      encoding_ = text::IsUtf8(line) ? Encoding::Utf8 : Encoding::Cp932;
+    }
+    converted_.clear();
+    if (encoding_ != Encoding::Cp932 || !Cp932ToUtf8(line, converted_)) return line;
+    return converted_;
+  }
+
+ private:
+  // Without an early exit, so that the loop runs on whole words.
+  static bool IsAscii(std::string_view line) {
+    unsigned char seen = 0;
+    for (const char c : line) seen |= static_cast<unsigned char>(c);
+    return seen < 0x80;
+  }
+
+  Encoding encoding_;
+  std::string converted_;
+};
+
 class Runner {
  public:
-  Runner(const Invocation& invocation, const BlockSizes& blocks, const Settings& settings)
-      : settings_(settings),
+  Runner(const Invocation& invocation, const BlockSizes& blocks, const DateParts& today,
+         BusinessDays* business)
+      : invocation_(invocation),
+        settings_{invocation.style,
+                  ReadOptions{today, invocation.windowLanguage, invocation.strict},
+                  invocation.inclusive, invocation.holiday_names, business},
         calculation_(CalculationOf(invocation.command)),
         readBytes_(blocks.read),
-        output_(stdout, blocks.write) {}
+        flushEachLine_(invocation.lineBuffered || InputIsTerminal()),
+        output_(stdout, blocks.write, invocation.encoding == Encoding::Cp932) {}
 
   // One calculation per set of operands, or one per input line where an
   // operand is "-". False once the output has failed.
@@ -79,11 +146,14 @@ class Runner {
   // arguments: the operands' bytes as given, for the messages. False once
   // the output has failed.
   bool CalculateOnce(Arguments arguments, long long lineNumber);
+  bool EndLine();
   void Refuse(std::string_view message, long long lineNumber);
 
+  const Invocation& invocation_;
   Settings settings_;
   Calculation calculation_;
   std::size_t readBytes_;
+  bool flushEachLine_;
   Output output_;
   std::vector<Operand> operands_;  // decoded; reused from line to line
   bool failed_ = false;
@@ -98,14 +168,23 @@ bool Runner::Calculate(Arguments arguments) {
   const auto stdinAt = std::ranges::find(current, kStdinOperand);
   if (stdinAt == current.end()) return CalculateOnce(current, 0);
   Operand& line = operands_[stdinAt - current.begin()];
-  LineReader reader(stdin, readBytes_);
+  LineReader reader(stdin, readBytes_, invocation_.encoding);
+  LineDecoder decoder(invocation_.encoding);
   long long lineNumber = 0;
-  while (reader.Next(*stdinAt)) {
+  std::string_view bytes;
+  for (bool tooLong = false; reader.Next(bytes, tooLong);) {
+    ++lineNumber;
+    if (tooLong) {
+      Refuse(messages::LineTooLong(LineReader::kLongestLine), lineNumber);
+      if (!EndLine()) return false;
+      continue;
+    }
+    *stdinAt = decoder.Decode(bytes);
     DecodeOperand(*stdinAt, line.text);
-    line.date.reset();
-    if (!CalculateOnce(current, ++lineNumber)) return false;
+    line.read.reset();
+    if (!CalculateOnce(current, lineNumber)) return false;
   }
-  if (reader.Failed()) Refuse(messages::CannotRead(), 0);
+  if (reader.Error() != 0) Refuse(messages::CannotRead(reader.Error()), 0);
   return true;
 }
 
@@ -116,26 +195,33 @@ bool Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
   try {
     failure = calculation_(operands_, settings_, line);
   } catch (const checked::OverflowError&) {
-    failure = Failure{Problem::Overflow};
+    failure = Failure{Problem::Overflow, 0, {}, {}};
   } catch (const HolidaysUnknownError&) {
-    failure = Failure{Problem::HolidaysUnknown};
+    failure = Failure{Problem::HolidaysUnknown, 0, {}, {}};
   }
   if (failure) {
     line.resize(lineStart);  // nothing half-written stays
     Refuse(Describe(*failure, arguments), lineNumber);
   }
-  // In a stream a refused line still gets its (empty) line, so the output
-  // stays aligned with the input.
-  return (failure && lineNumber == 0) || output_.EndLine();
+  // A refused stream line or text of show still gets its (empty) line, so
+  // the output stays aligned with the input.
+  const bool aligned = lineNumber > 0 || invocation_.command == Command::Show;
+  return (failure && !aligned) || EndLine();
+}
+
+bool Runner::EndLine() {
+  // Someone typing at a terminal wants each answer at once.
+  return output_.EndLine() && (!flushEachLine_ || output_.Flush());
 }
 
 void Runner::Refuse(std::string_view message, long long lineNumber) {
   Complain(message, lineNumber);
+  if (flushEachLine_) std::fflush(stderr);
   failed_ = true;
 }
 
 int Runner::Finish() {
-  if (!output_.Flush()) Refuse(messages::CannotWrite(), 0);
+  if (!output_.Flush()) Refuse(messages::CannotWrite(output_.Error()), 0);
   std::fflush(stderr);
   return failed_ ? 1 : 0;
 }
@@ -152,15 +238,15 @@ int Run(const Invocation& invocation, const DateParts& today, const BlockSizes& 
   std::optional<BusinessDays> business;
   if (invocation.command == Command::Workdays || invocation.command == Command::Add) {
     std::vector<std::string> errors;
-    auto rules = LoadBusinessRules(invocation.business, today, errors);
+    auto rules =
+        LoadBusinessRules(invocation.business,
+                          ReadOptions{today, invocation.windowLanguage, invocation.strict}, errors);
     // Nothing is calculated on a wrong calendar.
     for (const std::string& error : errors) Complain(error, 0);
     if (!rules) return 1;
     business.emplace(std::move(*rules));
   }
-  const Settings settings{today, invocation.style, invocation.inclusive, invocation.holiday_names,
-                          business ? &*business : nullptr};
-  Runner runner(invocation, blocks, settings);
+  Runner runner(invocation, blocks, today, business ? &*business : nullptr);
   if (invocation.command == Command::Show) {
     // Each text of show is a calculation of its own.
     for (const std::string_view& text : invocation.operands) {

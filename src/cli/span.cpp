@@ -27,8 +27,8 @@ void AppendSpan(const CalendarSpan& span, OutputStyle style, std::string& out) {
 std::optional<Failure> Span(Operands operands, const Settings& settings, std::string& out) {
   DateParts first;
   DateParts second;
-  if (auto failure = ParseOperand(operands, 0, settings.today, first)) return failure;
-  if (auto failure = ParseOperand(operands, 1, settings.today, second)) return failure;
+  if (auto failure = ReadOperand(operands, 0, settings, first)) return failure;
+  if (auto failure = ReadOperand(operands, 1, settings, second)) return failure;
   CalendarSpan span;
   if (!settings.inclusive) {
     span = SpanBetween(first, second);

@@ -73,8 +73,8 @@ bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
 }  // namespace
 
-std::u16string FromUtf8(std::string_view bytes) {
-  std::u16string text;
+void FromUtf8(std::string_view bytes, std::u16string& text) {
+  text.clear();
   text.reserve(bytes.size());
   for (std::size_t at = 0; at < bytes.size();) {
     std::size_t used;
@@ -92,7 +92,20 @@ std::u16string FromUtf8(std::string_view bytes) {
       at += used;
     }
   }
+}
+
+std::u16string FromUtf8(std::string_view bytes) {
+  std::u16string text;
+  FromUtf8(bytes, text);
   return text;
+}
+
+bool IsUtf8(std::string_view bytes) {
+  for (std::size_t at = 0, used = 0; at < bytes.size(); at += used) {
+    Decode(bytes, at, used);
+    if (used == 0) return false;
+  }
+  return true;
 }
 
 std::string ToUtf8(std::u16string_view text) {

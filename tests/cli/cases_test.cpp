@@ -78,6 +78,13 @@ void AddLine(std::string_view rest, std::string& bytes) {
   for (int i = 0; i < times; ++i) bytes += line;
 }
 
+// The "!" lines of a file such as usage.en, onto bytes.
+void AddFile(const std::filesystem::path& file, std::string& bytes) {
+  std::ifstream in(file);
+  ASSERT_TRUE(in) << file;
+  for (std::string line; std::getline(in, line);) AddLine(line.substr(1), bytes);
+}
+
 std::vector<Case> ReadCases(const std::filesystem::path& file) {
   std::vector<Case> cases;
   std::ifstream in(file);
@@ -104,8 +111,12 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
       case '=': c.status = std::stoi(rest); break;
       case '@': {
         const auto words = Words(rest);
-        (words.at(0) == "today" ? c.process.today : c.process.environment.emplace_back()) =
-            words.at(1);
+        if (words.at(0) == "usage") {
+          AddFile(file.parent_path() / ("usage." + (words.size() > 1 ? words[1] : "en")), c.err);
+        } else {
+          (words.at(0) == "today" ? c.process.today : c.process.environment.emplace_back()) =
+              words.at(1);
+        }
         break;
       }
       default: ADD_FAILURE() << c.where << ": a line the runner does not know: " << line;

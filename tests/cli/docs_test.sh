@@ -86,14 +86,15 @@ offers() {
   [ "${COMPREPLY[*]}" = "$want" ] || fail "completion of '$*': '${COMPREPLY[*]}', not '$want'"
 }
 offers 'show add diff holidays workdays span' ''
-offers '--era --reiwa --kanji --western --iso --inclusive --holiday --rest= --holidays= --closed= --open= --help --version' --
-offers '--era --reiwa --kanji --western --iso --inclusive --holiday --rest= --holidays= --closed= --open= -h --help -V --version' -
-offers '--inclusive --holiday --rest= --holidays= --closed= --open=' --iso -
+offers '--era --reiwa --kanji --western --iso --strict --window-language --line-buffered --encoding= --inclusive --holiday --rest= --holidays= --closed= --open= --help --version' --
+offers '--strict --window-language --encoding= --inclusive --holiday --holidays= --closed= --open=' --iso --line-buffered --rest=日 --
+offers '--encoding=cp932' --encoding=c
+offers '--holidays=none' --holidays=n
 offers 'show add holidays span' --iso ''
-offers 'none' --holidays=n
-offers '--reiwa --rest=' --r
 offers 'diff' di
 offers '- today' show ''
+offers 'today' diff - ''
+offers '-' add 2000/1/1 ''
 offers '' --version ''
 offers '' -- --
 exit "$failures"

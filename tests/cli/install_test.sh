@@ -14,6 +14,6 @@ page=$(MANPATH="$prefix/share/man" LC_ALL=C.UTF-8 MANWIDTH=80 man kalvenor-cli 2
 grep -q -- '--reiwa' <<< "$page" || fail "man kalvenor-cli: '$page'"
 page=$(MANPATH="$prefix/share/man" LC_ALL=C.UTF-8 MANWIDTH=80 man -L ja kalvenor-cli 2>&1)
 grep -q '表示形式' <<< "$page" || fail "man -L ja kalvenor-cli: '$page'"
-err=$(env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$prefix/bin/kalvenor-cli" show x 2>&1)
+err=$(env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$prefix/bin/kalvenor-cli" show x 2>&1 >/dev/null)
 [ "$err" = 'kalvenor-cli: 「x」は日付として読めません。' ] || fail "installed, in Japanese: '$err'"
 exit "$failures"

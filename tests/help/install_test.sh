@@ -14,6 +14,6 @@ for line in Type=Application Name=Kalvenor Exec=kalvenor Icon=kalvenor 'Categori
             'Name\[ja\]=.+' 'Comment=.+' 'Comment\[ja\]=.+'; do
   grep -qxE "$line" share/applications/kalvenor.desktop || fail "kalvenor.desktop lacks $line"
 done
-[ "$(bin/kalvenor-cli --version || true)" = "Kalvenor Ver 1.00.2" ] || fail "installed kalvenor-cli does not run"
+[ "$(bin/kalvenor-cli --version | head -n 1)" = "kalvenor-cli (Kalvenor) 1.00.2" ] || fail "installed kalvenor-cli does not run"
 if ldd lib/kalvenor/kalvenor | grep -q 'not found'; then fail "kalvenor misses a library"; fi
 exit "$failures"

@@ -6,6 +6,7 @@
 
 #include "numeric/checked.h"
 #include "text/fields.h"
+#include "text/full_width.h"
 #include "text/utf8.h"
 
 namespace kalvenor::text {
@@ -42,6 +43,13 @@ TEST(MidByWidth, TakesWidthUnits) {
     EXPECT_EQ(part, MidByWidth(text, start, count)) << ToUtf8(text) << start;
   }
   EXPECT_THROW((void)MidByWidth(Text(16384, u'月'), 1, 1), checked::OverflowError);
+}
+
+// The block's ends fold, its neighbours and the ideographic space's do not.
+TEST(FoldFullWidth, FoldsTheAsciiTwinsAndTheIdeographicSpace) {
+  Text text = u"\uFF01\uFF5E\uFF10\u3000\uFF00\uFF5F\u3001\u2FFF";
+  FoldFullWidth(text);
+  EXPECT_EQ(u"!~0 \uFF00\uFF5F\u3001\u2FFF", text);
 }
 
 // Every code point round trips; each byte of an ill-formed sequence and an

@@ -43,7 +43,7 @@ for shortcut in "${shortcuts[@]}"; do
 done
 message=$(LANG=ja_JP.UTF-8 "${wine_run[@]}" 'C:\Program Files\Kalvenor\kalvenor-cli.exe' show X 2>&1 || true)
 [[ $message == *日付として読めません* ]] || fail "installed kalvenor-cli says '$message'"
-shown=$("${wine_run[@]}" 'C:\Program Files\Kalvenor\kalvenor-cli.exe' --version)
+shown=$("${wine_run[@]}" 'C:\Program Files\Kalvenor\kalvenor-cli.exe' --version | head -n 1 | tr -d '\r')
 listed=$(wine reg query "$apps_entry" /v DisplayVersion 2>&1 | tr -d '\r' || true)
 [[ $listed == *REG_SZ*" ${shown##* }" ]] || fail "Apps list: '$listed', the program: '$shown'"
 wineserver -w

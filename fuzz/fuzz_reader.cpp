@@ -1,0 +1,86 @@
+// kalvenor-cli's reader on its own forms, mutated: the fuzzer's bytes pick
+// a real date text and edit it with the pieces dates are made of, so most
+// inputs come close to a form. Whatever is read is a valid date; blanks
+// around the text change nothing (the plain fast path answers as the
+// general path does); and the date's ISO text, and from the year 100 on
+// its kanji text, read back as the same date.
+//
+// Input: a byte choosing the seed, then edits of three bytes each: what
+// (insert, delete, replace), where, and which piece.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "cli/date_input.h"
+#include "cli/date_output.h"
+#include "cli/operand_text.h"
+#include "target_support.h"
+#include "text/utf8.h"
+
+namespace {
+
+constexpr std::array<std::u16string_view, 16> kSeeds = {u"2026/12/7",
+                                                        u"r元/5/1",
+                                                        u"-1000/1/1",
+                                                        u"12/31",
+                                                        u"月2",
+                                                        u"2026/2/E",
+                                                        u"R8.12.7",
+                                                        u"20261207",
+                                                        u"2026-12-07T10:00Z",
+                                                        u"令和8年12月7日(月)",
+                                                        u"二千二十六年十二月七日",
+                                                        u"12月31日",
+                                                        u"2026/1/1 9:30",
+                                                        u"today",
+                                                        u"R 8/ 12/ 7(月)",
+                                                        u"2026.12.7 月曜日 9時30分"};
+
+constexpr std::array<std::u16string_view, 32> kPieces = {
+    u"0",  u"1",  u"2",  u"5",  u"9",    u"/",  u".",  u"-",  u"+",  u" ",     u":",
+    u"T",  u"Z",  u"E",  u"(",  u")",    u"年", u"月", u"日", u"元", u"曜",    u"時",
+    u"分", u"十", u"百", u"〇", u"令和", u"平", u"H",  u"r",  u"火", u"\u3000"};
+
+void Edit(std::u16string& text, const std::uint8_t* edit) {
+  const std::size_t at = text.empty() ? 0 : edit[1] % (text.size() + 1);
+  const std::u16string_view piece = kPieces[edit[2] % kPieces.size()];
+  switch (edit[0] % 3) {
+    case 0: text.insert(at, piece); break;
+    case 1: text.erase(at, 1); break;
+    default: text.replace(at, 1, piece); break;
+  }
+}
+
+kalvenor::cli::DateRead Read(std::string_view bytes) {
+  std::u16string text;
+  kalvenor::cli::DecodeOperand(bytes, text);
+  return kalvenor::cli::ReadDate(text, {kalvenor::testing::kToday});
+}
+
+void RequireReadsBack(const kalvenor::DateParts& date, kalvenor::cli::OutputStyle style) {
+  std::string written;
+  kalvenor::cli::AppendDate(date, style, written);
+  const kalvenor::cli::DateRead back = Read(written);
+  kalvenor::testing::Require(!back.refusal && back.date == date);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 1) return 0;
+  std::u16string text(kSeeds[data[0] % kSeeds.size()]);
+  for (std::size_t at = 1; at + 3 <= size; at += 3) Edit(text, data + at);
+  const std::string bytes = kalvenor::text::ToUtf8(text);
+  const kalvenor::cli::DateRead read = Read(bytes);
+  const kalvenor::cli::DateRead padded = Read(" " + bytes + "\t");
+  kalvenor::testing::Require(read.refusal == padded.refusal && read.date == padded.date);
+  if (read.refusal) return 0;
+  const kalvenor::DateParts& date = read.date;
+  kalvenor::testing::Require(date.month >= 1 && date.month <= 12 && date.day >= 1 &&
+                             date.day <= kalvenor::DaysInMonth(date.year, date.month));
+  RequireReadsBack(date, kalvenor::cli::OutputStyle::Iso);
+  if (date.year >= 100) RequireReadsBack(date, kalvenor::cli::OutputStyle::Kanji);
+  return 0;
+}

@@ -1,0 +1,120 @@
+#include "cli/day_count.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <string>
+
+#include "calendar/date.h"
+#include "cli/blanks.h"
+
+namespace kalvenor::cli {
+namespace {
+
+struct UnitName {
+  std::u16string_view name;  // ASCII names in lower case; either case is read
+  DayUnit unit;
+};
+
+// Longer names before their prefixes, so 週間 is not read as 週 and 間.
+constexpr std::array<UnitName, 16> kUnitNames = {{
+    {u"d", DayUnit::Day},
+    {u"日", DayUnit::Day},
+    {u"w", DayUnit::Week},
+    {u"週間", DayUnit::Week},
+    {u"週", DayUnit::Week},
+    {u"mo", DayUnit::Month},
+    {u"か月", DayUnit::Month},
+    {u"ヶ月", DayUnit::Month},
+    {u"カ月", DayUnit::Month},
+    {u"ケ月", DayUnit::Month},
+    {u"ヵ月", DayUnit::Month},
+    {u"箇月", DayUnit::Month},
+    {u"y", DayUnit::Year},
+    {u"年", DayUnit::Year},
+    {u"b", DayUnit::Business},
+    {u"営業日", DayUnit::Business},
+}};
+
+char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
+
+bool SameName(std::u16string_view text, std::u16string_view name) {
+  return std::ranges::equal(text, name, [](char16_t a, char16_t b) { return Lower(a) == b; });
+}
+
+std::optional<DayUnit> UnitOf(std::u16string_view text) {
+  if (text.empty()) return DayUnit::Day;
+  for (const UnitName& unit : kUnitNames) {
+    if (SameName(text, unit.name)) return unit.unit;
+  }
+  return std::nullopt;
+}
+
+// The length of the number at the front of text: a sign, digits and at
+// most one ".", with at least one digit; 0 when there is none.
+std::size_t NumberLength(std::u16string_view text) {
+  std::size_t at = text.starts_with(u'+') || text.starts_with(u'-') ? 1 : 0;
+  bool digits = false;
+  bool point = false;
+  for (; at < text.size(); ++at) {
+    if (text[at] >= u'0' && text[at] <= u'9') {
+      digits = true;
+    } else if (text[at] == u'.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  return digits ? at : 0;
+}
+
+std::optional<DateParts> MonthsAfter(const DateParts& date, double months) {
+  // Months counted from January of the year 0; the result must lie in the
+  // years 1..32767.
+  const double index = date.year * 12.0 + (date.month - 1) + months;
+  if (index < 12.0 || index >= 12.0 * 32768) return std::nullopt;
+  const auto whole = static_cast<std::int32_t>(index);  // [12, 393215]
+  DateParts moved{static_cast<std::int16_t>(whole / 12), static_cast<std::int16_t>(whole % 12 + 1),
+                  0};
+  moved.day = std::min(date.day, DaysInMonth(moved.year, moved.month));
+  return moved;
+}
+
+std::optional<DateParts> DaysAfter(const DateParts& date, double days) {
+  try {
+    return DateAfter(date, days);
+  } catch (const OutsideCalendarError&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
+std::optional<DayCount> ReadDayCount(std::u16string_view text) {
+  text = Trimmed(text);
+  const std::size_t length = NumberLength(text);
+  if (length == 0) return std::nullopt;
+  std::string number(text.begin() + (text[0] == u'+' ? 1 : 0), text.begin() + length);
+  DayCount count;
+  std::from_chars(number.data(), number.data() + number.size(), count.amount);
+  const auto unit = UnitOf(Trimmed(text.substr(length)));
+  if (!unit) return std::nullopt;
+  // A fraction of a week or month has no calendar meaning.
+  if (*unit != DayUnit::Day && number.find('.') != number.npos) return std::nullopt;
+  count.unit = *unit;
+  return count;
+}
+
+std::optional<DateParts> DateAfterCount(const DateParts& date, const DayCount& count) {
+  switch (count.unit) {
+    case DayUnit::Day: return DaysAfter(date, count.amount);
+    case DayUnit::Week: return DaysAfter(date, count.amount * 7);
+    case DayUnit::Month: return MonthsAfter(date, count.amount);
+    case DayUnit::Year: return MonthsAfter(date, count.amount * 12);
+    case DayUnit::Business: break;  // stepped by BusinessDaysAfter
+  }
+  return std::nullopt;
+}
+
+}  // namespace kalvenor::cli

@@ -1,0 +1,32 @@
+// The encodings of standard input and output besides UTF-8: CP932
+// (Shift_JIS as Windows writes it, Japanese Excel's CSV) and UTF-16 with a
+// byte-order mark (PowerShell 5). The conversions to and from CP932 are
+// the platform's own (iconv; MultiByteToWideChar on Windows).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kalvenor::cli {
+
+// Appends CP932 bytes converted to UTF-8; false, with out as it was, when
+// bytes are not CP932.
+bool Cp932ToUtf8(std::string_view bytes, std::string& out);
+
+// Appends UTF-8 converted to CP932; a character CP932 lacks becomes "?".
+void Utf8ToCp932(std::string_view utf8, std::string& out);
+
+// UTF-16 bytes, in pieces as they are read, to UTF-8: a unit or a
+// surrogate pair split between two pieces is kept for the next.
+class Utf16Decoder {
+ public:
+  explicit Utf16Decoder(bool bigEndian) : bigEndian_(bigEndian) {}
+  // Appends what bytes complete; an unpaired surrogate becomes U+FFFD.
+  void Decode(std::string_view bytes, std::string& out);
+
+ private:
+  bool bigEndian_;
+  std::string pending_;  // an odd byte, and a high surrogate, left over
+};
+
+}  // namespace kalvenor::cli
