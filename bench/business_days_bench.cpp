@@ -40,8 +40,9 @@ std::vector<std::u16string> DateLines() {
 void Lines(benchmark::State& state, kalvenor::cli::Calculation calculation) {
   static const std::vector<std::u16string> lines = DateLines();
   static kalvenor::cli::BusinessDays business({});
-  const kalvenor::cli::Settings settings{
-      {2026, 12, 7}, kalvenor::cli::OutputStyle::Iso, false, false, &business};
+  const kalvenor::cli::Settings settings{kalvenor::cli::OutputStyle::Iso,
+                                         kalvenor::cli::ReadOptions{{2026, 12, 7}}, false, false,
+                                         &business};
   std::vector<kalvenor::cli::Operand> operands(2);
   std::string out;
   std::size_t i = 0;
