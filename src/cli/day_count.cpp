@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "calendar/date.h"
@@ -40,7 +40,9 @@ constexpr std::array<UnitName, 16> kUnitNames = {{
 char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
 
 bool SameName(std::u16string_view text, std::u16string_view name) {
-  return std::ranges::equal(text, name, [](char16_t a, char16_t b) { return Lower(a) == b; });
+  return text.size() == name.size() &&
+         std::equal(text.begin(), text.end(), name.begin(),
+                    [](char16_t a, char16_t b) { return Lower(a) == b; });
 }
 
 std::optional<DayUnit> UnitOf(std::u16string_view text) {
@@ -97,7 +99,8 @@ std::optional<DayCount> ReadDayCount(std::u16string_view text) {
   if (length == 0) return std::nullopt;
   std::string number(text.begin() + (text[0] == u'+' ? 1 : 0), text.begin() + length);
   DayCount count;
-  std::from_chars(number.data(), number.data() + number.size(), count.amount);
+  // Digits and at most one point by now; the program keeps the C locale.
+  count.amount = std::strtod(number.c_str(), nullptr);
   const auto unit = UnitOf(Trimmed(text.substr(length)));
   if (!unit) return std::nullopt;
   // A fraction of a week or month has no calendar meaning.

@@ -151,7 +151,8 @@ void AppendKanjiDate(const DateParts& date, std::string& out) {
   };
   const auto number = [&](std::int32_t value, std::string_view unit) {
     char digits[12];
-    put({digits, std::to_chars(digits, digits + sizeof digits, value).ptr});
+    const char* digitsEnd = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    put(std::string_view(digits, static_cast<std::size_t>(digitsEnd - digits)));
     put(unit);
   };
   std::int32_t year = date.year;
