@@ -55,8 +55,10 @@ void BusinessCalendar::CountListedOutsideData() {
 
 void BusinessCalendar::CountDataDays() {
   beforeData_ = WeekdaysThrough(kHolidayDataFrom - 1) + ListedThrough(kHolidayDataFrom - 1);
-  auto inData = [](SerialDay day) { return HolidaysKnown(day); };
-  if (std::ranges::any_of(rules_.closed, inData) || std::ranges::any_of(rules_.open, inData)) {
+  auto anyInData = [](const std::vector<SerialDay>& days) {
+    return std::any_of(days.begin(), days.end(), [](SerialDay day) { return HolidaysKnown(day); });
+  };
+  if (anyInData(rules_.closed) || anyInData(rules_.open)) {
     inData_ = std::make_shared<const std::vector<std::uint16_t>>(RunningCounts());
     return;
   }
@@ -80,10 +82,10 @@ std::vector<std::uint16_t> BusinessCalendar::RunningCounts() const {
     const bool restWeekday = (rules_.rest_weekdays >> WeekdayOfSerial(day) & 1) != 0;
     change[day - kHolidayDataFrom] = static_cast<std::int8_t>(Decide(day) - !restWeekday);
   };
-  std::ranges::for_each(rules_.closed, mark);
-  std::ranges::for_each(rules_.open, mark);
+  for (const SerialDay day : rules_.closed) mark(day);
+  for (const SerialDay day : rules_.open) mark(day);
   if (rules_.national_holidays) {
-    std::ranges::for_each(HolidaysBetween(kHolidayDataFrom, kHolidayDataThrough), mark);
+    for (const SerialDay day : HolidaysBetween(kHolidayDataFrom, kHolidayDataThrough)) mark(day);
   }
   std::vector<std::uint16_t> counts(kDataDays);
   std::uint16_t running = 0;

@@ -130,7 +130,9 @@ std::span<const SerialDay> HolidaysBetween(SerialDay first, SerialDay last) {
   const std::vector<SerialDay>& days = Table().Days();
   const auto begin = std::lower_bound(days.begin(), days.end(), first);
   const auto end = std::upper_bound(begin, days.end(), last);
-  return {begin, end};
+  // A pointer and a length: the web build's library has no span of two
+  // iterators.
+  return {days.data() + (begin - days.begin()), static_cast<std::size_t>(end - begin)};
 }
 
 }  // namespace kalvenor
