@@ -15,6 +15,7 @@
 
 #include "cli/arguments.h"
 #include "cli/console_windows.h"
+#include "program/locale_setting.h"
 
 // The shared main, compiled under this name for Windows.
 int KalvenorUtf8Main(int argc, char** argv);
@@ -31,10 +32,7 @@ std::string Utf8(const wchar_t* text) {
 // Windows users name no locale in the environment: unless a variable does,
 // the messages follow the user's display language, as "ll_CC".
 void DefaultLocaleFromWindows() {
-  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') return;
-  }
+  if (!kalvenor::LocaleSetting().empty()) return;
   wchar_t name[LOCALE_NAME_MAX_LENGTH];
   const LCID display = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
   if (LCIDToLocaleName(display, name, LOCALE_NAME_MAX_LENGTH, 0) == 0) return;

@@ -1,12 +1,13 @@
 #include "cli/translation.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <system_error>
+
+#include "program/locale_setting.h"
+#include "program/program_folder.h"
 
 namespace kalvenor::cli::translation {
 namespace {
@@ -91,14 +92,6 @@ Catalogue& Chosen() {
   return catalogue;
 }
 
-std::string LocaleName() {
-  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') return value;
-  }
-  return {};
-}
-
 bool TryLoad(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return false;
@@ -112,7 +105,7 @@ bool TryLoad(const std::filesystem::path& file) {
 }  // namespace
 
 void Load(const std::filesystem::path& localeDir) {
-  const std::string locale = LocaleName();
+  const std::string locale = LocaleSetting();
   const std::string territory = locale.substr(0, locale.find_first_of(".@"));  // ll_CC
   const std::string language = territory.substr(0, territory.find('_'));       // ll
   if (localeDir.empty() || language.empty() || language == "C" || language == "POSIX") return;
@@ -121,14 +114,17 @@ void Load(const std::filesystem::path& localeDir) {
   }
 }
 
-#ifndef _WIN32  // Windows: translation_windows.cpp
+// Beside the program on Windows, where everything of a program shares its
+// folder; <prefix>/share/locale for <prefix>/bin elsewhere.
 std::filesystem::path LocaleDir() {
-  std::error_code error;
-  const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return {};
-  return program.parent_path().parent_path() / "share" / "locale";
-}
+  const std::filesystem::path folder = ProgramFolder();
+  if (folder.empty()) return {};
+#ifdef _WIN32
+  return folder / "locale";
+#else
+  return folder.parent_path() / "share" / "locale";
 #endif
+}
 
 std::string_view Translate(std::string_view msgid) { return Chosen().Find(msgid); }
 

@@ -14,7 +14,7 @@ namespace kalvenor::cli::translation {
 void Load(const std::filesystem::path& localeDir);
 
 // Where the catalogues lie: <folder of the program>/../share/locale, as
-// installed and as built.
+// installed and as built; on Windows <folder of the program>/locale.
 std::filesystem::path LocaleDir();
 
 // msgid's translation, or msgid itself when there is none.

@@ -3,6 +3,8 @@
 #include "display/display_text.h"
 #include "parse/date_parser.h"
 #include "parse/number.h"
+#include "program/program_folder.h"
+#include "text/full_width.h"
 #include "ui/hhelp.h"
 #include "ui/layout.h"
 
@@ -18,125 +20,118 @@ float OneEighthOfFreeSpace(Twips screen, Twips window) {
 }
 
 void Form1::OnLoad() {
-  Handle([this] { Form_Load(); });
+  Handle([this] { Load(); });
 }
 
 void Form1::OnResize() {
-  Handle([this] { Form_Resize(); });
+  Handle([this] { Resize(); });
 }
 
 void Form1::OnClose() {
   std::int16_t cancel = 0;
-  Handle([this, &cancel] { Form_Unload(cancel); });
+  Handle([this, &cancel] { Unload(cancel); });
 }
 
-void Form1::OnClick(Control button) {
-  Handle([this, button] {
-    if (button == Control::Command1) Command1_Click();
-    if (button == Control::Command2) Command2_Click();
+void Form1::OnClick(Control control) {
+  Handle([this, control] {
+    switch (control) {
+      case Control::CalculateButton: CalculateButtonClick(); break;
+      case Control::QuitButton: QuitButtonClick(); break;
+      case Control::DifferenceOption:
+      case Control::AdditionOption: ModeOptionClick(control); break;
+      case Control::EraOption:
+      case Control::WesternOption: StyleOptionClick(); break;
+      default: break;
+    }
   });
 }
 
 void Form1::OnMenu(Menu item) {
   Handle([this, item] {
-    if (item == Menu::End) End_Click();
-    if (item == Menu::HELP) HELP_Click();
-    if (item == Menu::ABOUT) ABOUT_Click();
-  });
-}
-
-void Form1::OnOptionClick(OptionArray array, int index) {
-  const auto member = static_cast<std::int16_t>(index);
-  Handle([this, array, member] {
-    if (array == OptionArray::Option1) {
-      Option1_Click(member);
-    } else {
-      Option2_Click(member);
-    }
+    if (item == Menu::Quit) QuitMenuClick();
+    if (item == Menu::HelpDocument) HelpMenuClick();
+    if (item == Menu::About) AboutMenuClick();
   });
 }
 
 void Form1::OnKeyPress(Control box, std::int16_t& code) {
   Handle([this, box, &code] {
-    if (box == Control::Text1) Text1_KeyPress(code);
-    if (box == Control::Text2) Text2_KeyPress(code);
-    if (box == Control::Text3) Text3_KeyPress(code);
+    if (box == Control::Date1Box) Date1BoxKeyPress(code);
+    if (box == Control::Date2Box) Date2BoxKeyPress(code);
+    if (box == Control::DaysBox) DaysBoxKeyPress(code);
   });
 }
 
-void Form1::Form_Load() {
+void Form1::Load() {
   toolkit_.ProcessEvents();
   const TwipsSize screen = toolkit_.ScreenSize();
   const TwipsSize window = toolkit_.WindowSize();
   toolkit_.SetWindowPosition(OneEighthOfFreeSpace(screen.width, window.width),
                              OneEighthOfFreeSpace(screen.height, window.height));
   toolkit_.SetTitle(std::u16string(texts::kTitle));
-  toolkit_.SetWidth(Control::Frame1, window.width);
-  toolkit_.Select(OptionArray::Option1, 0);
+  toolkit_.SetWidth(Control::TopLine, window.width);
+  toolkit_.Select(Control::DifferenceOption);
 }
 
-void Form1::Form_Resize() { toolkit_.SetWidth(Control::Frame1, toolkit_.WindowSize().width); }
+void Form1::Resize() { toolkit_.SetWidth(Control::TopLine, toolkit_.WindowSize().width); }
 
-void Form1::Form_Unload(std::int16_t& /*cancel*/) { End_Rtn(); }
+void Form1::Unload(std::int16_t& /*cancel*/) { Quit(); }
 
-void Form1::Command1_Click() {
-  if (toolkit_.IsSelected(OptionArray::Option1, 0)) {
-    Keisan1();
+void Form1::CalculateButtonClick() {
+  if (toolkit_.IsSelected(Control::DifferenceOption)) {
+    CalculateDifference();
   } else {
-    Keisan2();
+    CalculateAddition();
   }
 }
 
-void Form1::Command2_Click() { End_Rtn(); }
+void Form1::QuitButtonClick() { Quit(); }
 
-void Form1::Option1_Click(std::int16_t index) {
-  const bool difference = index == 0;
-  if (difference) {
-    toolkit_.SetEnabled(Control::Text2, true);
-    toolkit_.SetEnabled(Control::Text3, false);
-  } else {
-    toolkit_.SetEnabled(Control::Text2, false);
-    toolkit_.SetEnabled(Control::Text3, true);
-  }
+void Form1::ModeOptionClick(Control mode) {
+  const bool difference = mode == Control::DifferenceOption;
+  toolkit_.SetEnabled(Control::Date2Box, difference);
+  toolkit_.SetEnabled(Control::DaysBox, !difference);
   // The two inputs of a mode stand in the first two rows, its result last:
   // the rows where the layout puts Date2 and the days.
-  const Twips secondRow = layout::Spec(Control::Text2).top;
-  const Twips thirdRow = layout::Spec(Control::Text3).top;
+  const Twips secondRow = layout::RowOf(Control::Date2Box).top;
+  const Twips thirdRow = layout::RowOf(Control::DaysBox).top;
   const Twips date2Top = difference ? secondRow : thirdRow;
   const Twips daysTop = difference ? thirdRow : secondRow;
-  for (Control c : {Control::Label2, Control::Text2, Control::Label5}) toolkit_.SetTop(c, date2Top);
-  for (Control c : {Control::Label3, Control::Text3}) toolkit_.SetTop(c, daysTop);
+  for (Control c : {Control::Date2Caption, Control::Date2Box, Control::Date2Display}) {
+    toolkit_.SetTop(c, date2Top);
+  }
+  for (Control c : {Control::DaysCaption, Control::DaysBox}) toolkit_.SetTop(c, daysTop);
 }
 
-void Form1::Option2_Click(std::int16_t /*index*/) {
+void Form1::StyleOptionClick() {
   DateParts date;
-  ShowDate(Control::Text1, Control::Label4, date);
-  ShowDate(Control::Text2, Control::Label5, date);
+  ShowDate(Control::Date1Box, Control::Date1Display, date);
+  ShowDate(Control::Date2Box, Control::Date2Display, date);
 }
 
-void Form1::Text1_KeyPress(std::int16_t& code) {
+void Form1::Date1BoxKeyPress(std::int16_t& code) {
   if (code != kEnter) return;
   DateParts date;
-  ShowDate(Control::Text1, Control::Label4, date);
+  ShowDate(Control::Date1Box, Control::Date1Display, date);
   code = 0;
   toolkit_.PostTab();
 }
 
-void Form1::Text2_KeyPress(std::int16_t& code) {
+void Form1::Date2BoxKeyPress(std::int16_t& code) {
   if (code != kEnter) return;
   DateParts date;
-  ShowDate(Control::Text2, Control::Label5, date);
-  if (toolkit_.IsSelected(OptionArray::Option1, 0)) Keisan1();
+  ShowDate(Control::Date2Box, Control::Date2Display, date);
+  if (toolkit_.IsSelected(Control::DifferenceOption)) CalculateDifference();
   code = 0;
 }
 
-void Form1::Text3_KeyPress(std::int16_t& code) {
+void Form1::DaysBoxKeyPress(std::int16_t& code) {
   if (code != kEnter) return;
-  if (toolkit_.IsSelected(OptionArray::Option1, 1)) Keisan2();
+  if (toolkit_.IsSelected(Control::AdditionOption)) CalculateAddition();
   code = 0;
 }
 
-void Form1::HELP_Click() { OpenHelpIn(help::AppDirectory()); }
+void Form1::HelpMenuClick() { OpenHelpIn(ProgramFolder()); }
 
 void Form1::OpenHelpIn(const std::filesystem::path& folder) {
   const std::filesystem::path file = folder / texts::kHelpFile;
@@ -152,26 +147,26 @@ void Form1::OpenHelpIn(const std::filesystem::path& folder) {
                        MessageIcon::Warning);
 }
 
-void Form1::ABOUT_Click() {
+void Form1::AboutMenuClick() {
   toolkit_.ShowMessage(std::u16string(texts::kVersion), MessageIcon::Information);
 }
 
-void Form1::End_Click() { End_Rtn(); }
+void Form1::QuitMenuClick() { Quit(); }
 
-void Form1::Keisan1() {
+void Form1::CalculateDifference() {
   DateParts date;
-  ShowDate(Control::Text2, Control::Label5, date);
+  ShowDate(Control::Date2Box, Control::Date2Display, date);
   const DateParts date2 = date;
-  ShowDate(Control::Text1, Control::Label4, date);
-  toolkit_.SetText(Control::Text3, NumberText(DaysBetween(date, date2)));
+  ShowDate(Control::Date1Box, Control::Date1Display, date);
+  toolkit_.SetText(Control::DaysBox, NumberText(DaysBetween(date, date2)));
 }
 
-void Form1::Keisan2() {
+void Form1::CalculateAddition() {
   DateParts date;
-  ShowDate(Control::Text1, Control::Label4, date);
+  ShowDate(Control::Date1Box, Control::Date1Display, date);
   DateParts after;
   try {
-    after = DateAfter(date, ReadNumber(toolkit_.Text(Control::Text3)));
+    after = DateAfter(date, ReadNumber(BoxText(Control::DaysBox)));
   } catch (const OutsideCalendarError& outside) {
     // Past 32767-12-31 the year leaves its 16 bits: an overflow, which ends
     // the handler. Before 0001-01-01 there is only no date to show.
@@ -179,21 +174,28 @@ void Form1::Keisan2() {
     toolkit_.ShowMessage(std::u16string(texts::kOutOfRange), MessageIcon::Warning);
     return;
   }
-  const std::u16string text = Hi(after);
-  toolkit_.SetText(Control::Label5, text);
-  toolkit_.SetText(Control::Text2, text);
+  const std::u16string text = DisplayTextOf(after);
+  toolkit_.SetText(Control::Date2Display, text);
+  toolkit_.SetText(Control::Date2Box, text);
 }
 
-std::u16string Form1::Hi(const DateParts& date) const {
-  const bool era = toolkit_.IsSelected(OptionArray::Option2, 0);
-  return DisplayText(date, era ? DisplayStyle::Era : DisplayStyle::Western);
+std::u16string Form1::DisplayTextOf(const DateParts& date) const {
+  const DisplayStyle style =
+      toolkit_.IsSelected(Control::EraOption) ? DisplayStyle::Era : DisplayStyle::Western;
+  return DisplayText(date, style);
 }
 
-void Form1::End_Rtn() { toolkit_.EndProgram(); }
+void Form1::Quit() { toolkit_.EndProgram(); }
 
-void Form1::ShowDate(Control box, Control label, DateParts& date) {
-  date = ParseDate(toolkit_.Text(box), today_(), kWindowEras, date).fields;
-  toolkit_.SetText(label, Hi(date));
+std::u16string Form1::BoxText(Control box) const {
+  std::u16string text = toolkit_.Text(box);
+  text::FoldFullWidth(text);
+  return text;
+}
+
+void Form1::ShowDate(Control box, Control display, DateParts& date) {
+  date = ParseDate(BoxText(box), today_(), kWindowEras, date).fields;
+  toolkit_.SetText(display, DisplayTextOf(date));
 }
 
 }  // namespace kalvenor::ui

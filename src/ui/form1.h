@@ -1,6 +1,6 @@
 // The window's logic: start-up placement, the two calculation modes, the
 // keyboard flow between the boxes, and the menu and quit commands. Written
-// against Toolkit alone; a backend delivers each event through the On*
+// against Toolkit alone; the host delivers each event through the On*
 // functions, which run one handler each.
 #pragma once
 
@@ -26,8 +26,21 @@ class Form1 {
   explicit Form1(Toolkit& toolkit, DateParts (*today)() = SystemToday)
       : toolkit_(toolkit), today_(today) {}
 
-  // Runs one event handler. An overflow ends it at that step, keeps what it
-  // already wrote, and is reported; the program goes on.
+  // The toolkit's events, each answered by its handler. An overflow ends
+  // the handler at that step, keeps what it already wrote, and is
+  // reported; the program goes on.
+  void OnLoad();
+  void OnResize();
+  void OnClose();
+  void OnClick(Control control);  // a button, or an option button newly selected
+  void OnMenu(Menu item);
+  void OnKeyPress(Control box, std::int16_t& code);  // a character typed into a box
+
+  // The help command's work for the program's folder, empty when unknown:
+  // opens help.htm there or says it is missing.
+  void OpenHelpIn(const std::filesystem::path& folder);
+
+ private:
   template <typename Handler>
   void Handle(Handler&& handler) {
     try {
@@ -37,45 +50,35 @@ class Form1 {
     }
   }
 
-  // The toolkit's events, each routed to its handler through Handle.
-  void OnLoad();
-  void OnResize();
-  void OnClose();
-  void OnClick(Control button);  // Command1, Command2
-  void OnMenu(Menu item);
-  void OnOptionClick(OptionArray array, int index);
-  void OnKeyPress(Control box, std::int16_t& code);  // Text1, Text2, Text3
+  void Load();
+  void Resize();
+  void Unload(std::int16_t& cancel);
 
-  void Form_Load();
-  void Form_Resize();
-  void Form_Unload(std::int16_t& cancel);
+  void CalculateButtonClick();
+  void QuitButtonClick();
+  void ModeOptionClick(Control mode);
+  void StyleOptionClick();
+  void Date1BoxKeyPress(std::int16_t& code);
+  void Date2BoxKeyPress(std::int16_t& code);
+  void DaysBoxKeyPress(std::int16_t& code);
 
-  void Command1_Click();
-  void Command2_Click();
-  void Option1_Click(std::int16_t index);
-  void Option2_Click(std::int16_t index);
-  void Text1_KeyPress(std::int16_t& code);
-  void Text2_KeyPress(std::int16_t& code);
-  void Text3_KeyPress(std::int16_t& code);
+  void HelpMenuClick();
+  void AboutMenuClick();
+  void QuitMenuClick();
 
-  void HELP_Click();
-  void ABOUT_Click();
-  void End_Click();
+  void CalculateDifference();
+  void CalculateAddition();
+  std::u16string DisplayTextOf(const DateParts& date) const;
+  void Quit();
 
-  // HELP_Click's work for the program's folder, empty when unknown: opens
-  // help.htm there or says it is missing.
-  void OpenHelpIn(const std::filesystem::path& folder);
+  // What the user typed into the box, with an input method's full-width
+  // forms folded: "２０００／１／１" is 2000/1/1 and "１００" is 100.
+  std::u16string BoxText(Control box) const;
 
-  void Keisan1();
-  void Keisan2();
-  std::u16string Hi(const DateParts& date) const;
-  void End_Rtn();
-
- private:
   // Parses the box into date and shows its display text in the label. A
   // handler that reads two boxes parses both into the same date, so what a
   // failed parse leaves unwritten keeps the first box's values.
-  void ShowDate(Control box, Control label, DateParts& date);
+  void ShowDate(Control box, Control display, DateParts& date);
 
   Toolkit& toolkit_;
   DateParts (*today_)();

@@ -1,6 +1,5 @@
-// The help launcher: the program's own directory and the desktop's "open
-// this document" service. Paths stay std::filesystem::path from the system
-// to the system, bytes on Linux; only what a message box shows becomes text.
+// The help launcher: the desktop's "open this document" service. Paths stay std::filesystem::path
+// from the system to the system, bytes on Linux; only what a message box shows becomes text.
 #pragma once
 
 #include <cstdint>
@@ -12,10 +11,6 @@
 namespace kalvenor::help {
 
 // --- The platform's part: ui/gio on Linux, ui/win32 on Windows.
-
-// The directory holding the running executable, links resolved; empty when
-// the system cannot tell.
-std::filesystem::path AppDirectory();
 
 // Whether an ordinary file exists at path; a directory does not count.
 bool FileExists(const std::filesystem::path& path);

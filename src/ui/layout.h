@@ -1,13 +1,12 @@
 // The window's controls and menus in one table: where each stands, what it
 // says, and the order Tab walks them in. Twips, relative to the container.
-// Every backend builds its window from here, and Form1 takes the rows'
-// positions from here.
+// Every backend builds its window from here, and the form host places the
+// controls from here.
 #pragma once
 
 #include <optional>
 #include <span>
 #include <string_view>
-#include <variant>
 
 #include "ui/toolkit.h"
 
@@ -15,15 +14,9 @@ namespace kalvenor::ui::layout {
 
 enum class Kind { TextBox, Line, Frame, Button, OptionButton, Label };
 
-// A member of an option array: Option1(0) is {Option1, 0}.
-struct Member {
-  OptionArray array;
-  int index;
-};
-
-struct ControlSpec {
-  std::string_view name;  // also the widget's object name
-  std::variant<Control, Member> id;
+struct ControlRow {
+  std::string_view name;  // the object name: accessibility tree and window tests
+  Control id;
   Kind kind;
   std::optional<Control> container;  // empty for the window's client area
   std::u16string_view caption;
@@ -33,7 +26,7 @@ struct ControlSpec {
   std::u16string_view accessible = u"";
 };
 
-struct MenuSpec {
+struct MenuRow {
   Menu id;
   std::optional<Menu> parent;  // empty for an entry on the menu bar itself
   std::u16string_view caption;
@@ -41,21 +34,19 @@ struct MenuSpec {
 };
 
 inline constexpr TwipsSize kClientSize{4455, 3240};
-inline constexpr int kTwipsPerPixel = 15;
+
+// The option selected as the window is built; creating it runs no Click.
+inline constexpr Control kSelectedAtStart = Control::EraOption;
 
 // Every control, in tab order.
-std::span<const ControlSpec> Controls();
+std::span<const ControlRow> Controls();
 
 // The menu bar, in order: a command, then a drop-down and its items.
-std::span<const MenuSpec> Menus();
+std::span<const MenuRow> Menus();
 
-const ControlSpec& Spec(Control control);
-const ControlSpec& Spec(OptionArray array, int index);
+const ControlRow& RowOf(Control control);
 
 // The width of the control's container: the client area or its frame.
-Twips ContainerWidth(const ControlSpec& spec);
-
-// Nearest whole logical pixel.
-int Pixels(Twips twips);
+Twips ContainerWidth(const ControlRow& row);
 
 }  // namespace kalvenor::ui::layout

@@ -1,7 +1,7 @@
 // What the window's logic needs of a window toolkit, and nothing more.
-// Form1 is written against this interface alone; each backend (Qt in
-// ui/qt, Win32 in ui/win32) implements it. Positions and sizes are twips
-// (15 per logical pixel).
+// Form1 is written against this interface alone; the form host
+// (form_host.h) implements it once for every toolkit. Positions and sizes
+// are twips (1440 to the inch).
 #pragma once
 
 #include <cstddef>
@@ -10,30 +10,34 @@
 
 namespace kalvenor::ui {
 
-// Form1's controls, by their names in the layout table (option buttons are
-// members of an OptionArray instead).
+// Form1's controls, by what each is for. The layout table gives each its
+// historical object name (Text1, Label4, Option1(0) ...).
 enum class Control {
-  Text1,
-  Text2,
-  Text3,
-  Label1,
-  Label2,
-  Label3,
-  Label4,
-  Label5,
-  Frame1,
-  Frame2,
-  Frame3,
-  Command1,
-  Command2,
+  Date1Box,
+  Date2Box,
+  DaysBox,
+  Date1Caption,
+  Date2Caption,
+  DaysCaption,
+  Date1Display,
+  Date2Display,
+  TopLine,
+  ModeFrame,
+  StyleFrame,
+  CalculateButton,
+  QuitButton,
+  DifferenceOption,
+  AdditionOption,
+  EraOption,
+  WesternOption,
 };
-inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Command2) + 1;
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::WesternOption) + 1;
 
-enum class OptionArray { Option1, Option2 };
+inline constexpr std::size_t IndexOf(Control control) { return static_cast<std::size_t>(control); }
 
-// The menu bar: End is a command on the bar, HELP0 the drop-down that holds
-// HELP and ABOUT.
-enum class Menu { End, HELP0, HELP, ABOUT };
+// The menu bar: Quit is a command on the bar, Help the drop-down that holds
+// HelpDocument and About.
+enum class Menu { Quit, Help, HelpDocument, About };
 
 enum class MessageIcon { Warning, Information };
 
@@ -65,10 +69,10 @@ class Toolkit {
   virtual void SetTop(Control control, Twips top) = 0;
   virtual void SetWidth(Control control, Twips width) = 0;
 
-  // Selecting clears the other member of the array and, when the selection
-  // changes, delivers the array's Click with the member's index.
-  virtual bool IsSelected(OptionArray array, int index) const = 0;
-  virtual void Select(OptionArray array, int index) = 0;
+  // Selecting an option button clears the others of its frame and, when
+  // the selection changes, delivers the option's Click.
+  virtual bool IsSelected(Control option) const = 0;
+  virtual void Select(Control option) = 0;
 
   // Queues one Tab keystroke; it moves the focus after the running handler
   // has returned, to the next control in tab order that can take it.

@@ -14,8 +14,10 @@
 #include <random>
 
 #include "support/display_shape.h"
+#include "ui/layout.h"
 #include "ui/qt/look.h"
-#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/qt_backend.h"
+#include "ui/units.h"
 
 void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
@@ -27,8 +29,8 @@ using namespace Qt::StringLiterals;
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    toolkit = std::make_unique<QtToolkit>();
-    window = &toolkit->Window();
+    backend = std::make_unique<QtBackend>();
+    window = &backend->Window();
     auto* closer = new QTimer(window);  // records each message box and closes it
     QObject::connect(closer, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -39,7 +41,7 @@ class WindowTest : public ::testing::Test {
       }
     });
     closer->start(5);
-    toolkit->Show();
+    backend->Host().Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
   template <typename T = QWidget>
@@ -59,32 +61,45 @@ class WindowTest : public ::testing::Test {
     QTest::mouseClick(Find(name), Qt::LeftButton, {}, QPoint(8, 8));
   }
 
-  std::unique_ptr<QtToolkit> toolkit;
+  std::unique_ptr<QtBackend> backend;
   Form1Window* window = nullptr;
   QStringList messages;
 };
 
-// Each control keeps its place and may only grow, to hold its caption, within its container and
-// clear of the others; the window opens an eighth of the free space in.
-TEST_F(WindowTest, ControlsStayInPlaceInsideApartAndHoldTheirCaptions) {
-  for (const auto& spec : layout::Controls()) {
-    const QWidget* control = window->Widget(spec);
-    const QRect rect = control->geometry();
-    SCOPED_TRACE(spec.name.data());
-    EXPECT_EQ(QRect(layout::Pixels(spec.left), layout::Pixels(spec.top), rect.width(),
-                    layout::Pixels(spec.height)),
-              rect);
-    if (spec.kind == layout::Kind::Line) continue;  // as wide as the whole window
-    EXPECT_LE(layout::Pixels(spec.width), rect.width());
-    EXPECT_TRUE(control->parentWidget()->rect().contains(rect));
-    for (const QWidget* other :
-         control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-      EXPECT_FALSE(other != control && rect.intersects(other->geometry()))
-          << other->objectName().toStdString();
-    EXPECT_LT(control->fontMetrics().horizontalAdvance(
-                  QString::fromStdU16String(std::u16string(spec.caption))),
-              rect.width());
+// Each control keeps its row and its place, unless it grows or makes room for a frame that grew
+// to hold a caption; it stays within its container, clear of the others, and shows its caption
+// whole: in the program's font and in a font whose full-width characters are one em wide. The
+// window opens an eighth of the free space in.
+TEST_F(WindowTest, ControlsKeepTheirRowsInsideApartAndHoldTheirCaptions) {
+  const auto pixels = [](Twips twips) { return ToPixels(twips, kBaseDpi); };
+  const QFont program = QApplication::font();
+  for (const QFont& font : {QFont(u"IPAGothic"_s, kFontPoints), program}) {
+    QApplication::setFont(font);
+    SetUp();
+    SCOPED_TRACE(font.family().toStdString());
+    for (const auto& row : layout::Controls()) {
+      const QWidget* control = window->Widget(row.id);
+      const QRect rect = control->geometry();
+      SCOPED_TRACE(row.name.data());
+      EXPECT_EQ(std::pair(pixels(row.top), pixels(row.height)), std::pair(rect.y(), rect.height()));
+      if (row.kind == layout::Kind::Line) continue;  // as wide as the whole window
+      EXPECT_LE(pixels(row.left), rect.x());
+      EXPECT_LE(pixels(row.width), rect.width());
+      EXPECT_TRUE(control->parentWidget()->rect().contains(rect));
+      for (const QWidget* other :
+           control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_FALSE(other != control && rect.intersects(other->geometry()))
+            << other->objectName().toStdString();
+      const QString caption = QString::fromStdU16String(std::u16string(row.caption));
+      EXPECT_LT(control->fontMetrics().horizontalAdvance(caption), rect.width());
+      if (row.kind == layout::Kind::OptionButton) {
+        EXPECT_LE(control->sizeHint().width(), rect.width());
+      }
+    }
   }
+  // In the program's font every frame is as laid out.
+  EXPECT_EQ(QRect(pixels(3360), pixels(1680), pixels(972), pixels(972)),
+            Find("Frame3")->geometry());
   EXPECT_NEAR((window->screen()->geometry().width() - window->frameGeometry().width()) / 8.0,
               window->x(), 1.0);
   EXPECT_EQ(QSize(32, 32), window->windowIcon().pixmap(32, 32).size());
@@ -149,10 +164,12 @@ double Luminance(const QColor& c) {
 // The disabled result is readable (4.5:1 in the colours it is painted with) on a background
 // unlike the input's; it and the display labels copy by mouse and Ctrl+C, and take no typing.
 TEST_F(WindowTest, ResultsAreReadableCopyableAndNotEditable) {
-  for (const auto& [box, text] : {std::pair{"Text1", "9999/12/31"}, {"Text2", "2000/1/1"}}) {
+  for (const auto& [box, text] :
+       {std::pair{"Text1", u"9999/12/31"_s}, {"Text2", u"２０００／１／１"_s}}) {
     Find<QLineEdit>(box)->setText(text);
     Key(box, Qt::Key_Return);
   }
+  EXPECT_EQ(u"H 12/ 1/ 1(土)"_s, Shown("Label5"));  // full width, as an input method types it
   EXPECT_NE(Find("Text2")->palette().color(QPalette::Base),
             Find("Text3")->palette().color(QPalette::Base));
   for (const char* name : {"Text3", "Label4", "Label5"}) {
@@ -173,10 +190,20 @@ TEST_F(WindowTest, ResultsAreReadableCopyableAndNotEditable) {
     EXPECT_EQ(Shown(name), QApplication::clipboard()->text()) << name;
     EXPECT_LE(result->fontMetrics().horizontalAdvance(Shown(name)), result->width()) << name;
   }
+  // With nothing selected, Ctrl+C anywhere copies the result.
+  for (const char* name : {"Text1", "Command1", "Option2(0)"}) {
+    QApplication::clipboard()->clear();
+    Key(name, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Shown("Text3"), QApplication::clipboard()->text()) << name;
+  }
 }
 
-TEST_F(WindowTest, TheVersionBoxIsARealInformationBox) {
-  window->Action(Menu::ABOUT)->trigger();
+// F1 asks for the help document, which is not beside the test.
+TEST_F(WindowTest, TheVersionBoxIsARealInformationBoxAndF1AsksForHelp) {
+  Key("Text2", Qt::Key_F1);
+  ASSERT_EQ(1, messages.size());
+  EXPECT_TRUE(messages.takeFirst().endsWith(u"/help.htmがありません。"_s));
+  window->Action(Menu::About)->trigger();
   EXPECT_EQ(
       QStringList(u"Kalvenor i Kalvenor Ver 1.00.2\n\nCopyright (C) 2026 Kalvenor developers"_s),
       messages);
@@ -230,7 +257,7 @@ TEST_F(WindowTest, SoakOfRandomActionsKeepsTheWindowSound) {
     for (const char* label : {"Label4", "Label5"})
       ASSERT_TRUE(Shown(label).isEmpty() || shape::IsDisplayText(Shown(label).toStdU16String()))
           << label;
-    ASSERT_FALSE(toolkit->HasEnded());
+    ASSERT_FALSE(backend->Host().HasEnded());
     ASSERT_EQ(messages.filter("Kalvenor ! "), messages);  // only the calculation warnings
     messages.clear();
   }

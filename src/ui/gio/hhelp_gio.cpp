@@ -1,5 +1,5 @@
-// The help launcher's Linux part: /proc for the program's directory, GIO
-// for the desktop's default applications.
+// The help launcher's Linux part: GIO for the desktop's default
+// applications.
 #include <filesystem>
 #include <system_error>
 
@@ -8,14 +8,6 @@
 #include "ui/hhelp.h"
 
 namespace kalvenor::help {
-
-std::filesystem::path AppDirectory() {
-  std::error_code error;
-  const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  // Without the link there is no folder to look in: "" would make the help
-  // path "/help.htm", a file at the root that is not the program's.
-  return error ? std::filesystem::path() : executable.parent_path();
-}
 
 bool FileExists(const std::filesystem::path& path) {
   std::error_code error;

@@ -10,10 +10,10 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <limits>
-#include <variant>
 
-#include "ui/qt/caption_fit.h"
+#include "ui/layout.h"
 #include "ui/qt/look.h"
 #include "ui/qt/qstring_of.h"
 
@@ -24,18 +24,13 @@ namespace {
 // plugins, which would load the JPEG, GIF and ICO readers at every start.
 #include "ui/qt/resources/icon.xpm"
 
-std::size_t Slot(OptionArray array, int index) {
-  return static_cast<std::size_t>(array == OptionArray::Option1 ? 0 : 2) +
-         static_cast<std::size_t>(index);
-}
-
-QWidget* MakeWidget(const layout::ControlSpec& spec, QWidget* parent) {
-  const QString caption = QStringOf(spec.caption);
-  switch (spec.kind) {
+QWidget* MakeWidget(const layout::ControlRow& row, QWidget* parent) {
+  const QString caption = QStringOf(row.caption);
+  switch (row.kind) {
     case layout::Kind::TextBox: {
       auto* box = new QLineEdit(parent);
       box->setMaxLength(std::numeric_limits<int>::max());
-      box->setAccessibleName(QStringOf(spec.accessible));
+      box->setAccessibleName(QStringOf(row.accessible));
       return box;
     }
     case layout::Kind::Line: {
@@ -59,7 +54,7 @@ QWidget* MakeWidget(const layout::ControlSpec& spec, QWidget* parent) {
     case layout::Kind::Label: {
       auto* label = new QLabel(caption, parent);
       label->setTextFormat(Qt::PlainText);
-      label->setAccessibleDescription(QStringOf(spec.accessible));
+      label->setAccessibleDescription(QStringOf(row.accessible));
       return label;
     }
   }
@@ -72,25 +67,18 @@ Form1Window::Form1Window() {
   setWindowIcon(QIcon(QPixmap(icon_xpm)));
   BuildMenus();
   BuildControls();
-  const int menuHeight = menuBar()->sizeHint().height();
-  resize(layout::Pixels(layout::kClientSize.width),
-         layout::Pixels(layout::kClientSize.height) + menuHeight);
 }
 
-QWidget* Form1Window::Widget(Control control) const {
-  return controls_.at(static_cast<std::size_t>(control));
+void Form1Window::SizeClient(int width, int height) {
+  resize(width, height + menuBar()->sizeHint().height());
 }
 
-QWidget* Form1Window::Widget(const layout::ControlSpec& spec) const {
-  if (const auto* control = std::get_if<Control>(&spec.id)) return Widget(*control);
-  const auto& member = std::get<layout::Member>(spec.id);
-  return Option(member.array, member.index);
-}
+QWidget* Form1Window::Widget(Control control) const { return controls_.at(IndexOf(control)); }
 
 QLineEdit* Form1Window::Box(Control box) const { return qobject_cast<QLineEdit*>(Widget(box)); }
 
-QRadioButton* Form1Window::Option(OptionArray array, int index) const {
-  return options_.at(Slot(array, index));
+QRadioButton* Form1Window::Option(Control option) const {
+  return qobject_cast<QRadioButton*>(Widget(option));
 }
 
 QAction* Form1Window::Action(Menu item) const { return menus_.at(static_cast<std::size_t>(item)); }
@@ -98,52 +86,43 @@ QAction* Form1Window::Action(Menu item) const { return menus_.at(static_cast<std
 void Form1Window::BuildControls() {
   auto* client = new QWidget(this);
   setCentralWidget(client);
-  // The table lists containers after their contents, so place in two passes.
-  for (int pass = 0; pass < 2; ++pass) {
-    for (const auto& spec : layout::Controls()) {
-      if (spec.container.has_value() != (pass == 1)) continue;
-      QWidget* widget = MakeWidget(spec, spec.container ? Widget(*spec.container) : client);
-      if (const auto* control = std::get_if<Control>(&spec.id)) {
-        controls_.at(static_cast<std::size_t>(*control)) = widget;
-      } else {
-        const auto& member = std::get<layout::Member>(spec.id);
-        options_.at(Slot(member.array, member.index)) = qobject_cast<QRadioButton*>(widget);
-      }
+  // The table lists frames after the options they hold: frames first.
+  for (bool contained : {false, true}) {
+    for (const auto& row : layout::Controls()) {
+      if (row.container.has_value() != contained) continue;
+      QWidget* widget = MakeWidget(row, row.container ? Widget(*row.container) : client);
+      widget->setObjectName(QStringOf(row.name));
+      controls_.at(IndexOf(row.id)) = widget;
     }
   }
-  for (const auto& spec : layout::Controls()) {
-    QWidget* widget = Widget(spec);
-    widget->setObjectName(QStringOf(spec.name));
-    widget->setGeometry(layout::Pixels(spec.left), layout::Pixels(spec.top),
-                        layout::Pixels(spec.width), layout::Pixels(spec.height));
-    if (!spec.caption.empty()) FitCaption(*widget, spec);
-  }
   // The results can be selected and copied, though not typed into.
-  for (Control label : {Control::Label4, Control::Label5}) {
-    qobject_cast<QLabel*>(Widget(label))->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  for (Control display : {Control::Date1Display, Control::Date2Display}) {
+    qobject_cast<QLabel*>(Widget(display))->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
-  Option(OptionArray::Option2, 0)->setChecked(true);
-  for (Control box : {Control::Text1, Control::Text2, Control::Text3}) {
-    Widget(box)->installEventFilter(this);
-  }
-  Widget(Control::Text1)->setFocus();
+  // Every control: the boxes' typing, and Ctrl+C wherever the focus is.
+  for (QWidget* control : controls_) control->installEventFilter(this);
+  Widget(Control::Date1Box)->setFocus();
 }
 
 void Form1Window::BuildMenus() {
-  for (const auto& spec : layout::Menus()) {
-    const QString caption = QStringOf(spec.caption);
+  for (const auto& row : layout::Menus()) {
+    const QString caption = QStringOf(row.caption);
     QAction* action = nullptr;
-    if (spec.parent) {
-      action = Action(*spec.parent)->menu()->addAction(caption);
-    } else if (spec.id == Menu::HELP0) {
+    if (row.parent) {
+      action = Action(*row.parent)->menu()->addAction(caption);
+    } else if (row.id == Menu::Help) {
       action = menuBar()->addMenu(caption)->menuAction();
-      action->menu()->setObjectName(QStringOf(spec.name));
+      action->menu()->setObjectName(QStringOf(row.name));
     } else {
       action = menuBar()->addAction(caption);
     }
-    action->setObjectName(QStringOf(spec.name));
-    menus_.at(static_cast<std::size_t>(spec.id)) = action;
+    action->setObjectName(QStringOf(row.name));
+    menus_.at(static_cast<std::size_t>(row.id)) = action;
   }
+  // F1 asks for the help document, as on any desktop; the menu item keeps
+  // its caption as it is.
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, Action(Menu::HelpDocument), &QAction::trigger);
 }
 
 void Form1Window::resizeEvent(QResizeEvent* event) {
@@ -158,15 +137,23 @@ void Form1Window::closeEvent(QCloseEvent* event) {
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
-  const QString text = static_cast<QKeyEvent*>(event)->text();
-  // Keys that type no single character, and Tab, go their usual way; a
-  // disabled box takes no typing at all.
-  const auto* box = qobject_cast<const QLineEdit*>(watched);
-  if (text.size() != 1 || text[0] == QChar(u'\t') || box == nullptr || box->isReadOnly()) {
-    return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->matches(QKeySequence::Copy)) {
+    // A selection is copied by its own control; otherwise the result is.
+    const auto* box = qobject_cast<const QLineEdit*>(watched);
+    const auto* label = qobject_cast<const QLabel*>(watched);
+    if ((box != nullptr && box->hasSelectedText()) ||
+        (label != nullptr && label->hasSelectedText())) {
+      return false;
+    }
+    emit copyRequested();
+    return true;
   }
+  const QString text = key->text();
+  // Keys that type no single character, and Tab, go their usual way.
+  if (text.size() != 1 || text[0] == QChar(u'\t')) return false;
   auto code = static_cast<std::int16_t>(text[0].unicode());
-  for (Control control : {Control::Text1, Control::Text2, Control::Text3}) {
+  for (Control control : {Control::Date1Box, Control::Date2Box, Control::DaysBox}) {
     if (watched == Widget(control)) emit typed(control, &code);
   }
   return code == 0;
@@ -188,11 +175,11 @@ bool Form1Window::focusNextPrevChild(bool next) {
   const auto count = static_cast<std::ptrdiff_t>(controls.size());
   std::ptrdiff_t at = next ? -1 : count;
   for (std::ptrdiff_t i = 0; i < count; ++i) {
-    if (Widget(controls[static_cast<std::size_t>(i)]) == focusWidget()) at = i;
+    if (Widget(controls[static_cast<std::size_t>(i)].id) == focusWidget()) at = i;
   }
   for (std::ptrdiff_t step = 1; step <= count; ++step) {
     const std::ptrdiff_t i = ((at + (next ? step : -step)) % count + count) % count;
-    QWidget* widget = Widget(controls[static_cast<std::size_t>(i)]);
+    QWidget* widget = Widget(controls[static_cast<std::size_t>(i)].id);
     if (TakesTab(*widget)) {
       widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
       return true;

@@ -1,13 +1,12 @@
-// The Qt window: Form1's controls and menus built from the layout table,
+// The Qt window: Form1's controls and menus created from the layout table,
 // reached by their ids, and the window's own keyboard rules. It knows
-// nothing of Form1: the toolkit adapter (qt_toolkit.h) connects the two.
+// nothing of Form1: the backend (qt_backend.h) connects it to the host.
 #pragma once
 
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
 
-#include "ui/layout.h"
 #include "ui/toolkit.h"
 
 class QAction;
@@ -23,16 +22,19 @@ class Form1Window final : public QMainWindow {
   Form1Window();
 
   QWidget* Widget(Control control) const;
-  QWidget* Widget(const layout::ControlSpec& spec) const;
-  QLineEdit* Box(Control box) const;  // Text1, Text2 or Text3
-  QRadioButton* Option(OptionArray array, int index) const;
+  QLineEdit* Box(Control box) const;           // a text box
+  QRadioButton* Option(Control option) const;  // an option button
   QAction* Action(Menu item) const;
+  // The window's size below its menu bar.
+  void SizeClient(int width, int height);
 
  signals:
   void resized();
   void closing();
-  // A character typed into an enabled box; setting *code to 0 discards it.
+  // A character typed into a box; setting *code to 0 discards it.
   void typed(kalvenor::ui::Control box, std::int16_t* code);
+  // Ctrl+C on a control with nothing selected.
+  void copyRequested();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -46,8 +48,7 @@ class Form1Window final : public QMainWindow {
   bool TakesTab(const QWidget& widget) const;
 
   std::array<QWidget*, kControlCount> controls_{};
-  std::array<QRadioButton*, 4> options_{};  // Option1(0), Option1(1), Option2(0), Option2(1)
-  std::array<QAction*, 4> menus_{};         // by Menu
+  std::array<QAction*, 4> menus_{};  // by Menu
 };
 
 }  // namespace kalvenor::ui::qt

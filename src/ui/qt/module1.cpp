@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "ui/qt/look.h"
-#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/qt_backend.h"
 #include "ui/qt/quiet_start.h"
 
 namespace kalvenor::ui::qt {
@@ -13,8 +13,8 @@ int Module1Main(int argc, char** argv, void (*whenShown)()) {
   QApplication app(argc, argv);
   ReleaseStartMessages();
   ApplyLook(app);
-  QtToolkit form1;
-  form1.Show();
+  QtBackend form1;
+  form1.Host().Show();
   if (whenShown != nullptr) whenShown();
   return QApplication::exec();
 }

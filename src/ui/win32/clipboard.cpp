@@ -14,6 +14,8 @@ namespace {
 
 constexpr UINT kCopy = 1;
 
+}  // namespace
+
 void CopyText(HWND owner, const std::wstring& text) {
   if (OpenClipboard(owner) == FALSE) return;
   EmptyClipboard();
@@ -29,8 +31,6 @@ void CopyText(HWND owner, const std::wstring& text) {
   if (memory != nullptr) GlobalFree(memory);
   CloseClipboard();
 }
-
-}  // namespace
 
 void OfferCopy(HWND owner, HWND label, LPARAM where) {
   const std::wstring text = WindowText(label);

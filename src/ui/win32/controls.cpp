@@ -1,7 +1,5 @@
 #include "ui/win32/controls.h"
 
-#include <variant>
-
 #include "ui/win32/font.h"
 #include "ui/win32/wide.h"
 
@@ -14,21 +12,28 @@ struct Look {
   DWORD extendedStyle = 0;
 };
 
-// WS_GROUP on every control but the second member of an option array
-// closes each array to the arrow keys.
-Look LookOf(const layout::ControlSpec& spec) {
+// Whether row is the first option button of its frame.
+bool OpensItsGroup(const layout::ControlRow& row) {
+  for (const layout::ControlRow& other : layout::Controls()) {
+    if (other.kind == layout::Kind::OptionButton && other.container == row.container) {
+      return &other == &row;
+    }
+  }
+  return false;
+}
+
+// WS_GROUP on every control but the later option buttons of a frame
+// closes each group to the arrow keys.
+Look LookOf(const layout::ControlRow& row) {
   using layout::Kind;
-  switch (spec.kind) {
+  switch (row.kind) {
     case Kind::TextBox:
       return {L"EDIT", WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE};
     case Kind::Line: return {L"STATIC", WS_GROUP | SS_ETCHEDHORZ};
     case Kind::Frame: return {L"BUTTON", WS_GROUP | BS_GROUPBOX};
     case Kind::Button: return {L"BUTTON", WS_GROUP | WS_TABSTOP | BS_PUSHBUTTON};
-    case Kind::OptionButton: {
-      const auto* member = std::get_if<layout::Member>(&spec.id);
-      const bool first = member != nullptr && member->index == 0;
-      return {L"BUTTON", (first ? DWORD{WS_GROUP} : DWORD{0}) | BS_AUTORADIOBUTTON};
-    }
+    case Kind::OptionButton:
+      return {L"BUTTON", (OpensItsGroup(row) ? DWORD{WS_GROUP} : DWORD{0}) | BS_AUTORADIOBUTTON};
     // SS_NOTIFY: the right mouse button reaches a label, for its copy menu.
     case Kind::Label:
       return {L"STATIC", WS_GROUP | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE | SS_NOTIFY};
@@ -49,12 +54,13 @@ int CaptionMargin(layout::Kind kind) {
 
 }  // namespace
 
-HWND CreateControl(HWND parent, const layout::ControlSpec& spec, int id) {
-  const Look look = LookOf(spec);
+HWND CreateControl(HWND parent, const layout::ControlRow& row, int id) {
+  const Look look = LookOf(row);
   // Each control keeps to its own rectangle, so the frames, created after
-  // their options, never paint over them.
-  const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | look.style;
-  return CreateWindowExW(look.extendedStyle, look.windowClass, Wide(spec.caption).c_str(), style, 0,
+  // their options, never paint over them. Hidden until the window shows
+  // them all at once.
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | look.style;
+  return CreateWindowExW(look.extendedStyle, look.windowClass, Wide(row.caption).c_str(), style, 0,
                          0, 0, 0, parent, FromInteger<HMENU>(static_cast<INT_PTR>(id)),
                          FromInteger<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
                          nullptr);

@@ -12,10 +12,10 @@
 
 namespace kalvenor::ui::win32 {
 
-// A child of parent with the identifier id, at no place yet. Option
+// A hidden child of parent with the identifier id, at no place yet. Option
 // buttons are children of the window too, laid over their frame, so that
 // the dialog keys walk and group them with the rest.
-HWND CreateControl(HWND parent, const layout::ControlSpec& spec, int id);
+HWND CreateControl(HWND parent, const layout::ControlRow& row, int id);
 
 // The pixels the control needs to show caption in font at the DPI, frame
 // and glyph included; 0 for a kind that shows no caption.

@@ -1,11 +1,8 @@
 #include "ui/win32/dpi.h"
 
-#include <cmath>
-
 namespace kalvenor::ui::win32 {
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
 constexpr UINT kBaseDpi = 96;
 
 // Looked up at run time: Windows before 10 (1607) lacks both.
@@ -23,14 +20,6 @@ UINT DpiOf(HWND window) {
   static const auto getDpi = User32<GetDpiForWindowFn>("GetDpiForWindow");
   const UINT dpi = getDpi != nullptr ? getDpi(window) : 0;
   return dpi != 0 ? dpi : kBaseDpi;
-}
-
-int ToPixels(Twips twips, UINT dpi) {
-  return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
-}
-
-Twips ToTwips(int pixels, UINT dpi) {
-  return static_cast<Twips>(std::lround(pixels * kTwipsPerInch / dpi));
 }
 
 RECT OuterRect(RECT client, DWORD style, bool menu, UINT dpi) {

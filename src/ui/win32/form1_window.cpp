@@ -3,13 +3,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <map>
 #include <string>
-#include <variant>
 
-#include "ui/texts.h"
+#include "ui/layout.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/dpi.h"
@@ -20,8 +18,8 @@
 namespace kalvenor::ui::win32 {
 namespace {
 
-// Posted by PostTab: moves the focus on as a Tab key would, whatever
-// Shift is doing when it arrives.
+// Posted by PostMoveFocusOn: moves the focus on as a Tab key would,
+// whatever Shift is doing when it arrives.
 constexpr UINT kMoveFocus = WM_APP + 1;
 
 // Fixed size: a mode switch moves rows, nothing follows a wider window.
@@ -29,21 +27,6 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 
 // The icon of the program's resources.
 constexpr WORD kIconId = 1;
-
-// A message box breaks lines at CR LF; a lone CR becomes one.
-std::wstring WindowsLineBreaks(std::u16string_view text) {
-  std::wstring lines;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    lines += static_cast<wchar_t>(text[i]);
-    if (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')) lines += L'\n';
-  }
-  return lines;
-}
-
-void SetStyleBit(HWND window, LONG_PTR bit, bool on) {
-  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-  SetWindowLongPtrW(window, GWL_STYLE, on ? style | bit : style & ~bit);
-}
 
 HICON LoadProgramIcon(HINSTANCE instance, int metricX, int metricY) {
   auto* icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
@@ -54,18 +37,12 @@ HICON LoadProgramIcon(HINSTANCE instance, int metricX, int metricY) {
 
 }  // namespace
 
-Form1Window::Form1Window(HINSTANCE instance) {
+Form1Window::Form1Window(HINSTANCE instance, FormHost& host) : host_(host) {
   CreateMainWindow(instance);
-  dpi_ = DpiOf(window_);
+  dpi_ = DpiOf(Handle());
   BuildMenus();
   BuildControls();
   UseFont();
-  SizeClientArea();
-}
-
-Form1Window::~Form1Window() {
-  if (window_ != nullptr) DestroyWindow(window_);
-  if (font_ != nullptr) DeleteObject(font_);
 }
 
 void Form1Window::CreateMainWindow(HINSTANCE instance) {
@@ -79,7 +56,7 @@ void Form1Window::CreateMainWindow(HINSTANCE instance) {
   windowClass.hbrBackground = FromInteger<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kWindowClass;
   RegisterClassExW(&windowClass);
-  // The title is set at load.
+  // The title is set at load; WM_NCCREATE takes ownership of the handle.
   CreateWindowExW(0, kWindowClass, L"", kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, nullptr, nullptr, instance, this);
 }
@@ -88,110 +65,118 @@ void Form1Window::BuildMenus() {
   const auto menus = layout::Menus();
   HMENU bar = CreateMenu();
   std::map<Menu, HMENU> dropDowns;
-  for (const auto& spec : menus) {
-    const std::wstring caption = Wide(spec.caption);
-    const bool hasItems =
-        std::any_of(menus.begin(), menus.end(),
-                    [&](const layout::MenuSpec& item) { return item.parent == spec.id; });
+  for (const auto& row : menus) {
+    const std::wstring caption = Wide(row.caption);
+    const bool hasItems = std::any_of(menus.begin(), menus.end(), [&](const layout::MenuRow& item) {
+      return item.parent == row.id;
+    });
     if (hasItems) {
       HMENU dropDown = CreatePopupMenu();
-      dropDowns.emplace(spec.id, dropDown);
+      dropDowns.emplace(row.id, dropDown);
       AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(dropDown), caption.c_str());
     } else {
-      HMENU menu = spec.parent.has_value() ? dropDowns.at(*spec.parent) : bar;
-      AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(MenuId(spec.name)), caption.c_str());
+      HMENU menu = row.parent.has_value() ? dropDowns.at(*row.parent) : bar;
+      AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(MenuId(row.name)), caption.c_str());
     }
   }
-  SetMenu(window_, bar);
+  // The menu belongs to the window from here and goes with it.
+  SetMenu(Handle(), bar);
 }
 
 void Form1Window::BuildControls() {
   // Created in tab order: the dialog keys walk the controls in the order
   // they were made.
-  for (const auto& spec : layout::Controls()) {
-    HWND control = CreateControl(window_, spec, ControlId(spec.name));
-    controls_.push_back({&spec, control, spec.top, spec.width});
-    if (spec.kind != layout::Kind::TextBox) continue;
+  for (const auto& row : layout::Controls()) {
+    HWND control = CreateControl(Handle(), row, ControlId(row.name));
+    controls_.at(IndexOf(row.id)) = control;
+    if (row.kind != layout::Kind::TextBox) continue;
     SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
     SetWindowSubclass(control, BoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
   }
   // Frames lie beneath the options they hold. Moved below everything, they
   // still close the option arrays for the arrow keys, and take no focus.
-  for (const Placed& control : controls_) {
-    if (control.spec->kind != layout::Kind::Frame) continue;
-    SetWindowPos(control.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (const auto& row : layout::Controls()) {
+    if (row.kind != layout::Kind::Frame) continue;
+    SetWindowPos(Child(row.id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
-  MarkSelected(OptionArray::Option2, 0);
+  built_ = true;
 }
 
 void Form1Window::UseFont() {
-  HFONT previous = font_;
-  font_ = CreateUiFont(dpi_);
-  for (Placed& control : controls_) {
-    SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    Place(control);
+  OwnedFont font(CreateUiFont(dpi_));
+  for (HWND control : controls_) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
-  if (previous != nullptr) DeleteObject(previous);
+  // The old font goes only now that no control uses it.
+  font_.swap(font);
 }
 
-void Form1Window::Place(Placed& control) {
-  const layout::ControlSpec& spec = *control.spec;
-  int left = ToPixels(spec.left, dpi_);
-  int top = ToPixels(control.top, dpi_);
-  const int room = ToPixels(layout::ContainerWidth(spec), dpi_) - left;
-  if (spec.container.has_value()) {
-    const Placed& frame = At(*spec.container);
-    left += ToPixels(frame.spec->left, dpi_);
-    top += ToPixels(frame.top, dpi_);
-  }
-  // Only a caption that does not fit widens its control, and only as far
-  // as its container reaches.
-  const int caption = CaptionWidth(spec.kind, font_, WindowText(control.window), dpi_);
-  const int width = std::max(ToPixels(control.width, dpi_), std::min(caption, room));
-  SetWindowPos(control.window, nullptr, left, top, width, ToPixels(spec.height, dpi_),
-               SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form1Window::SizeClientArea() {
-  const RECT client{0, 0, ToPixels(layout::kClientSize.width, dpi_),
-                    ToPixels(layout::kClientSize.height, dpi_)};
+void Form1Window::SizeClientArea(int width, int height) {
+  const RECT client{0, 0, width, height};
   RECT outer = OuterRect(client, kWindowStyle, true, dpi_);
   const auto resize = [this](const RECT& rect) {
-    SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+    SetWindowPos(Handle(), nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   };
   resize(outer);
   // A menu bar that wraps takes more than one row: make up the difference.
   RECT actual{};
-  GetClientRect(window_, &actual);
+  GetClientRect(Handle(), &actual);
   outer.bottom += client.bottom - actual.bottom;
   resize(outer);
 }
 
 void Form1Window::Show(int show) {
-  Deliver([](Form1& form) { form.OnLoad(); });
-  if (ended_) return;
-  lastFocus_ = At(Control::Text1).window;
-  ShowWindow(window_, show);
-  UpdateWindow(window_);
+  // Every control placed and filled in: shown together, painted with the
+  // window in its first paint.
+  for (HWND control : controls_) ShowWindow(control, SW_SHOWNA);
+  lastFocus_ = Child(Control::Date1Box);
+  ShowWindow(Handle(), show);
+  UpdateWindow(Handle());
   SetFocus(lastFocus_);
 }
 
+void Form1Window::Destroy() { window_.reset(); }
+
 bool Form1Window::HandleDialogKeys(MSG& msg) {
-  return window_ != nullptr && IsDialogMessageW(window_, &msg) != FALSE;
+  if (Handle() == nullptr) return false;
+  return OnKey(msg) || IsDialogMessageW(Handle(), &msg) != FALSE;
+}
+
+bool Form1Window::OnKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || (msg.hwnd != Handle() && IsChild(Handle(), msg.hwnd) == FALSE)) {
+    return false;
+  }
+  // F1 asks for the help document, as in any Windows program.
+  if (msg.wParam == VK_F1) {
+    host_.MenuChosen(Menu::HelpDocument);
+    return true;
+  }
+  if (msg.wParam != 'C' || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return false;
+  // A box's selection is copied by the box; otherwise the result is.
+  DWORD start = 0;
+  DWORD end = 0;
+  if ((SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+    SendMessageW(msg.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  }
+  if (start != end) return false;
+  host_.CopyRequested();
+  return true;
 }
 
 LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* self = static_cast<Form1Window*>(FromInteger<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
+    self->window_.reset(window);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = FromInteger<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
+    // Destroyed, by the owner or by the system: nothing is left to own.
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
+    (void)self->window_.release();
     return DefWindowProcW(window, message, wParam, lParam);
   }
   return self->OnMessage(message, wParam, lParam);
@@ -204,55 +189,43 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
       return 0;
     case WM_SIZE:
-      if (!controls_.empty()) Deliver([](Form1& form) { form.OnResize(); });
+      if (built_) host_.Resized();
       return 0;
-    case WM_CLOSE: Deliver([](Form1& form) { form.OnClose(); }); return 0;
+    case WM_CLOSE: host_.Closing(); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *FromInteger<const RECT*>(lParam)); return 0;
-    case kMoveFocus: MoveToNextControl(); return 0;
-    case WM_CONTEXTMENU: {
-      // The display labels offer their text for copying; the result boxes,
-      // being edit controls, have their own menu.
-      HWND target = FromInteger<HWND>(wParam);
-      for (Control label : {Control::Label4, Control::Label5}) {
-        if (At(label).window == target) {
-          OfferCopy(window_, target, lParam);
-          return 0;
-        }
-      }
-      return DefWindowProcW(window_, message, wParam, lParam);
-    }
-    default: return DefWindowProcW(window_, message, wParam, lParam);
+    case kMoveFocus: MoveFocusOn(); return 0;
+    case WM_CONTEXTMENU:
+      if (OnContextMenu(FromInteger<HWND>(wParam), lParam)) return 0;
+      return DefWindowProcW(Handle(), message, wParam, lParam);
+    default: return DefWindowProcW(Handle(), message, wParam, lParam);
   }
 }
 
 void Form1Window::OnCommand(int id) {
-  for (const layout::MenuSpec& menu : layout::Menus()) {
-    if (id == MenuId(menu.name)) Deliver([&menu](Form1& form) { form.OnMenu(menu.id); });
+  for (const layout::MenuRow& menu : layout::Menus()) {
+    if (id == MenuId(menu.name)) host_.MenuChosen(menu.id);
   }
+  const auto controls = layout::Controls();
   const auto index = static_cast<std::size_t>(id - kFirstControlId);
-  if (id < kFirstControlId || index >= controls_.size()) return;
-  const layout::ControlSpec& spec = *controls_[index].spec;
-  if (const auto* member = std::get_if<layout::Member>(&spec.id)) {
-    OnOptionClicked(member->array, member->index);
-  } else if (spec.kind == layout::Kind::Button) {
-    Deliver([&spec](Form1& form) { form.OnClick(std::get<Control>(spec.id)); });
+  if (id < kFirstControlId || index >= controls.size()) return;
+  const layout::ControlRow& row = controls[index];
+  if (row.kind == layout::Kind::Button || row.kind == layout::Kind::OptionButton) {
+    host_.Clicked(row.id);
   }
 }
 
-void Form1Window::OnOptionClicked(OptionArray array, int index) {
-  if (!IsSelected(array, index)) return;
-  Select(array, index);
-}
-
-void Form1Window::MarkSelected(OptionArray array, int index) {
-  // Tab reaches an option array at its selected member alone.
-  for (int member : {0, 1}) {
-    HWND option = Option(array, member);
-    SendMessageW(option, BM_SETCHECK, member == index ? BST_CHECKED : BST_UNCHECKED, 0);
-    SetStyleBit(option, WS_TABSTOP, member == index);
+// The display labels offer their text for copying; the result boxes, being
+// edit controls, have their own menu.
+bool Form1Window::OnContextMenu(HWND target, LPARAM where) {
+  for (Control display : {Control::Date1Display, Control::Date2Display}) {
+    if (Child(display) == target) {
+      OfferCopy(Handle(), target, where);
+      return true;
+    }
   }
+  return false;
 }
 
 void Form1Window::OnActivate(bool active) {
@@ -267,14 +240,14 @@ void Form1Window::OnActivate(bool active) {
 
 void Form1Window::OnDpiChanged(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
-  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   UseFont();
-  SizeClientArea();
+  host_.PlaceAll();
 }
 
-void Form1Window::MoveToNextControl() {
-  HWND next = GetNextDlgTabItem(window_, GetFocus(), FALSE);
+void Form1Window::MoveFocusOn() {
+  HWND next = GetNextDlgTabItem(Handle(), GetFocus(), FALSE);
   if (next == nullptr) return;
   SetFocus(next);
   // As Tab does in a dialog: a box reached this way has its text selected.
@@ -282,6 +255,8 @@ void Form1Window::MoveToNextControl() {
     SendMessageW(next, EM_SETSEL, 0, -1);
   }
 }
+
+void Form1Window::PostMoveFocusOn() { PostMessageW(Handle(), kMoveFocus, 0, 0); }
 
 LRESULT CALLBACK Form1Window::BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR /*id*/, DWORD_PTR self) {
@@ -301,132 +276,11 @@ LRESULT CALLBACK Form1Window::BoxProc(HWND box, UINT message, WPARAM wParam, LPA
 }
 
 LRESULT Form1Window::OnBoxChar(HWND box, WPARAM wParam, LPARAM lParam) {
-  // A result box is read-only, standing for a disabled one: no key handler.
-  if ((GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) != 0) {
-    return DefSubclassProc(box, WM_CHAR, wParam, lParam);
-  }
   auto code = static_cast<std::int16_t>(wParam);
   const auto index = static_cast<std::size_t>(GetDlgCtrlID(box) - kFirstControlId);
-  const Control control = std::get<Control>(controls_.at(index).spec->id);
-  Deliver([control, &code](Form1& form) { form.OnKeyPress(control, code); });
+  host_.KeyTyped(layout::Controls()[index].id, code);
   if (code == 0) return 0;
   return DefSubclassProc(box, WM_CHAR, static_cast<std::uint16_t>(code), lParam);
-}
-
-Form1Window::Placed& Form1Window::At(const layout::ControlSpec& spec) {
-  return controls_.at(static_cast<std::size_t>(&spec - layout::Controls().data()));
-}
-
-const Form1Window::Placed& Form1Window::At(const layout::ControlSpec& spec) const {
-  return controls_.at(static_cast<std::size_t>(&spec - layout::Controls().data()));
-}
-
-HWND Form1Window::Option(OptionArray array, int index) const {
-  return At(layout::Spec(array, index)).window;
-}
-
-void Form1Window::ShowMessage(const std::u16string& text, MessageIcon icon) {
-  const UINT style = MB_OK | (icon == MessageIcon::Warning ? MB_ICONWARNING : MB_ICONINFORMATION);
-  MessageBoxW(window_, WindowsLineBreaks(text).c_str(), Wide(texts::kTitle).c_str(), style);
-}
-
-std::u16string Form1Window::Text(Control control) const {
-  return Utf16(WindowText(At(control).window));
-}
-
-void Form1Window::SetText(Control control, const std::u16string& text) {
-  Placed& placed = At(control);
-  SetWindowTextW(placed.window, Wide(text).c_str());
-  if (placed.spec->kind != layout::Kind::TextBox) Place(placed);
-}
-
-void Form1Window::SetEnabled(Control control, bool enabled) {
-  HWND window = At(control).window;
-  if (At(control).spec->kind != layout::Kind::TextBox) {
-    EnableWindow(window, enabled ? TRUE : FALSE);
-    return;
-  }
-  // A disabled box would grey its text out; a read-only box out of the Tab
-  // order keeps a result readable and copyable, and still looks inactive.
-  if (!enabled && GetFocus() == window) MoveToNextControl();
-  SendMessageW(window, EM_SETREADONLY, enabled ? FALSE : TRUE, 0);
-  SetStyleBit(window, WS_TABSTOP, enabled);
-}
-
-void Form1Window::SetTop(Control control, Twips top) {
-  At(control).top = top;
-  Place(At(control));
-}
-
-void Form1Window::SetWidth(Control control, Twips width) {
-  At(control).width = width;
-  Place(At(control));
-}
-
-bool Form1Window::IsSelected(OptionArray array, int index) const {
-  return SendMessageW(Option(array, index), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void Form1Window::Select(OptionArray array, int index) {
-  MarkSelected(array, index);
-  int& selected = selected_[array == OptionArray::Option1 ? 0 : 1];
-  if (selected == index) return;
-  selected = index;
-  Deliver([array, index](Form1& form) { form.OnOptionClick(array, index); });
-}
-
-void Form1Window::PostTab() { PostMessageW(window_, kMoveFocus, 0, 0); }
-
-TwipsSize Form1Window::ScreenSize() const {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  return {ToTwips(monitor.rcMonitor.right - monitor.rcMonitor.left, dpi_),
-          ToTwips(monitor.rcMonitor.bottom - monitor.rcMonitor.top, dpi_)};
-}
-
-TwipsSize Form1Window::WindowSize() const {
-  RECT outer{};
-  GetWindowRect(window_, &outer);
-  return {ToTwips(outer.right - outer.left, dpi_), ToTwips(outer.bottom - outer.top, dpi_)};
-}
-
-void Form1Window::SetWindowPosition(float left, float top) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const double pixelsPerTwip = dpi_ / 1440.0;
-  SetWindowPos(window_, nullptr,
-               monitor.rcMonitor.left + static_cast<int>(std::lround(left * pixelsPerTwip)),
-               monitor.rcMonitor.top + static_cast<int>(std::lround(top * pixelsPerTwip)), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form1Window::SetTitle(const std::u16string& title) {
-  SetWindowTextW(window_, Wide(title).c_str());
-}
-
-std::uintptr_t Form1Window::WindowHandle() const {
-  return reinterpret_cast<std::uintptr_t>(window_);
-}
-
-void Form1Window::ProcessEvents() {
-  MSG msg{};
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE) {
-    if (msg.message == WM_QUIT) {
-      // Left for the main loop, which ends on it.
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    if (HandleDialogKeys(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-void Form1Window::EndProgram() {
-  ended_ = true;
-  if (window_ != nullptr) DestroyWindow(window_);
 }
 
 }  // namespace kalvenor::ui::win32

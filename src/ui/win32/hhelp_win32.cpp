@@ -1,5 +1,4 @@
-// The help launcher's Windows part: the program's folder from the module's
-// own file name, a file test for which hidden and system files count as
+// The help launcher's Windows part: a file test for which hidden and system files count as
 // missing, and the shell's "open" of the document.
 #include <windows.h>
 // After windows.h, whose types it uses.
@@ -17,26 +16,7 @@ constexpr wchar_t kWorkingDirectory[] = L"c:\\";
 // Above 32 the shell has opened the document.
 constexpr INT_PTR kShellFailureLimit = 32;
 
-// The running program's full path; the buffer grows until the path fits,
-// so a folder deeper than MAX_PATH is found too. Empty on failure.
-std::wstring ModulePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 }  // namespace
-
-// At the root of a drive this is "C:\", so that "help" joins it as
-// "C:\help", never "C:help" or "C:\\help".
-std::filesystem::path AppDirectory() { return std::filesystem::path(ModulePath()).parent_path(); }
 
 bool FileExists(const std::filesystem::path& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -46,10 +26,21 @@ bool FileExists(const std::filesystem::path& path) {
 }
 
 // Wide, so that a folder name outside the ANSI code page reaches the shell
-// whole; nothing goes through a command interpreter.
+// whole; nothing goes through a command interpreter. The shell's library
+// is loaded on the first request: it brings many others with it, and most
+// runs never ask for help.
 bool ShellOpen(std::uintptr_t owner, const std::filesystem::path& file) {
-  const HINSTANCE result = ShellExecuteW(ui::win32::FromInteger<HWND>(owner), nullptr, file.c_str(),
-                                         nullptr, kWorkingDirectory, SW_SHOWNORMAL);
+  using ShellExecuteFn = decltype(&ShellExecuteW);
+  static const auto shellExecute = []() -> ShellExecuteFn {
+    HMODULE shell = LoadLibraryW(L"shell32.dll");
+    if (shell == nullptr) return nullptr;
+    // The cast from FARPROC is how a function found by name is called.
+    return reinterpret_cast<ShellExecuteFn>(  // NOLINT
+        reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW")));
+  }();
+  if (shellExecute == nullptr) return false;
+  const HINSTANCE result = shellExecute(ui::win32::FromInteger<HWND>(owner), nullptr, file.c_str(),
+                                        nullptr, kWorkingDirectory, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > kShellFailureLimit;
 }
 

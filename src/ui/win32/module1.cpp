@@ -1,17 +1,17 @@
 #include "ui/win32/module1.h"
 
-#include "ui/win32/form1_window.h"
+#include "ui/win32/win32_backend.h"
 
 namespace kalvenor::ui::win32 {
 
 int Module1Main(HINSTANCE instance, int show, void (*whenIdle)()) {
-  Form1Window form1(instance);
-  form1.Show(show);
+  Win32Backend form1(instance, show);
+  form1.Host().Show();
   MSG msg{};
   for (;;) {
     if (whenIdle != nullptr && PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) == FALSE) whenIdle();
     if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
-    if (form1.HandleDialogKeys(msg)) continue;
+    if (form1.Window().HandleDialogKeys(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -1,11 +1,8 @@
-#include "ui/qt/caption_fit.h"
+#include "ui/qt/caption_width.h"
 
-#include <QAbstractButton>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <algorithm>
 
 namespace kalvenor::ui::qt {
 
@@ -22,12 +19,6 @@ int CaptionWidth(const QWidget& control) {
     return frame->minimumSizeHint().width();
   }
   return control.sizeHint().width();
-}
-
-void FitCaption(QWidget& control, const layout::ControlSpec& spec) {
-  const int room = layout::Pixels(layout::ContainerWidth(spec)) - control.x();
-  const int wanted = std::max(layout::Pixels(spec.width), std::min(CaptionWidth(control), room));
-  control.resize(wanted, control.height());
 }
 
 }  // namespace kalvenor::ui::qt

@@ -1,14 +1,12 @@
-// Where the catalogues lie on Windows: the folder "locale" beside the
-// program, since everything of a Windows program shares its folder.
 #include <windows.h>
 
 #include <string>
 
-#include "cli/translation.h"
+#include "program/program_folder.h"
 
-namespace kalvenor::cli::translation {
+namespace kalvenor {
 
-std::filesystem::path LocaleDir() {
+std::filesystem::path ProgramFolder() {
   // The path may be longer than MAX_PATH: grow until it fits.
   for (DWORD size = MAX_PATH; size <= 1 << 16; size *= 2) {
     std::wstring path(size, L'\0');
@@ -16,10 +14,10 @@ std::filesystem::path LocaleDir() {
     if (length == 0) return {};
     if (length < size) {
       path.resize(length);
-      return std::filesystem::path(path).parent_path() / "locale";
+      return std::filesystem::path(path).parent_path();
     }
   }
   return {};
 }
 
-}  // namespace kalvenor::cli::translation
+}  // namespace kalvenor

@@ -1,0 +1,202 @@
+#include "ui/form_host.h"
+
+#include <algorithm>
+
+#include "ui/layout.h"
+#include "ui/units.h"
+
+namespace kalvenor::ui {
+namespace {
+
+// Visits the option buttons of the frame that holds option, option itself
+// included: one group, of which one is selected.
+template <typename Visit>
+void ForEachOptionBeside(Control option, Visit visit) {
+  const auto frame = layout::RowOf(option).container;
+  for (const layout::ControlRow& row : layout::Controls()) {
+    if (row.kind == layout::Kind::OptionButton && row.container == frame) visit(row.id);
+  }
+}
+
+// Whether row stands to the right of frame, beside it.
+bool StandsRightOf(const layout::ControlRow& row, const layout::ControlRow& frame) {
+  return row.left >= frame.left + frame.width && row.top < frame.top + frame.height &&
+         frame.top < row.top + row.height;
+}
+
+}  // namespace
+
+FormHost::FormHost(WindowBackend& backend, DateParts (*today)())
+    : backend_(backend), form_(*this, today) {
+  for (const layout::ControlRow& row : layout::Controls()) {
+    tops_.at(IndexOf(row.id)) = row.top;
+    widths_.at(IndexOf(row.id)) = row.width;
+  }
+  enabled_.fill(true);
+}
+
+void FormHost::Show() {
+  selected_.at(IndexOf(layout::kSelectedAtStart)) = true;
+  backend_.SetChecked(layout::kSelectedAtStart, true);
+  PlaceAll();
+  Deliver([](Form1& form) { form.OnLoad(); });
+  if (!ended_) backend_.ShowWindow();
+}
+
+void FormHost::PlaceAll() {
+  const int dpi = backend_.Dpi();
+  clientWidth_ = ToPixels(layout::kClientSize.width, dpi) + MakeRoomForOptions(dpi);
+  backend_.SizeClient({clientWidth_, ToPixels(layout::kClientSize.height, dpi)});
+  // The frames first: an option button is placed inside its frame.
+  for (bool contained : {false, true}) {
+    for (const layout::ControlRow& row : layout::Controls()) {
+      if (row.container.has_value() == contained) Place(row.id);
+    }
+  }
+}
+
+int FormHost::MakeRoomForOptions(int dpi) {
+  grown_.fill(0);
+  shifted_.fill(0);
+  // A frame grows to show its options' captions whole (as far as its
+  // right edge, like any control in its container)...
+  for (const layout::ControlRow& row : layout::Controls()) {
+    if (!row.container) continue;
+    const int needed = ToPixels(row.left, dpi) + backend_.CaptionWidth(row.id);
+    int& grown = grown_.at(IndexOf(*row.container));
+    grown = std::max(grown, needed - ToPixels(layout::RowOf(*row.container).width, dpi));
+  }
+  // ...what stands to its right moves over, and the client area widens by
+  // as much as anything on it moved or grew.
+  for (const layout::ControlRow& frame : layout::Controls()) {
+    for (const layout::ControlRow& row : layout::Controls()) {
+      if (!row.container && StandsRightOf(row, frame)) {
+        shifted_.at(IndexOf(row.id)) += grown_.at(IndexOf(frame.id));
+      }
+    }
+  }
+  int wider = 0;
+  for (const layout::ControlRow& row : layout::Controls()) {
+    wider = std::max(wider, grown_.at(IndexOf(row.id)) + shifted_.at(IndexOf(row.id)));
+  }
+  return wider;
+}
+
+void FormHost::Place(Control control) {
+  const layout::ControlRow& row = layout::RowOf(control);
+  const int dpi = backend_.Dpi();
+  const std::size_t at = IndexOf(control);
+  PixelRect rect{ToPixels(row.left, dpi) + shifted_.at(at), ToPixels(tops_.at(at), dpi),
+                 ToPixels(widths_.at(at), dpi) + grown_.at(at), ToPixels(row.height, dpi)};
+  if (row.kind != layout::Kind::TextBox && row.kind != layout::Kind::Line) {
+    // Only a caption that does not fit widens its control, and only as far
+    // as its container reaches.
+    const int container = row.container ? ToPixels(layout::RowOf(*row.container).width, dpi) +
+                                              grown_.at(IndexOf(*row.container))
+                                        : clientWidth_;
+    const int room = container - rect.left;
+    rect.width = std::max(rect.width, std::min(backend_.CaptionWidth(control), room));
+  }
+  backend_.Move(control, rect);
+}
+
+void FormHost::Resized() {
+  Deliver([](Form1& form) { form.OnResize(); });
+}
+
+void FormHost::Closing() {
+  Deliver([](Form1& form) { form.OnClose(); });
+}
+
+void FormHost::Clicked(Control control) {
+  if (layout::RowOf(control).kind != layout::Kind::OptionButton) {
+    Deliver([control](Form1& form) { form.OnClick(control); });
+    return;
+  }
+  // The toolkit checks an option as it is clicked; only a new choice
+  // reaches Form1.
+  if (backend_.IsChecked(control)) Select(control);
+}
+
+void FormHost::MenuChosen(Menu item) {
+  Deliver([item](Form1& form) { form.OnMenu(item); });
+}
+
+void FormHost::KeyTyped(Control box, std::int16_t& code) {
+  if (!enabled_.at(IndexOf(box))) return;
+  Deliver([box, &code](Form1& form) { form.OnKeyPress(box, code); });
+}
+
+void FormHost::CopyRequested() {
+  if (ended_) return;
+  const bool difference = IsSelected(Control::DifferenceOption);
+  backend_.CopyText(Text(difference ? Control::DaysBox : Control::Date2Box));
+}
+
+void FormHost::ShowMessage(const std::u16string& text, MessageIcon icon) {
+  backend_.ShowMessage(text, icon);
+}
+
+std::u16string FormHost::Text(Control control) const { return backend_.Text(control); }
+
+void FormHost::SetText(Control control, const std::u16string& text) {
+  backend_.SetText(control, text);
+  if (layout::RowOf(control).kind != layout::Kind::TextBox) Place(control);
+}
+
+void FormHost::SetEnabled(Control control, bool enabled) {
+  enabled_.at(IndexOf(control)) = enabled;
+  backend_.SetEnabled(control, enabled);
+}
+
+void FormHost::SetTop(Control control, Twips top) {
+  tops_.at(IndexOf(control)) = top;
+  Place(control);
+}
+
+void FormHost::SetWidth(Control control, Twips width) {
+  widths_.at(IndexOf(control)) = width;
+  Place(control);
+}
+
+bool FormHost::IsSelected(Control option) const { return selected_.at(IndexOf(option)); }
+
+void FormHost::Select(Control option) {
+  const bool changed = !selected_.at(IndexOf(option));
+  // Recorded before the backend is told: a toolkit may report the new
+  // check mark as a click while it is being set.
+  ForEachOptionBeside(option,
+                      [&](Control member) { selected_.at(IndexOf(member)) = member == option; });
+  backend_.SetChecked(option, true);
+  ForEachOptionBeside(option, [&](Control member) {
+    if (member != option) backend_.SetChecked(member, false);
+  });
+  if (changed) Deliver([option](Form1& form) { form.OnClick(option); });
+}
+
+void FormHost::PostTab() { backend_.PostTab(); }
+
+TwipsSize FormHost::InTwips(PixelSize size) const {
+  return {ToTwips(size.width, backend_.Dpi()), ToTwips(size.height, backend_.Dpi())};
+}
+
+TwipsSize FormHost::ScreenSize() const { return InTwips(backend_.ScreenSize()); }
+
+TwipsSize FormHost::WindowSize() const { return InTwips(backend_.WindowSize()); }
+
+void FormHost::SetWindowPosition(float left, float top) {
+  backend_.MoveWindow(ToPixels(left, backend_.Dpi()), ToPixels(top, backend_.Dpi()));
+}
+
+void FormHost::SetTitle(const std::u16string& title) { backend_.SetTitle(title); }
+
+std::uintptr_t FormHost::WindowHandle() const { return backend_.WindowHandle(); }
+
+void FormHost::ProcessEvents() { backend_.ProcessEvents(); }
+
+void FormHost::EndProgram() {
+  ended_ = true;
+  backend_.Close();
+}
+
+}  // namespace kalvenor::ui
