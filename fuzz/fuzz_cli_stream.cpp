@@ -39,6 +39,9 @@ const CommandLine kCommandLines[] = {
     {kalvenor::cli::Command::Add, {"2000/1/1", "-"}},
     {kalvenor::cli::Command::Diff, {"-", "2000/1/1"}},
     {kalvenor::cli::Command::Diff, {"h12/1/1", "-"}},
+    {kalvenor::cli::Command::Workdays, {"-", "2026/12/7"}},
+    {kalvenor::cli::Command::Workdays, {"h12/1/1", "-"}},
+    {kalvenor::cli::Command::Span, {"2000/1/31", "-"}},
 };
 constexpr std::size_t kStyles = 5;  // Era .. Iso
 constexpr std::string_view kCannotWrite = "kalvenor-cli: cannot write standard output";
@@ -58,12 +61,15 @@ ssize_t WriteToSink(void* cookie, const char* data, std::size_t size) {
   return sink.refused ? 0 : static_cast<ssize_t>(size);
 }
 
-// Results by shape alone: "-31" for diff, "2000-01-01" for --iso, and for
-// the other styles a text that ends in a weekday in parentheses.
+// Results by shape alone: "-31" for diff and workdays, "P1Y2M3D" or
+// "1年2か月3日" for span, "2000-01-01" for --iso, and for the other styles a
+// text that ends in a weekday in parentheses.
 bool IsResult(std::string_view line, const kalvenor::cli::Invocation& invocation) {
   using enum kalvenor::cli::OutputStyle;
-  if (invocation.command == kalvenor::cli::Command::Diff)
+  using enum kalvenor::cli::Command;
+  if (invocation.command == Diff || invocation.command == Workdays)
     return line == std::to_string(std::atoi(line.data()));
+  if (invocation.command == Span) return line.ends_with(invocation.style == Iso ? "D" : "日");
   if (invocation.style == Iso) return line.size() >= 10 && line[line.size() - 3] == '-';
   if (invocation.style == Reiwa || invocation.style == Kanji) return line.ends_with(")");
   return shape::IsDisplayText(kalvenor::text::FromUtf8(line));

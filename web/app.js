@@ -6,8 +6,9 @@ engine.useJapanese();
 
 const form = document.getElementById('calculator');
 const [date1, date2, days] = ['date1', 'date2', 'days'].map((id) => document.getElementById(id));
-// Each date box's display text, the <output> for it.
+// Each date box's display text, the <output> for it, and the holiday it is.
 const shown = new Map([date1, date2].map((box) => [box, document.getElementById(`${box.id}-text`)]));
+const holiday = new Map([date1, date2].map((box) => [box, document.getElementById(`${box.id}-holiday`)]));
 const result = document.getElementById('result');
 const message = document.getElementById('message');
 let lastDateBox = date1;
@@ -17,6 +18,8 @@ const read = new Map();
 
 const inDifference = () => form.elements.mode.value === 'difference';
 const style = () => engine.Style[form.elements.style.value];
+const inBusinessDays = () => form.elements.business.checked;
+const restWeekdays = () => Number(form.elements.rest.value);
 // The browser's local date, read afresh for each answer.
 function today() {
   const now = new Date();
@@ -30,17 +33,22 @@ function textOf(answer) {
   return null;
 }
 
+function display(box, answer) {
+  shown.get(box).value = answer?.ok ? answer.text : '';
+  holiday.get(box).textContent = answer?.ok ? answer.holiday : '';
+}
+
 // Shows the box's date in the chosen style; an empty box shows nothing and,
 // unless asked for, complains of nothing.
 function showDate(box, quietWhenEmpty = false, now = today()) {
   read.set(box, box.value);
   if (quietWhenEmpty && box.value.trim() === '') {
-    shown.get(box).value = '';
+    display(box, null);
     return null;
   }
-  const text = textOf(engine.show(box.value, now, style()));
-  shown.get(box).value = text ?? '';
-  return text;
+  const answer = engine.show(box.value, now, style());
+  display(box, answer);
+  return textOf(answer);
 }
 
 // Every date of one calculation is read against the same today.
@@ -51,18 +59,21 @@ function calculate() {
   if (inDifference()) {
     // The window's order: Date2 first, then Date1.
     if (showDate(date2, false, now) === null || showDate(date1, false, now) === null) return;
-    const count = textOf(engine.diff(date1.value, date2.value, now));
+    const count = textOf(inBusinessDays() ? engine.workdays(date1.value, date2.value, now, restWeekdays())
+      : engine.diff(date1.value, date2.value, now));
     if (count === null) return;
     days.value = count.startsWith('-') ? count : ` ${count}`;
-    result.value = `${count}日`;
+    result.value = `${count}${inBusinessDays() ? '営業日' : '日'}`;
   } else {
     if (showDate(date1, false, now) === null) return;
     read.set(days, days.value);
-    const date = textOf(engine.add(date1.value, days.value, now, style()));
-    if (date === null) return;
-    date2.value = date;
-    shown.get(date2).value = date;
-    result.value = date;
+    // A plain number counts business days in that mode.
+    const count = inBusinessDays() && /^\s*[-+]?\d+\s*$/.test(days.value) ? `${days.value}営業日` : days.value;
+    const answer = engine.add(date1.value, count, now, style(), restWeekdays());
+    if (textOf(answer) === null) return;
+    date2.value = answer.text;
+    display(date2, answer);
+    result.value = answer.text;
   }
 }
 
@@ -133,6 +144,10 @@ form.addEventListener('submit', (event) => {
 });
 form.elements.mode.forEach((option) => option.addEventListener('change', onMode));
 form.elements.style.forEach((option) => option.addEventListener('change', onStyle));
+// Counting business days or not, and which days rest, change the answer.
+for (const option of [form.elements.business, ...form.elements.rest]) {
+  option.addEventListener('change', () => { if (result.value) calculate(); });
+}
 document.getElementById('today').addEventListener('click', () => {
   const box = lastDateBox.disabled ? date1 : lastDateBox;
   box.value = engine.show('今日', today(), engine.Style.Iso).text;

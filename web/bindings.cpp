@@ -1,20 +1,25 @@
-// The page's calculator: kalvenor-cli's show, add and diff, each on the
-// page's texts and the page's today (the browser's local date), answering
-// with the text to show or the message to give.
+// The page's calculator: kalvenor-cli's show, add, diff and workdays, each
+// on the page's texts and the page's today (the browser's local date),
+// answering with the text to show, and the national holiday a date falls
+// on, or the message to give.
 #include <emscripten/bind.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "cli/business_days.h"
 #include "cli/commands.h"
 #include "cli/failure_text.h"
 #include "cli/operand_text.h"
 #include "cli/translation.h"
+#include "holidays/business_days.h"
 #include "numeric/checked.h"
 #include "text/utf8.h"
 #include "ui/texts.h"
@@ -24,7 +29,8 @@ namespace {
 
 struct Answer {
   bool ok = false;
-  std::string text;  // the result, or the message when not ok
+  std::string text;     // the result, or the message when not ok
+  std::string holiday;  // the national holiday on the date shown, if any
 };
 
 // The window's own message where it has one; kalvenor-cli's otherwise.
@@ -36,36 +42,76 @@ std::string Describe(const cli::Failure& failure, std::span<const std::string_vi
   }
 }
 
+// Business days with the national holidays and the rest weekdays (bit w:
+// weekday w, 0 Sunday), each calendar worked out once.
+cli::BusinessDays& BusinessDaysResting(int restWeekdays) {
+  static std::map<int, cli::BusinessDays> calendars;
+  BusinessRules rules;
+  rules.rest_weekdays = static_cast<std::uint8_t>(restWeekdays);
+  return calendars.try_emplace(restWeekdays, rules).first->second;
+}
+
+std::optional<cli::Failure> Run(cli::Calculation calculation, cli::Operands operands,
+                                const cli::Settings& settings, std::string& out) {
+  try {
+    return calculation(operands, settings, out);
+  } catch (const checked::OverflowError&) {
+    return cli::Failure{.problem = cli::Problem::Overflow};
+  } catch (const HolidaysUnknownError&) {
+    return cli::Failure{.problem = cli::Problem::HolidaysUnknown};
+  }
+}
+
 Answer Calculate(cli::Calculation calculation, std::initializer_list<std::string_view> texts,
-                 const DateParts& today, cli::OutputStyle style) {
+                 cli::Settings settings) {
   cli::Operand operands[2];
   std::size_t count = 0;
   for (const std::string_view typed : texts) cli::DecodeOperand(typed, operands[count++].text);
-  const cli::Settings settings{style, cli::ReadOptions{today}};
+  const cli::Operands used(operands, count);
   Answer answer;
-  std::optional<cli::Failure> failure;
-  try {
-    failure = calculation(cli::Operands(operands, count), settings, answer.text);
-  } catch (const checked::OverflowError&) {
-    failure = cli::Failure{.problem = cli::Problem::Overflow};
+  // A date's holiday is named where the holiday data reach; elsewhere the
+  // date alone is the answer.
+  auto failure = Run(calculation, used, settings, answer.text);
+  if (failure && failure->problem == cli::Problem::HolidaysUnknown && settings.holiday_names) {
+    settings.holiday_names = false;
+    answer.text.clear();
+    failure = Run(calculation, used, settings, answer.text);
   }
   answer.ok = !failure;
   if (failure) answer.text = Describe(*failure, std::span(texts.begin(), texts.size()));
+  if (const auto tab = answer.text.find('\t'); answer.ok && tab != std::string::npos) {
+    answer.holiday = answer.text.substr(tab + 1);
+    answer.text.resize(tab);
+  }
   return answer;
 }
 
+cli::Settings SettingsOf(const DateParts& today, cli::OutputStyle style, int restWeekdays = 0) {
+  cli::Settings settings{.style = style, .read = cli::ReadOptions{today}};
+  settings.holiday_names = true;
+  settings.business = &BusinessDaysResting(restWeekdays);
+  return settings;
+}
+
 Answer Show(const std::string& date, const DateParts& today, cli::OutputStyle style) {
-  return Calculate(cli::Show, {date}, today, style);
+  return Calculate(cli::Show, {date}, SettingsOf(today, style));
 }
 
+// days may count business days ("3営業日", "3b").
 Answer Add(const std::string& date, const std::string& days, const DateParts& today,
-           cli::OutputStyle style) {
-  return Calculate(cli::Add, {date, days}, today, style);
+           cli::OutputStyle style, int restWeekdays) {
+  return Calculate(cli::Add, {date, days}, SettingsOf(today, style, restWeekdays));
 }
 
+// diff and workdays write no date: any style does.
 Answer Diff(const std::string& date1, const std::string& date2, const DateParts& today) {
-  // diff writes no date: any style does
-  return Calculate(cli::Diff, {date1, date2}, today, cli::OutputStyle::Iso);
+  return Calculate(cli::Diff, {date1, date2}, SettingsOf(today, cli::OutputStyle::Iso));
+}
+
+Answer Workdays(const std::string& date1, const std::string& date2, const DateParts& today,
+                int restWeekdays) {
+  return Calculate(cli::Workdays, {date1, date2},
+                   SettingsOf(today, cli::OutputStyle::Iso, restWeekdays));
 }
 
 // The messages in Japanese, from the catalogue built into the module.
@@ -87,10 +133,14 @@ EMSCRIPTEN_BINDINGS(kalvenor) {
       .field("year", &DateParts::year)
       .field("month", &DateParts::month)
       .field("day", &DateParts::day);
-  emscripten::value_object<Answer>("Answer").field("ok", &Answer::ok).field("text", &Answer::text);
+  emscripten::value_object<Answer>("Answer")
+      .field("ok", &Answer::ok)
+      .field("text", &Answer::text)
+      .field("holiday", &Answer::holiday);
   emscripten::function("show", &Show);
   emscripten::function("add", &Add);
   emscripten::function("diff", &Diff);
+  emscripten::function("workdays", &Workdays);
   emscripten::function("useJapanese", &UseJapanese);
 }
 

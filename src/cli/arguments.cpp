@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "cli/calendar_options.h"
 #include "cli/messages.h"
 
 namespace kalvenor::cli {
@@ -48,6 +49,9 @@ std::optional<Command> CommandWord(std::string_view arg) {
   if (arg == "show") return Command::Show;
   if (arg == "add") return Command::Add;
   if (arg == "diff") return Command::Diff;
+  if (arg == "holidays") return Command::Holidays;
+  if (arg == "workdays") return Command::Workdays;
+  if (arg == "span") return Command::Span;
   return std::nullopt;
 }
 
@@ -98,6 +102,15 @@ std::optional<UsageError> CheckOperands(const Invocation& invocation) {
     case Command::Diff:
       if (count != 2) return UsageError{messages::DiffNeedsTwo()};
       break;
+    case Command::Holidays:
+      if (count != 1 && count != 2) return UsageError{messages::HolidaysNeedsRange()};
+      break;
+    case Command::Workdays:
+      if (count != 2) return UsageError{messages::WorkdaysNeedsTwo()};
+      break;
+    case Command::Span:
+      if (count != 2) return UsageError{messages::SpanNeedsTwo()};
+      break;
     case Command::Help:
     case Command::Version: break;
   }
@@ -142,6 +155,7 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
     return invocation;
   }
   bool styled = false;
+  std::vector<std::string_view> calendarOptions;
   bool optionsEnded = false;
   std::size_t next = 0;
   for (; next < args.size(); ++next) {
@@ -151,8 +165,12 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
       break;
     }
     if (optionsEnded) return UsageError{messages::UnknownCommand(arg)};
+    std::optional<UsageError> badValue;
     if (arg == kEndOfOptions) {
       optionsEnded = true;
+    } else if (TakeCalendarOption(arg, invocation, badValue)) {
+      if (badValue) return *badValue;
+      calendarOptions.push_back(arg);
     } else if (auto error = TakeOption(arg, styled, invocation)) {
       return *error;
     }
@@ -161,6 +179,10 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
   if (styled && invocation.command == Command::Diff) {
     return UsageError{messages::DiffTakesNoStyle()};
   }
+  if (styled && invocation.command == Command::Workdays) {
+    return UsageError{messages::WorkdaysTakesNoStyle()};
+  }
+  if (auto error = CheckCalendarOptions(invocation.command, calendarOptions)) return *error;
   if (auto error = TakeOperands(args.subspan(next + 1), optionsEnded, invocation)) return *error;
   return invocation;
 }

@@ -11,11 +11,12 @@
 #include <variant>
 #include <vector>
 
+#include "cli/business_options.h"
 #include "cli/date_output.h"
 
 namespace kalvenor::cli {
 
-enum class Command { Show, Add, Diff, Help, Version };
+enum class Command { Show, Add, Diff, Holidays, Workdays, Span, Help, Version };
 
 // The encoding of standard input (and, for Cp932, of the output); Auto
 // finds it from a byte-order mark or from bytes that are not UTF-8.
@@ -30,6 +31,9 @@ struct Invocation {
   bool strict = false;          // also refuse an era year outside its era
   // The words after the command word, taken as written ("-" reads stdin).
   std::vector<std::string_view> operands;
+  bool inclusive = false;      // --inclusive: diff, workdays and span count the first day
+  bool holiday_names = false;  // --holiday: show and add name a national holiday
+  BusinessOptions business{};  // what a business day is: workdays, add
 };
 
 // Why the command line was refused, in the user's language.

@@ -1,14 +1,22 @@
 #include "cli/commands.h"
 
-#include <charconv>
 #include <cstdint>
 
 #include "calendar/date.h"
+#include "cli/business_days.h"
 #include "cli/date_output.h"
 #include "cli/day_count.h"
 
 namespace kalvenor::cli {
 namespace {
+
+// The date, and with --holiday a tab and the national holiday's name.
+void AppendResult(const DateParts& date, const Settings& settings, std::string& out) {
+  AppendDate(date, settings.style, out);
+  if (settings.holiday_names) AppendHolidayName(date, out);
+}
+
+}  // namespace
 
 std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const Settings& settings,
                                    DateParts& date) {
@@ -20,12 +28,10 @@ std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const S
   return std::nullopt;
 }
 
-}  // namespace
-
 std::optional<Failure> Show(Operands operands, const Settings& settings, std::string& out) {
   DateParts date;
   if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
-  AppendDate(date, settings.style, out);
+  AppendResult(date, settings, out);
   return std::nullopt;
 }
 
@@ -34,9 +40,11 @@ std::optional<Failure> Add(Operands operands, const Settings& settings, std::str
   if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
   const auto count = ReadDayCount(operands[1].text);
   if (!count) return Failure{Problem::NotANumber, 1, {}, {}};
-  const auto moved = DateAfterCount(date, *count);
+  const auto moved = count->unit == DayUnit::Business
+                         ? BusinessDaysAfter(date, count->amount, *settings.business)
+                         : DateAfterCount(date, *count);
   if (!moved) return Failure{Problem::OutOfRange, 0, {}, {}};
-  AppendDate(*moved, settings.style, out);
+  AppendResult(*moved, settings, out);
   return std::nullopt;
 }
 
@@ -45,10 +53,9 @@ std::optional<Failure> Diff(Operands operands, const Settings& settings, std::st
   DateParts second;
   if (auto failure = ReadOperand(operands, 0, settings, first)) return failure;
   if (auto failure = ReadOperand(operands, 1, settings, second)) return failure;
-  const std::int32_t days = DaysBetween(first, second);
-  char digits[16];
-  const auto end = std::to_chars(digits, digits + sizeof digits, days).ptr;
-  out.append(digits, end);
+  std::int32_t days = DaysBetween(first, second);
+  if (settings.inclusive) days += days >= 0 ? 1 : -1;  // the first day counts too
+  AppendNumber(days, out);
   return std::nullopt;
 }
 

@@ -1,5 +1,5 @@
-// The three calculations, each on one set of operand texts. Free of I/O:
-// the web page runs them too.
+// The calculations, each on one set of operand texts. Free of I/O: the web
+// page runs them too.
 #pragma once
 
 #include <cstddef>
@@ -13,11 +13,15 @@
 
 namespace kalvenor::cli {
 
+class BusinessDays;
+
 enum class Problem {
-  NotADate,    // the reader refused a date (Failure::refusal says why)
-  NotANumber,  // a day count that is not one (cli/day_count.h)
-  OutOfRange,  // a sum before 0001-01-01 or past 32767-12-31
-  Overflow,    // a number too large for its width on the way
+  NotADate,         // the reader refused a date (Failure::refusal says why)
+  NotANumber,       // a day count that is not one (cli/day_count.h)
+  OutOfRange,       // a sum before 0001-01-01 or past 32767-12-31
+  Overflow,         // a number too large for its width on the way
+  NotAYear,         // holidays' YEAR
+  HolidaysUnknown,  // national holidays asked for outside their data
 };
 
 struct Failure {
@@ -40,17 +44,31 @@ using Operands = std::span<Operand>;
 struct Settings {
   OutputStyle style = OutputStyle::Era;
   ReadOptions read;
+  bool inclusive = false;      // diff, workdays and span count the first day
+  bool holiday_names = false;  // show and add name a national holiday
+  // One per run for workdays and add; null for the other commands.
+  BusinessDays* business = nullptr;
 };
 
 // Each appends its result, without the line end, to out, or leaves out as
 // it was and says why not; a number that leaves its width on the way raises
-// checked::OverflowError, which the caller reports as Problem::Overflow.
-// show takes one operand, add and diff two.
+// checked::OverflowError, which the caller reports as Problem::Overflow, and
+// a holiday asked for outside the data raises HolidaysUnknownError
+// (Problem::HolidaysUnknown). show takes one operand, add, diff, workdays
+// and span two, holidays one or two.
 using Calculation = std::optional<Failure> (*)(Operands operands, const Settings& settings,
                                                std::string& out);
 
 std::optional<Failure> Show(Operands operands, const Settings& settings, std::string& out);
 std::optional<Failure> Add(Operands operands, const Settings& settings, std::string& out);
 std::optional<Failure> Diff(Operands operands, const Settings& settings, std::string& out);
+// In cli/business_days.cpp, cli/span.cpp and cli/holiday_list.cpp.
+std::optional<Failure> Workdays(Operands operands, const Settings& settings, std::string& out);
+std::optional<Failure> Span(Operands operands, const Settings& settings, std::string& out);
+std::optional<Failure> Holidays(Operands operands, const Settings& settings, std::string& out);
+
+// The date of operand `index`, read once per text.
+std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const Settings& settings,
+                                   DateParts& date);
 
 }  // namespace kalvenor::cli

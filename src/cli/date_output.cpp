@@ -1,5 +1,7 @@
 #include "cli/date_output.h"
 
+#include <charconv>
+
 #include "calendar/eras.h"
 #include "cli/iso_date.h"
 #include "cli/kanji_date.h"
@@ -18,6 +20,12 @@ void AppendDate(const DateParts& date, OutputStyle style, std::string& out) {
     case OutputStyle::Western: out += text::ToUtf8(DisplayText(date, DisplayStyle::Western)); break;
     case OutputStyle::Iso: AppendIsoDate(date, out); break;
   }
+}
+
+void AppendNumber(std::int32_t number, std::string& out) {
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+  out.append(digits, end);
 }
 
 }  // namespace kalvenor::cli

@@ -1,6 +1,7 @@
 // A date written in the style of show and add.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "calendar/gregorian.h"
@@ -17,5 +18,8 @@ enum class OutputStyle { Era, Reiwa, Kanji, Western, Iso };
 //   Western   2026/ 12/ 7(月)
 //   Iso      2026-12-07          cli/iso_date.h
 void AppendDate(const DateParts& date, OutputStyle style, std::string& out);
+
+// Appends a count in decimal, "-" before a negative one.
+void AppendNumber(std::int32_t number, std::string& out);
 
 }  // namespace kalvenor::cli

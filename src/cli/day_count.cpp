@@ -18,7 +18,7 @@ struct UnitName {
 };
 
 // Longer names before their prefixes, so 週間 is not read as 週 and 間.
-constexpr std::array<UnitName, 14> kUnitNames = {{
+constexpr std::array<UnitName, 16> kUnitNames = {{
     {u"d", DayUnit::Day},
     {u"日", DayUnit::Day},
     {u"w", DayUnit::Week},
@@ -33,6 +33,8 @@ constexpr std::array<UnitName, 14> kUnitNames = {{
     {u"箇月", DayUnit::Month},
     {u"y", DayUnit::Year},
     {u"年", DayUnit::Year},
+    {u"b", DayUnit::Business},
+    {u"営業日", DayUnit::Business},
 }};
 
 char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
@@ -113,6 +115,7 @@ std::optional<DateParts> DateAfterCount(const DateParts& date, const DayCount& c
     case DayUnit::Week: return DaysAfter(date, count.amount * 7);
     case DayUnit::Month: return MonthsAfter(date, count.amount);
     case DayUnit::Year: return MonthsAfter(date, count.amount * 12);
+    case DayUnit::Business: break;  // stepped by BusinessDaysAfter
   }
   return std::nullopt;
 }

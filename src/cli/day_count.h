@@ -3,6 +3,7 @@
 //   2w  2週  2週間                weeks
 //   3mo  3か月  3ヶ月  3カ月       calendar months, the day kept where the month has it
 //   1y  1年                       calendar years, the same way
+//   3b  3営業日                   business days (cli/business_days.h)
 // Blanks may stand around the whole and between the number and the unit.
 #pragma once
 
@@ -13,7 +14,7 @@
 
 namespace kalvenor::cli {
 
-enum class DayUnit { Day, Week, Month, Year };
+enum class DayUnit { Day, Week, Month, Year, Business };
 
 struct DayCount {
   double amount = 0;  // a whole number for every unit but Day
@@ -25,7 +26,8 @@ struct DayCount {
 // already be folded.
 std::optional<DayCount> ReadDayCount(std::u16string_view text);
 
-// The date count after date (before it when negative). Days are added to
+// The date count after date (before it when negative); not for business
+// days, which need their calendar (cli/business_days.h). Days are added to
 // the day number and the sum rounded half to even as a whole; months and
 // years move the calendar month and clamp the day to the month's last
 // (2026-01-31 + 1 month is 2026-02-28). Nothing when the result lies

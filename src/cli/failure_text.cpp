@@ -29,6 +29,8 @@ std::string DescribeFailure(const Failure& failure, std::span<const std::string_
     case Problem::NotANumber: return messages::NotANumber(texts[failure.operand]);
     case Problem::OutOfRange: return messages::OutOfRange(texts[0], texts[1]);
     case Problem::Overflow: return messages::Overflow(texts);
+    case Problem::NotAYear: return messages::NotAYear(texts[failure.operand]);
+    case Problem::HolidaysUnknown: return messages::HolidaysUnknown();
   }
   return {};
 }

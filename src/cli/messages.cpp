@@ -97,6 +97,7 @@ std::string Usage() {
          "  kalvenor-cli [OPTION]... show TEXT...\n"
          "  kalvenor-cli [OPTION]... add DATE DAYS\n"
          "  kalvenor-cli [OPTION]... diff DATE1 DATE2\n"
+         "  kalvenor-cli [OPTION]... holidays|workdays|span DATE1 DATE2\n"
          "  kalvenor-cli --help | --version\n")};
 }
 
@@ -188,6 +189,47 @@ std::string HelpBody() {
        "今日  昨日  明日", "(月) 月曜日", "10日  2週間  3か月  1年", HelpExamples()});
 }
 
+constexpr std::string_view kCalendarExamples =
+    "  $ kalvenor-cli --iso holidays 2026/11/1 2026/11/30\n"
+    "    2026-11-03\t文化の日\n"
+    "    2026-11-23\t勤労感謝の日\n"
+    "  $ kalvenor-cli workdays 2026/12/7 2026/12/11\n"
+    "    4\n"
+    "  $ kalvenor-cli --iso add 2026/12/25 3営業日\n"
+    "    2026-12-30\n"
+    "  $ kalvenor-cli span 2026/4/1 2027/5/4\n"
+    "    1年1か月3日\n"
+    "  $ kalvenor-cli --inclusive diff 2026/12/1 2026/12/31\n"
+    "    31\n";
+
+std::string CalendarHelp() {
+  return Format(
+      Tr("\n"
+         "Holidays, business days and spans:\n"
+         "  holidays YEAR [YEAR2]  the national holidays of the years (1948-2099), or\n"
+         "  holidays DATE1 DATE2   between the dates: the date, a tab and the name\n"
+         "  workdays DATE1 DATE2   the business days stepped onto from DATE1 to DATE2:\n"
+         "                         DATE1 is not counted, DATE2 is; negative going back\n"
+         "  add DATE Nb            the Nth business day after DATE (also N%s);\n"
+         "                         workdays DATE (add DATE Nb) is N\n"
+         "  span DATE1 DATE2       years, months and days: %s, with --iso P1Y2M3D\n"
+         "\n"
+         "  --inclusive            diff, workdays and span count the first day too\n"
+         "  --holiday              show and add: a tab and the holiday's name after\n"
+         "                         a date that is a national holiday\n"
+         "  --rest=WEEKDAYS        the weekdays without business, in kanji: %s (the\n"
+         "                         default), %s, or nothing for none\n"
+         "  --holidays=jp|none     national holidays are days off (jp) or not (none)\n"
+         "  --closed=FILE          the dates of FILE are days off (one a line, # comments)\n"
+         "  --open=FILE            the dates of FILE are business days, whatever else says\n"
+         "National holidays are known from 1948-07-20 to 2099-12-31; a calculation\n"
+         "that needs them elsewhere is refused unless --holidays=none is given.\n"
+         "\n"
+         "Examples:\n"
+         "%s"),
+      {"営業日", "1年2か月3日", "土日", "日", kCalendarExamples});
+}
+
 std::string MissingCommand() { return std::string{Tr("no command (show, add, diff) given")}; }
 std::string UnknownCommand(std::string_view word) {
   return Quoted(Tr("unknown command '%s'"), word);
@@ -243,6 +285,33 @@ std::string Overflow(std::span<const std::string_view> texts) {
   }
   return Format(Tr("a number overflowed in the calculation with '%s' and '%s'"),
                 {Quote(texts[0]), Quote(texts[1])});
+}
+
+std::string HolidaysNeedsRange() {
+  return std::string{Tr("holidays needs a year, two years or two dates")};
+}
+std::string WorkdaysNeedsTwo() { return std::string{Tr("workdays needs two dates")}; }
+std::string SpanNeedsTwo() { return std::string{Tr("span needs two dates")}; }
+std::string WorkdaysTakesNoStyle() {
+  return std::string{Tr("workdays prints a number of days and takes no style")};
+}
+std::string OptionNotForCommand(std::string_view option) {
+  return Quoted(Tr("option '%s' does not apply to this command"), option);
+}
+std::string BadRest(std::string_view value) {
+  return Format(Tr("--rest takes weekday kanji (%s), not '%s'"), {"日月火水木金土", Quote(value)});
+}
+std::string BadHolidays(std::string_view value) {
+  return Quoted(Tr("--holidays takes jp or none, not '%s'"), value);
+}
+std::string HolidaysUnknown() {
+  return std::string{Tr("national holidays are known from 1948-07-20 to 2099-12-31")};
+}
+std::string NotAYear(std::string_view text) { return Quoted(Tr("'%s' is not a year"), text); }
+std::string CannotOpen(std::string_view file) { return Quoted(Tr("cannot open '%s'"), file); }
+std::string NotADateInFile(std::string_view file, long long lineNumber, std::string_view text) {
+  return Format(Tr("%s, line %s: '%s' is not a date"),
+                {Quote(file), std::to_string(lineNumber), Quote(text)});
 }
 
 // The causes a stream fails with in practice, in the words of strerror,

@@ -17,8 +17,10 @@ inline constexpr std::string_view kVersion =
     "kalvenor-cli (Kalvenor) " KALVENOR_VERSION_TEXT "\nCopyright (C) 2026 Kalvenor developers\n";
 
 std::string Usage();
-// The rest of --help, after the usage.
+// The rest of --help, after the usage: the date commands, then the
+// holiday and business-day ones.
 std::string HelpBody();
+std::string CalendarHelp();
 
 // Usage errors: the reason printed above the usage.
 std::string MissingCommand();
@@ -44,6 +46,19 @@ std::string LineTooLong(std::size_t longest);
 std::string OutOfRange(std::string_view date, std::string_view days);
 // texts: the one or two operands of the calculation.
 std::string Overflow(std::span<const std::string_view> texts);
+
+// The holiday, business-day and span calculations.
+std::string HolidaysNeedsRange();
+std::string WorkdaysNeedsTwo();
+std::string SpanNeedsTwo();
+std::string WorkdaysTakesNoStyle();
+std::string OptionNotForCommand(std::string_view option);
+std::string BadRest(std::string_view value);
+std::string BadHolidays(std::string_view value);
+std::string HolidaysUnknown();
+std::string NotAYear(std::string_view text);
+std::string CannotOpen(std::string_view file);
+std::string NotADateInFile(std::string_view file, long long lineNumber, std::string_view text);
 
 // Trouble with the streams themselves.
 // error: the errno value the stream failed with, named in the message.

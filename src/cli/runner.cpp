@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #ifdef _WIN32
@@ -14,7 +15,9 @@
 #include <unistd.h>
 #endif
 
+#include "cli/business_days.h"
 #include "cli/commands.h"
+#include "cli/date_files.h"
 #include "cli/encoding.h"
 #include "cli/failure_text.h"
 #include "cli/line_reader.h"
@@ -31,6 +34,9 @@ Calculation CalculationOf(Command command) {
   switch (command) {
     case Command::Add: return Add;
     case Command::Diff: return Diff;
+    case Command::Holidays: return Holidays;
+    case Command::Workdays: return Workdays;
+    case Command::Span: return Span;
     default: return Show;
   }
 }
@@ -91,10 +97,12 @@ class LineDecoder {
 
 class Runner {
  public:
-  Runner(const Invocation& invocation, const BlockSizes& blocks, const DateParts& today)
+  Runner(const Invocation& invocation, const BlockSizes& blocks, const DateParts& today,
+         BusinessDays* business)
       : invocation_(invocation),
         settings_{invocation.style,
-                  ReadOptions{today, invocation.windowLanguage, invocation.strict}},
+                  ReadOptions{today, invocation.windowLanguage, invocation.strict},
+                  invocation.inclusive, invocation.holiday_names, business},
         calculation_(CalculationOf(invocation.command)),
         readBytes_(blocks.read),
         flushEachLine_(invocation.lineBuffered || InputIsTerminal()),
@@ -159,10 +167,14 @@ bool Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
   try {
     failure = calculation_(operands_, settings_, line);
   } catch (const checked::OverflowError&) {
-    line.resize(lineStart);  // nothing half-written stays
     failure = Failure{Problem::Overflow, 0, {}, {}};
+  } catch (const HolidaysUnknownError&) {
+    failure = Failure{Problem::HolidaysUnknown, 0, {}, {}};
   }
-  if (failure) Refuse(DescribeFailure(*failure, arguments), lineNumber);
+  if (failure) {
+    line.resize(lineStart);  // nothing half-written stays
+    Refuse(DescribeFailure(*failure, arguments), lineNumber);
+  }
   // A refused stream line or text of show still gets its (empty) line, so
   // the output stays aligned with the input.
   const bool aligned = lineNumber > 0 || invocation_.command == Command::Show;
@@ -190,11 +202,23 @@ int Runner::Finish() {
 
 int Run(const Invocation& invocation, const DateParts& today, const BlockSizes& blocks) {
   switch (invocation.command) {
-    case Command::Help: return WriteAll(messages::Usage() + messages::HelpBody());
+    case Command::Help:
+      return WriteAll(messages::Usage() + messages::HelpBody() + messages::CalendarHelp());
     case Command::Version: return WriteAll(messages::kVersion);
     default: break;
   }
-  Runner runner(invocation, blocks, today);
+  std::optional<BusinessDays> business;
+  if (invocation.command == Command::Workdays || invocation.command == Command::Add) {
+    std::vector<std::string> errors;
+    auto rules =
+        LoadBusinessRules(invocation.business,
+                          ReadOptions{today, invocation.windowLanguage, invocation.strict}, errors);
+    // Nothing is calculated on a wrong calendar.
+    for (const std::string& error : errors) Complain(error, 0);
+    if (!rules) return 1;
+    business.emplace(std::move(*rules));
+  }
+  Runner runner(invocation, blocks, today, business ? &*business : nullptr);
   if (invocation.command == Command::Show) {
     // Each text of show is a calculation of its own.
     for (const std::string_view& text : invocation.operands) {

@@ -14,6 +14,8 @@ namespace {
 
 std::string program;
 std::filesystem::path casesDir;
+// Stands for casesDir in a table, for the files that cases read.
+constexpr std::string_view kCasesToken = "{cases}";
 
 struct Case {
   std::string where;  // file:line, for the failure messages
@@ -90,6 +92,9 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
   int number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;
+    for (std::size_t at; (at = line.find(kCasesToken)) != line.npos;) {
+      line.replace(at, kCasesToken.size(), casesDir.string());
+    }
     if (line.empty() || line[0] == '#') {
       open = open && !line.empty();
       continue;

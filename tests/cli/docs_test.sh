@@ -62,7 +62,7 @@ help_examples() {
 }
 help_examples --help
 LANG=ja_JP.UTF-8 help_examples -h
-env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$cli_dir/kalvenor-cli" -h | grep -q '^使い方:' || fail "-h is not Japanese"
+env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$cli_dir/kalvenor-cli" -h | grep '^使い方:' >/dev/null || fail "-h is not Japanese"
 
 # Each catalogue translates every message the program has.
 pot=$(mktemp)
@@ -85,11 +85,12 @@ offers() {
   _kalvenor_cli
   [ "${COMPREPLY[*]}" = "$want" ] || fail "completion of '$*': '${COMPREPLY[*]}', not '$want'"
 }
-offers 'show add diff' ''
-offers '--era --reiwa --kanji --western --iso --strict --window-language --line-buffered --encoding= --help --version' --
-offers '--strict --window-language --encoding=' --iso --line-buffered --
+offers 'show add diff holidays workdays span' ''
+offers '--era --reiwa --kanji --western --iso --strict --window-language --line-buffered --encoding= --inclusive --holiday --rest= --holidays= --closed= --open= --help --version' --
+offers '--strict --window-language --encoding= --inclusive --holiday --holidays= --closed= --open=' --iso --line-buffered --rest=日 --
 offers '--encoding=cp932' --encoding=c
-offers 'show add' --iso ''
+offers '--holidays=none' --holidays=n
+offers 'show add holidays span' --iso ''
 offers 'diff' di
 offers '- today' show ''
 offers 'today' diff - ''

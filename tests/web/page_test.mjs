@@ -155,15 +155,35 @@ for (const viewport of [{ width: 360, height: 740 }, { width: 1280, height: 800 
       assert.equal(await press('Shift+Tab', 3), 'days', 'the days box, now second, takes the focus');
       await press('Control+a');
       await page.keyboard.type('10');
-      assert.equal(await press('Tab', 5), 'calculate');
+      assert.equal(await press('Tab', 7), 'calculate');
       await press('Enter');
       assert.equal(await valueOf(page, '#result'), '令和8年12月17日(木)');
-      assert.equal(await press('Shift+Tab', 4), 'result');
+      assert.equal(await press('Shift+Tab', 6), 'result');
       await press('Control+c');
       await page.waitForFunction(() => document.getElementById('message').textContent.includes('コピー'));
       assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '令和8年12月17日(木)');
       assert.ok(seen.every((step) => !step.endsWith(':none')), seen.join(' '));
       await page.check('input[value=difference]');
+    });
+
+    test('business days: the count and the date N business days away, by the rest days chosen, and holidays named', async () => {
+      await page.check('input[name=business]');
+      for (const [rest, option] of [['65', '--rest=土日'], ['1', '--rest=日'], ['0', '--rest=']]) {
+        await page.check(`input[name=rest][value="${rest}"]`);
+        await page.check('input[value=difference]');
+        await page.fill('#date1', '2026/11/20');
+        await enter(page, '#date2', '2027/1/8');
+        assert.equal(await valueOf(page, '#result'), `${cli([option, 'workdays', '2026/11/20', '2027/1/8']).trim()}営業日`, option);
+        await page.check('input[value=addition]');
+        await enter(page, '#days', '30');
+        assert.equal(await valueOf(page, '#result'), cli([option, '--kanji', 'add', '2026/11/20', '30b']).trim(), option);
+      }
+      await page.uncheck('input[name=business]');
+      await page.check('input[value=difference]');
+      await enter(page, '#date1', '2026/11/23');
+      assert.equal(await page.textContent('#date1-holiday'), cli(['--holiday', 'show', '2026/11/23']).split('\t')[1].trim());
+      await enter(page, '#date1', '1900/11/23');
+      assert.deepEqual([await page.textContent('#date1-holiday'), await messageOf(page)], ['', ''], 'no data, no name');
     });
 
     test('今日 fills the date box with today', async () => {

@@ -1,0 +1,22 @@
+// The options of the calendar calculations: --inclusive, --holiday and
+// what a business day is (--rest=, --holidays=, --closed=, --open=).
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "cli/arguments.h"
+
+namespace kalvenor::cli {
+
+// True when arg is one of these options, stored in invocation; error then
+// says why its value is refused, if it is.
+bool TakeCalendarOption(std::string_view arg, Invocation& invocation,
+                        std::optional<UsageError>& error);
+
+// Why one of the options given does not suit the command, if one does not.
+std::optional<UsageError> CheckCalendarOptions(Command command,
+                                               std::span<const std::string_view> given);
+
+}  // namespace kalvenor::cli

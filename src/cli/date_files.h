@@ -1,0 +1,22 @@
+// The files of --closed and --open: one date a line, in any form the
+// reader takes, "#" starting a comment, blank lines skipped.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/business_options.h"
+#include "cli/date_input.h"
+#include "holidays/business_days.h"
+
+namespace kalvenor::cli {
+
+// The rules of the options, with the dates of their files; std::nullopt
+// when a file cannot be read or holds a line that is not a date, each such
+// problem added to errors as a message naming the file (and the line).
+std::optional<BusinessRules> LoadBusinessRules(const BusinessOptions& options,
+                                               const ReadOptions& read,
+                                               std::vector<std::string>& errors);
+
+}  // namespace kalvenor::cli

@@ -1,0 +1,45 @@
+// span: years, months and days from one date to another.
+#include "calendar/calendar_span.h"
+#include "calendar/date.h"
+#include "cli/commands.h"
+#include "cli/date_output.h"
+
+namespace kalvenor::cli {
+namespace {
+
+DateParts DayAfter(const DateParts& date) { return DateOf(SerialOf(date) + 1); }
+
+// "P1Y2M3D" in ISO 8601, every field written; else "1年2か月3日".
+void AppendSpan(const CalendarSpan& span, OutputStyle style, std::string& out) {
+  const bool iso = style == OutputStyle::Iso;
+  if (span.backwards) out += '-';
+  if (iso) out += 'P';
+  AppendNumber(span.years, out);
+  out += iso ? "Y" : "年";
+  AppendNumber(span.months, out);
+  out += iso ? "M" : "か月";
+  AppendNumber(span.days, out);
+  out += iso ? "D" : "日";
+}
+
+}  // namespace
+
+std::optional<Failure> Span(Operands operands, const Settings& settings, std::string& out) {
+  DateParts first;
+  DateParts second;
+  if (auto failure = ReadOperand(operands, 0, settings, first)) return failure;
+  if (auto failure = ReadOperand(operands, 1, settings, second)) return failure;
+  CalendarSpan span;
+  if (!settings.inclusive) {
+    span = SpanBetween(first, second);
+  } else if (SerialOf(second) >= SerialOf(first)) {
+    span = SpanBetween(first, DayAfter(second));  // the end day counts
+  } else {
+    span = SpanBetween(second, DayAfter(first));
+    span.backwards = true;
+  }
+  AppendSpan(span, settings.style, out);
+  return std::nullopt;
+}
+
+}  // namespace kalvenor::cli
