@@ -1,14 +1,11 @@
-// kalvenor-cli's stream mode ("-" read line by line from standard input)
-// on arbitrary bytes, invalid UTF-8 included, with read and write blocks
-// of the fuzzer's choosing and, if it likes, an output that fails after a
-// number of bytes. Whatever reached the output must be aligned with the
-// input: line k empty exactly when a message names line k. Without a
-// failure every input line gives its line; with one the run ends with one
-// "cannot write" message and status 1.
-//
-// Input: a byte choosing the command line and style, a byte each for the
-// read and the write block (1..256 bytes), two bytes for the failure point
-// (the high bit set: none), then standard input.
+// kalvenor-cli's stream mode on arbitrary bytes, with read and write blocks
+// of the fuzzer's choosing and maybe an output that fails after some bytes.
+// The output stays aligned with the input: line k is empty exactly when a
+// message names line k; without a failure every input line gives its line,
+// with one the run ends with one "cannot write" message and status 1.
+// Input: a byte for the command line and style, a byte each for the read
+// and write block (1..256), two for the failure point (high bit: none), then
+// standard input.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -46,8 +43,8 @@ const CommandLine kCommandLines[] = {
 constexpr std::size_t kStyles = 5;  // Era .. Iso
 constexpr std::string_view kCannotWrite = "kalvenor-cli: cannot write standard output";
 
-// An output that takes limit bytes, then fails like a full disk (a cookie
-// stream reports an error by writing 0 bytes).
+// Takes limit bytes, then fails like a full disk (a cookie stream's error is
+// writing 0 bytes).
 struct Sink {
   std::string bytes;
   std::size_t limit;
@@ -93,9 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   char* errBytes = nullptr;
   std::size_t errSize = 0;
-  FILE* const savedIn = stdin;
-  FILE* const savedOut = stdout;
-  FILE* const savedErr = stderr;
+  FILE *const savedIn = stdin, *const savedOut = stdout, *const savedErr = stderr;
   static char none;  // fmemopen wants a buffer even for no bytes
   stdin = fmemopen(input.empty() ? &none : input.data(), input.size(), "r");
   stdout = fopencookie(&sink, "w", {nullptr, WriteToSink, nullptr, nullptr});
@@ -127,11 +122,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kalvenor::testing::Require(result.empty() || IsResult(result, invocation));
   }
   kalvenor::testing::Require(toldFailure == sink.refused);
+  kalvenor::testing::Require(status == (toldFailure || !named.empty() ? 1 : 0));
   if (!toldFailure) {  // every line written, whole, and no message beyond them
     kalvenor::testing::Require(written == inputLines &&
                                sink.bytes.size() == sink.bytes.rfind('\n') + 1);
     kalvenor::testing::Require(named.empty() || *named.rbegin() <= written);
   }
-  kalvenor::testing::Require(status == (toldFailure || !named.empty() ? 1 : 0));
   return 0;
 }

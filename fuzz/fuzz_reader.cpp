@@ -21,22 +21,12 @@
 
 namespace {
 
-constexpr std::array<std::u16string_view, 16> kSeeds = {u"2026/12/7",
-                                                        u"r元/5/1",
-                                                        u"-1000/1/1",
-                                                        u"12/31",
-                                                        u"月2",
-                                                        u"2026/2/E",
-                                                        u"R8.12.7",
-                                                        u"20261207",
-                                                        u"2026-12-07T10:00Z",
-                                                        u"令和8年12月7日(月)",
-                                                        u"二千二十六年十二月七日",
-                                                        u"12月31日",
-                                                        u"2026/1/1 9:30",
-                                                        u"today",
-                                                        u"R 8/ 12/ 7(月)",
-                                                        u"2026.12.7 月曜日 9時30分"};
+// clang-format off
+constexpr std::array<std::u16string_view, 16> kSeeds = {
+    u"2026/12/7", u"r元/5/1", u"-1000/1/1", u"12/31", u"月2", u"2026/2/E", u"R8.12.7", u"20261207",
+    u"2026-12-07T10:00Z", u"令和8年12月7日(月)", u"二千二十六年十二月七日", u"12月31日",
+    u"2026/1/1 9:30", u"today", u"R 8/ 12/ 7(月)", u"2026.12.7 月曜日 9時30分"};
+// clang-format on
 
 constexpr std::array<std::u16string_view, 32> kPieces = {
     u"0",  u"1",  u"2",  u"5",  u"9",    u"/",  u".",  u"-",  u"+",  u" ",     u":",
@@ -78,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kalvenor::testing::Require(read.refusal == padded.refusal && read.date == padded.date);
   if (read.refusal) return 0;
   const kalvenor::DateParts& date = read.date;
-  kalvenor::testing::Require(date.month >= 1 && date.month <= 12 && date.day >= 1 &&
+  kalvenor::testing::Require(date.day >= 1 &&
                              date.day <= kalvenor::DaysInMonth(date.year, date.month));
   RequireReadsBack(date, kalvenor::cli::OutputStyle::Iso);
   if (date.year >= 100) RequireReadsBack(date, kalvenor::cli::OutputStyle::Kanji);

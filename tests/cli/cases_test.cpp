@@ -3,6 +3,7 @@
 // Usage: cli_cases_test PATH/TO/kalvenor-cli PATH/TO/cases [gtest flags]
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -78,6 +79,17 @@ void AddLine(std::string_view rest, std::string& bytes) {
   for (int i = 0; i < times; ++i) bytes += line;
 }
 
+// "< in => out" is an input line and its output line; "< in =! message"
+// one that is refused: an empty output line and the message.
+void AddInput(std::string_view rest, Case& c) {
+  const std::size_t arrow = std::min(rest.find(" => "), rest.find(" =! "));
+  AddLine(rest.substr(0, arrow), c.process.input);
+  if (arrow == rest.npos) return;
+  const bool refused = rest[arrow + 2] == '!';
+  AddLine(refused ? "" : rest.substr(arrow + 3), c.out);
+  if (refused) AddLine(rest.substr(arrow + 3), c.err);
+}
+
 // The "!" lines of a file such as usage.en, onto bytes.
 void AddFile(const std::filesystem::path& file, std::string& bytes) {
   std::ifstream in(file);
@@ -105,7 +117,7 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
     const std::string rest = line.size() > 2 ? line.substr(2) : "";
     switch (line[0]) {
       case '$': c.process.args = Words(rest); break;
-      case '<': AddLine(line.substr(1), c.process.input); break;
+      case '<': AddInput(line.substr(1), c); break;
       case '>': AddLine(line.substr(1), c.out); break;
       case '!': AddLine(line.substr(1), c.err); break;
       case '=': c.status = std::stoi(rest); break;
@@ -125,20 +137,16 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
   return cases;
 }
 
-kalvenor::testing::Finished RunCli(kalvenor::testing::Process process) {
-  process.args.insert(process.args.begin(), program);
-  return kalvenor::testing::Start(process);
-}
-
 TEST(CliCases, EveryTableGivesItsOutputErrorsAndStatus) {
   std::size_t count = 0;
   for (const auto& entry : std::filesystem::directory_iterator(casesDir)) {
     if (entry.path().extension() != ".txt") continue;
-    for (const Case& c : ReadCases(entry.path())) {
+    for (Case& c : ReadCases(entry.path())) {
       ++count;
       if (!kalvenor::testing::CanStart(c.process)) continue;
       SCOPED_TRACE(c.where);
-      const kalvenor::testing::Finished run = RunCli(c.process);
+      c.process.args.insert(c.process.args.begin(), program);
+      const kalvenor::testing::Finished run = kalvenor::testing::Start(c.process);
       EXPECT_EQ(c.out, run.out);
       EXPECT_EQ(c.err, run.err);
       EXPECT_EQ(c.status, run.status);

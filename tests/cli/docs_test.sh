@@ -15,16 +15,19 @@ warnings=$(groff -t -man -ww -z -Tutf8 -Kutf8 "$source_dir/man/kalvenor-cli.1" 2
 errors=$(groff -t -man -W break -z -Tutf8 -Kutf8 "$source_dir/man/ja/kalvenor-cli.1" 2>&1)
 [ -z "$errors" ] || fail "Japanese man page: $errors"
 
+# prints WHERE COMMAND EXPECTED: the example's command prints what it shows.
+prints() {
+  local got
+  got=$(PATH="$cli_dir:$PATH" LC_ALL=C bash -c "$2" 2>/dev/null; echo x)
+  [ "$got" = "${3}x" ] || fail "$1: $2 printed '${got%x}'"
+}
+
 # Each "$ command" line of an .EX block and the lines after it, up to the
-# next command or .EE, are run and compared.
+# next command or .EE.
 run_examples() {
   local page=$1 command= expected= count=0 line
   check() {
-    [ -n "$command" ] || return 0
-    count=$((count + 1))
-    local got
-    got=$(PATH="$cli_dir:$PATH" LC_ALL=C bash -c "$command" 2>/dev/null; echo x)
-    [ "$got" = "${expected}x" ] || fail "$page: $command printed '${got%x}'"
+    [ -n "$command" ] && count=$((count + 1)) && prints "$page" "$command" "$expected"
   }
   while IFS= read -r line; do
     line=${line//\\-/-}
@@ -44,17 +47,13 @@ run_examples "$source_dir/man/ja/kalvenor-cli.1"
 # The --help examples, in English and in Japanese: "  $ kalvenor-cli ARGS",
 # then what it prints, indented four blanks.
 help_examples() {
-  local command= expected= count=0 line got
+  local command= expected= count=0 line
   while IFS= read -r line; do
     case $line in
       '  $ '* | '') ;;&
       '    '*) expected+="${line#    }"$'\n'; continue ;;
     esac
-    if [ -n "$command" ]; then
-      count=$((count + 1))
-      got=$(PATH="$cli_dir:$PATH" LC_ALL=C bash -c "$command" 2>/dev/null; echo x)
-      [ "$got" = "${expected}x" ] || fail "help ($*): $command printed '${got%x}'"
-    fi
+    [ -n "$command" ] && count=$((count + 1)) && prints "help ($*)" "$command" "$expected"
     command= expected=
     [[ $line == '  $ '* ]] && command=${line#  \$ }
   done < <("$cli_dir/kalvenor-cli" "$@"; echo)

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# kalvenor-cli stops at the first failed write, with one message (naming
-# the cause, as a read error does) and
-# status 1: a pipe whose reader has gone (SIGPIPE ignored, so the write
-# fails with EPIPE) and a full device (ENOSPC), fed without end. Each run
-# has a time limit: a tool that keeps reading would hang here.
+# kalvenor-cli stops at the first failed write with status 1 and one
+# message naming the cause, as a read error does: a pipe whose reader has
+# gone (SIGPIPE ignored, so EPIPE) and a full device (ENOSPC), fed without
+# end, each under a time limit (a tool that keeps reading would hang here).
 # Usage: write_errors.sh PATH/TO/kalvenor-cli
 set -uo pipefail
 cli=$1
@@ -11,8 +10,7 @@ failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 message='kalvenor-cli: cannot write standard output'
 
-# check NAME CAUSE COMMAND...: status 1 and exactly the message, naming the
-# cause, on stderr.
+# check NAME CAUSE COMMAND...: status 1 and exactly the message on stderr.
 check() {
   local name=$1 cause=$2 err status
   shift 2
@@ -26,8 +24,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export cli work
 full_disk() { yes 2000/1/1 | "$cli" "$@" >/dev/full; }
-# The reader takes one byte and leaves; SIGPIPE is ignored, as it is under
-# some shells and services, so the writer sees EPIPE.
+# The reader takes one byte and leaves; SIGPIPE ignored, as some shells do.
 closed_pipe() {
   local status
   (trap '' PIPE; yes 2000/1/1 2>/dev/null | "$cli" "$@" 2>"$work/err" | head -c 1 >/dev/null
