@@ -32,6 +32,8 @@ std::optional<UsageError> TakeBusinessOption(std::string_view arg, BusinessOptio
   if (arg.starts_with(kRest)) {
     const auto bits = RestWeekdays(arg.substr(kRest.size()));
     if (!bits) return UsageError{messages::BadRest(arg.substr(kRest.size()))};
+    // Seven rest days leave nothing to count or step onto.
+    if (*bits == 0x7F) return UsageError{messages::NoBusinessDay()};
     business.rest_weekdays = *bits;
   } else if (arg.starts_with(kHolidays)) {
     const std::string_view value = arg.substr(kHolidays.size());

@@ -301,6 +301,9 @@ std::string OptionNotForCommand(std::string_view option) {
 std::string BadRest(std::string_view value) {
   return Format(Tr("--rest takes weekday kanji (%s), not '%s'"), {"日月火水木金土", Quote(value)});
 }
+std::string NoBusinessDay() {
+  return std::string(Tr("--rest names every weekday: no day would be a business day"));
+}
 std::string BadHolidays(std::string_view value) {
   return Quoted(Tr("--holidays takes jp or none, not '%s'"), value);
 }

@@ -54,6 +54,7 @@ std::string SpanNeedsTwo();
 std::string WorkdaysTakesNoStyle();
 std::string OptionNotForCommand(std::string_view option);
 std::string BadRest(std::string_view value);
+std::string NoBusinessDay();
 std::string BadHolidays(std::string_view value);
 std::string HolidaysUnknown();
 std::string NotAYear(std::string_view text);
