@@ -46,7 +46,7 @@ void Lines(benchmark::State& state, kalvenor::cli::Calculation calculation) {
   std::vector<kalvenor::cli::Operand> operands(2);
   std::string out;
   std::size_t i = 0;
-  for (auto _ : state) {
+  while (state.KeepRunning()) {
     operands[0] = {lines[i % kLines], {}};
     operands[1] = {lines[(i + 1) % kLines], {}};
     out.clear();
@@ -70,7 +70,9 @@ void BM_AddBusinessDays(benchmark::State& state) {
   std::vector<SerialDay> days(kLines);
   for (SerialDay& d : days) d = day(random);
   std::size_t i = 0;
-  for (auto _ : state) benchmark::DoNotOptimize(business.After(days[i++ % kLines], count));
+  while (state.KeepRunning()) {
+    benchmark::DoNotOptimize(business.After(days[i++ % kLines], count));
+  }
 }
 BENCHMARK(BM_AddBusinessDays)->Arg(1)->Arg(10'000);
 
