@@ -92,10 +92,7 @@ TEST(HelpDocument, IsJapaneseUtf8HtmlWhoseCommandLineExamplesPrintWhatTheyShow) 
   }
 }
 
-// <tr [data-calc="diff|add"] data-today="1999-04-20"
-// [data-style="western"]><td><kbd>Date1</kbd>…</td>
-// [<td><kbd>Date2 or days</kbd></td>]<td><samp [class="invalid"]>shown</samp>, typed into the
-// window.
+// Each example row (Date1, then Date2 or the days in a calculation, and what shows) typed in.
 TEST(HelpDocument, WindowExamplesShowWhatTheWindowShows) {
   for (
       const auto& row : Examples(

@@ -16,18 +16,15 @@ namespace {
 using kalvenor::ui::layout::Kind;
 using kalvenor::ui::layout::RowOf;
 
-// The window's font, mapped to one whose full-width characters are one em wide, as on Windows.
-constexpr wchar_t kFontFace[] = L"MS UI Gothic";
-constexpr wchar_t kTestFont[] = L"IPAGothic";
-
 // A running copy of kalvenor.exe alone in a folder named in kana (no help.htm), at 96 DPI unless
 // a test starts it again at another.
 class Kalvenor : public ::testing::Test {
  protected:
   void SetUp() override {
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);  // rects as its own
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\Fonts\\Replacements", kFontFace, REG_SZ,
-                    kTestFont, sizeof kTestFont);
+    // The window's font as one whose full-width characters are one em wide, as on Windows.
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\Fonts\\Replacements", L"MS UI Gothic",
+                    REG_SZ, L"IPAGothic", sizeof L"IPAGothic");
     Start(96);
   }
 
@@ -58,9 +55,8 @@ class Kalvenor : public ::testing::Test {
   // A top-level window of the program's, by class and title.
   HWND Own(const wchar_t* windowClass, const wchar_t* title) {
     DWORD pid = 0;
-    for (HWND found = nullptr; (found = FindWindowExW(nullptr, found, windowClass, title));) {
+    for (HWND found = nullptr; (found = FindWindowExW(nullptr, found, windowClass, title));)
       if (GetWindowThreadProcessId(found, &pid) != 0 && pid == process.dwProcessId) return found;
-    }
     return nullptr;
   }
 
@@ -157,15 +153,17 @@ class Kalvenor : public ::testing::Test {
     return rect;
   }
 
-  // The focus on three rounds of Tab or Shift+Tab, listed in forward order.
-  std::string ThreeRounds(bool back) {
-    std::string stops;
-    for (int i = 0; i < 18; ++i) {
-      if (back) Press(VK_TAB, VK_SHIFT);
-      stops.insert(back ? 0 : stops.size(), FocusName() + " ");
-      if (!back) Press(VK_TAB);
+  // The focus on three rounds of Tab, then of Shift+Tab, listed in forward order.
+  void ExpectThreeRounds(const std::string& order) {
+    for (bool back : {false, true}) {
+      std::string stops;
+      for (int i = 0; i < 18; ++i) {
+        if (back) Press(VK_TAB, VK_SHIFT);
+        stops.insert(back ? 0 : stops.size(), FocusName() + " ");
+        if (!back) Press(VK_TAB);
+      }
+      EXPECT_EQ(order + order + order, stops) << back;
     }
-    return stops;
   }
 
   static inline int runs = 0;
@@ -255,16 +253,14 @@ TEST_F(Kalvenor, EnterShowsMovesOnCalculatesAndCopies) {
 TEST_F(Kalvenor, TabAndShiftTabGoRoundBothWaysInBothModes) {
   const std::string difference = "Text1 Text2 Command1 Command2 Option1(0) Option2(0) ";
   const std::string addition = "Text1 Text3 Command1 Command2 Option1(1) Option2(0) ";
-  EXPECT_EQ(difference + difference + difference, ThreeRounds(false));
-  EXPECT_EQ(difference + difference + difference, ThreeRounds(true));
+  ExpectThreeRounds(difference);
   Click("Option1(0)");
   Press(VK_DOWN);
   EXPECT_EQ("Option1(1)", FocusName());
   EXPECT_EQ(BST_CHECKED, SendMessageW(At("Option1(1)"), BM_GETCHECK, 0, 0));
   Press(VK_TAB);  // on to Option2(0), and round to Text1
   Press(VK_TAB);
-  EXPECT_EQ(addition + addition + addition, ThreeRounds(false));
-  EXPECT_EQ(addition + addition + addition, ThreeRounds(true));
+  ExpectThreeRounds(addition);
 }
 
 // Every box titled "Kalvenor", a lone CR shown as a line break; the help is not beside the copy.
