@@ -1,6 +1,4 @@
-// What the window may show as a date or a day count, checked by shape
-// alone, so random runs tell a well-formed result from garbage without
-// recomputing it.
+// What the window may show as a date or a day count, by shape alone, for random runs.
 #pragma once
 
 #include <regex>
@@ -16,8 +14,7 @@ inline bool IsNumberText(const std::u16string& text) {
   return std::regex_match(kalvenor::text::ToUtf8(text), number);
 }
 
-// An optional era letter, year/month/day as number texts, and the weekday
-// in parentheses: "H 12/ 1/ 1(土)", " 2000/ 1/ 1(土)".
+// "H 12/ 1/ 1(土)", " 2000/ 1/ 1(土)": an optional era letter, three number texts, the weekday.
 inline bool IsDisplayText(const std::u16string& text) {
   static const std::regex date(
       "[HSTM]?( |-(?!0))(0|[1-9][0-9]*)(/( |-(?!0))(0|[1-9][0-9]*)){2}"

@@ -1,6 +1,5 @@
-// A window backend without a window, under the real form host and Form1:
-// texts, check marks, enabled states and places kept in memory, every text
-// the program writes logged, message boxes recorded and closed at once.
+// A window backend without a window, under the real form host and Form1: what the program writes,
+// shows and asks for is kept in memory, and message boxes are recorded and closed at once.
 #pragma once
 
 #include <map>
@@ -20,27 +19,23 @@ struct Message {
 
 class HeadlessWindow : public ui::WindowBackend {
  public:
-  // Today is Tuesday 1999-04-20.
-  ui::FormHost host{*this, [] { return DateParts{1999, 4, 20}; }};
+  ui::FormHost host{*this, [] { return DateParts{1999, 4, 20}; }};  // a Tuesday
   std::vector<Message> messages;
   std::vector<std::pair<ui::Control, std::u16string>> writes;  // every SetText, in order
   std::map<ui::Control, bool> enabled;
   std::map<ui::Control, ui::PixelRect> rects;
   std::pair<int, int> position;
-  std::u16string title;
-  int tabs = 0;           // Tab keystrokes posted
-  std::u16string copied;  // the clipboard
-  bool closed = false;
+  std::u16string title, copied;
+  int tabs = 0;  // Tab keystrokes posted
 
-  // What the user typed: sets the text without logging a write.
+  // What the user typed: not logged as a write.
   void Type(ui::Control box, const std::u16string& text) { texts_[box] = text; }
-  // A click as a toolkit delivers it: an option is checked first.
+  // As a toolkit delivers it: an option is checked first.
   void Click(ui::Control control) {
     if (ui::layout::RowOf(control).kind == ui::layout::Kind::OptionButton) checked_[control] = true;
     host.Clicked(control);
   }
-  // Loads the window, picks a mode and a style, types Date1 and the mode's
-  // input, and forgets what was written so far.
+  // Loads the window in a mode and a style with Date1 and the mode's input typed, writes forgotten.
   void Start(bool addition, bool western, const std::u16string& date1,
              const std::u16string& input) {
     host.Show();
@@ -85,7 +80,7 @@ class HeadlessWindow : public ui::WindowBackend {
   std::uintptr_t WindowHandle() const override { return 0; }
   void ProcessEvents() override {}
   void ShowWindow() override {}
-  void Close() override { closed = true; }
+  void Close() override {}
 
  private:
   std::map<ui::Control, std::u16string> texts_;

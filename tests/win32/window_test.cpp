@@ -16,21 +16,15 @@ namespace {
 using kalvenor::ui::layout::Kind;
 using kalvenor::ui::layout::RowOf;
 
-// The window's font, which the test's Wine prefix maps to one whose full-width characters are one
-// em wide, as they are in the window's font on Windows.
-constexpr wchar_t kFontFace[] = L"MS UI Gothic";
-constexpr wchar_t kTestFont[] = L"IPAGothic";
-constexpr int kFontPoints = 9;
-
-// A running copy of kalvenor.exe alone in a folder named in kana (no help.htm),
-// at 96 DPI unless a test starts it again at another.
+// A running copy of kalvenor.exe alone in a folder named in kana (no help.htm), at 96 DPI unless
+// a test starts it again at another.
 class Kalvenor : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Rectangles as the program's own, whatever its DPI.
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\Fonts\\Replacements", kFontFace, REG_SZ,
-                    kTestFont, sizeof kTestFont);
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);  // rects as its own
+    // The window's font as one whose full-width characters are one em wide, as on Windows.
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\Fonts\\Replacements", L"MS UI Gothic",
+                    REG_SZ, L"IPAGothic", sizeof L"IPAGothic");
     Start(96);
   }
 
@@ -52,10 +46,8 @@ class Kalvenor : public ::testing::Test {
                                folder.c_str(), &startup, &process));
     // Wine may call the program idle before its window is loaded and shown: wait for that too.
     WaitForInputIdle(process.hProcess, 20000);
-    for (int wait = 0; wait < 1000; ++wait, Sleep(20)) {
+    for (int wait = 0; wait < 1000 && !(window && IsWindowVisible(window)); ++wait, Sleep(20))
       window = Own(kalvenor::ui::win32::kWindowClass, L"Kalvenor");
-      if (window != nullptr && IsWindowVisible(window)) break;
-    }
     ASSERT_NE(nullptr, window);
     Settle();
   }
@@ -63,9 +55,8 @@ class Kalvenor : public ::testing::Test {
   // A top-level window of the program's, by class and title.
   HWND Own(const wchar_t* windowClass, const wchar_t* title) {
     DWORD pid = 0;
-    for (HWND found = nullptr; (found = FindWindowExW(nullptr, found, windowClass, title));) {
+    for (HWND found = nullptr; (found = FindWindowExW(nullptr, found, windowClass, title));)
       if (GetWindowThreadProcessId(found, &pid) != 0 && pid == process.dwProcessId) return found;
-    }
     return nullptr;
   }
 
@@ -76,42 +67,35 @@ class Kalvenor : public ::testing::Test {
     CloseHandle(process.hProcess);
     DeleteFileW((folder + L"\\kalvenor.exe").c_str());
     RemoveDirectoryW(folder.c_str());
+    window = nullptr;
   }
 
-  // Everything an action may still be changing: the focus, the texts, a box.
-  std::wstring Snapshot() {
-    std::wstring all = std::to_wstring(reinterpret_cast<std::uintptr_t>(Focus()));
-    for (const auto& row : kalvenor::ui::layout::Controls())
-      all += L"|" + Text(At(std::string(row.name).c_str()));
-    return all + (Own(L"#32770", L"Kalvenor") ? L"|box" : L"");
-  }
-
-  // Each round trip waits for one more turn of the program's message loop; a
-  // loaded machine may still be working through what an action posted, so
-  // the rounds go on until the window stops changing.
+  // A loaded machine may still be working through what an action posted: round trips through the
+  // program's message loop go on until the focus, the texts and the boxes stop changing.
   void Settle() {
     std::wstring before;
     for (int round = 0; round < 100; ++round) {
       for (int turn = 0; turn < 6; ++turn)
         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
-      std::wstring now = Snapshot();
+      std::wstring now = std::to_wstring(reinterpret_cast<std::uintptr_t>(Focus()));
+      for (const auto& row : kalvenor::ui::layout::Controls()) now += L"|" + Text(row.name.data());
+      if (Own(L"#32770", L"Kalvenor")) now += L"|box";
       if (round > 0 && now == before) return;
       before = std::move(now);
     }
   }
 
   HWND At(const char* name) { return GetDlgItem(window, kalvenor::ui::win32::ControlId(name)); }
-
   static std::wstring Text(HWND control) {
     wchar_t text[256] = {};
     SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
     return text;
   }
   std::wstring Text(const char* name) { return Text(At(name)); }
-
   void Type(const char* name, const wchar_t* text) {
     SendMessageW(At(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
   }
+  bool ReadOnly(const char* name) { return GetWindowLongW(At(name), GWL_STYLE) & ES_READONLY; }
 
   // A key as the keyboard sends it, to the control that has the focus, with Shift or Ctrl held.
   void Press(WPARAM key, BYTE held = 0) {
@@ -124,12 +108,10 @@ class Kalvenor : public ::testing::Test {
     SetKeyboardState(keys[1]);
     AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
   }
-
   void Post(HWND to, UINT message, WPARAM wParam) {
     PostMessageW(to, message, wParam, 1);
     Settle();
   }
-
   // A button or option, as the mouse clicks it: it takes the focus too.
   void Click(const char* name) { Post(At(name), BM_CLICK, 0); }
 
@@ -138,15 +120,13 @@ class Kalvenor : public ::testing::Test {
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
     return info.hwndFocus;
   }
-
   std::string FocusName() {
     for (const auto& row : kalvenor::ui::layout::Controls())
-      if (At(std::string(row.name).c_str()) == Focus()) return std::string(row.name);
+      if (At(row.name.data()) == Focus()) return std::string(row.name);
     return "(none)";
   }
 
-  // The text of the program's message box, which is then closed with OK; a
-  // box is waited for up to two seconds.
+  // The text of the program's message box, waited for up to two seconds and closed with OK.
   std::wstring CloseMessageBox() {
     HWND box = nullptr;
     for (int wait = 0; wait < 100 && !(box = Own(L"#32770", L"Kalvenor")); ++wait) Sleep(20);
@@ -157,12 +137,10 @@ class Kalvenor : public ::testing::Test {
   }
 
   static std::wstring Clipboard() {
-    std::wstring text = L"(no clipboard)";
-    if (OpenClipboard(nullptr) == FALSE) return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-      text = static_cast<const wchar_t*>(GlobalLock(data));
-      GlobalUnlock(data);
-    }
+    OpenClipboard(nullptr);
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    std::wstring text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"(none)";
+    if (data) GlobalUnlock(data);
     CloseClipboard();
     return text;
   }
@@ -175,18 +153,18 @@ class Kalvenor : public ::testing::Test {
     return rect;
   }
 
-  // The focus on three rounds of Tab or Shift+Tab, listed in forward order.
-  std::string ThreeRounds(bool back) {
-    std::string stops;
-    for (int i = 0; i < 18; ++i) {
-      if (back) Press(VK_TAB, VK_SHIFT);
-      stops.insert(back ? 0 : stops.size(), FocusName() + " ");
-      if (!back) Press(VK_TAB);
+  // The focus on three rounds of Tab, then of Shift+Tab, listed in forward order.
+  void ExpectThreeRounds(const std::string& order) {
+    for (bool back : {false, true}) {
+      std::string stops;
+      for (int i = 0; i < 18; ++i) {
+        if (back) Press(VK_TAB, VK_SHIFT);
+        stops.insert(back ? 0 : stops.size(), FocusName() + " ");
+        if (!back) Press(VK_TAB);
+      }
+      EXPECT_EQ(order + order + order, stops) << back;
     }
-    return stops;
   }
-
-  bool Ended() { return WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0; }
 
   static inline int runs = 0;
   std::wstring folder;
@@ -194,26 +172,18 @@ class Kalvenor : public ::testing::Test {
   HWND window = nullptr;
 };
 
-// The width of text in the window's font at the DPI.
-int TextWidth(const std::wstring& text, int dpi) {
-  LOGFONTW wanted{};
-  wanted.lfHeight = -MulDiv(kFontPoints, dpi, 72);
-  wanted.lfCharSet = DEFAULT_CHARSET;
-  wcsncpy(wanted.lfFaceName, kFontFace, LF_FACESIZE - 1);
-  HFONT font = CreateFontIndirectW(&wanted);
-  HDC screen = GetDC(nullptr);
-  const HGDIOBJ previous = SelectObject(screen, font);
+// The width of a control's caption in the font it is drawn with.
+int CaptionWidth(HWND control, const std::wstring& caption) {
+  HDC dc = GetDC(control);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
   SIZE size{};
-  GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(screen, previous);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(font);
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+  ReleaseDC(control, dc);
   return size.cx;
 }
 
-// At either DPI: the client area as laid out or wider, the window an eighth of the free space in,
-// the top line as wide as the window; every control inside its container, clear of the others, and
-// wide enough for its caption (an option's mark included).
+// At either DPI: the client area as laid out or wider, the top line as wide as the window; every
+// control inside its container, clear of the others, and wide enough for its caption and mark.
 TEST_F(Kalvenor, EveryControlLiesInsideApartAndHoldsItsCaption) {
   using kalvenor::ui::ToPixels;
   for (const int dpi : {144, 96}) {
@@ -223,11 +193,8 @@ TEST_F(Kalvenor, EveryControlLiesInsideApartAndHoldsItsCaption) {
     RECT client, outer;
     GetClientRect(window, &client);
     GetWindowRect(window, &outer);
-    // Wider than laid out only where a frame grew to show a caption whole.
     EXPECT_LE(ToPixels(kalvenor::ui::layout::kClientSize.width, dpi), client.right);
     EXPECT_EQ(ToPixels(kalvenor::ui::layout::kClientSize.height, dpi), client.bottom);
-    EXPECT_NEAR((GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 8.0, outer.left, 1);
-    EXPECT_NEAR((GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 8.0, outer.top, 1);
     EXPECT_EQ(outer.right - outer.left, RectOf("Frame1").right);
     std::vector<std::pair<const kalvenor::ui::layout::ControlRow*, RECT>> placed;
     for (const auto& row : kalvenor::ui::layout::Controls()) {
@@ -249,97 +216,62 @@ TEST_F(Kalvenor, EveryControlLiesInsideApartAndHoldsItsCaption) {
       if (row.kind == Kind::TextBox || caption.empty()) continue;
       const int mark =
           row.kind == Kind::OptionButton ? GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) : 0;
-      EXPECT_LE(TextWidth(caption, dpi) + mark, rect.right - rect.left);
+      EXPECT_LE(CaptionWidth(At(name.c_str()), caption) + mark, rect.right - rect.left);
     }
   }
 }
 
-// Difference mode, era style, empty boxes, the focus in Text1.
-TEST_F(Kalvenor, OpensReadyForTheFirstDate) {
-  EXPECT_EQ(L"Kalvenor", Text(window));
-  for (const char* name : {"Text1", "Text2", "Text3", "Label4", "Label5"})
-    EXPECT_EQ(L"", Text(name)) << name;
-  for (const char* name : {"Option1(0)", "Option2(0)"})
-    EXPECT_EQ(BST_CHECKED, SendMessageW(At(name), BM_GETCHECK, 0, 0)) << name;
+// Enter in Text1 shows the date and moves on; in the input box it calculates, full-width text read
+// as typed by an input method; the modes swap the rows; Ctrl+C copies the mode's result.
+TEST_F(Kalvenor, EnterShowsMovesOnCalculatesAndCopies) {
   EXPECT_EQ("Text1", FocusName());
-}
-
-// A result box is read-only (readable, copyable); a mode's inputs come first.
-TEST_F(Kalvenor, ModesMoveTheRowsAndCalculateStylesRedisplay) {
-  Type("Text1", L"2000/1/1");
-  Type("Text2", L"2000/12/31");
-  Click("Command1");
-  EXPECT_EQ(L" 365", Text("Text3"));
-  EXPECT_EQ(L"H 12/ 1/ 1(土)|H 12/ 12/ 31(日)", Text("Label4") + L"|" + Text("Label5"));
-  EXPECT_EQ(0, GetWindowLongW(At("Text2"), GWL_STYLE) & ES_READONLY);
-  EXPECT_EQ(ES_READONLY, GetWindowLongW(At("Text3"), GWL_STYLE) & ES_READONLY);
-  EXPECT_TRUE(IsWindowEnabled(At("Text3")));
-  const LONG date2 = RectOf("Text2").top, days = RectOf("Text3").top;
-  Click("Option2(1)");
-  EXPECT_EQ(L" 2000/ 1/ 1(土)| 2000/ 12/ 31(日)", Text("Label4") + L"|" + Text("Label5"));
-  Click("Option1(1)");
-  EXPECT_EQ(ES_READONLY, GetWindowLongW(At("Text2"), GWL_STYLE) & ES_READONLY);
-  EXPECT_EQ(0, GetWindowLongW(At("Text3"), GWL_STYLE) & ES_READONLY);
-  EXPECT_EQ(std::pair(days, date2), std::pair(RectOf("Text2").top, RectOf("Text3").top));
-  Type("Text3", L"-1");
-  Click("Command1");
-  EXPECT_EQ(L" 1999/ 12/ 31(金)| 1999/ 12/ 31(金)", Text("Text2") + L"|" + Text("Label5"));
-  Press('C', VK_CONTROL);  // on the button: nothing selected, so the mode's result
-  EXPECT_EQ(Text("Text2"), Clipboard());
-}
-
-// Enter in Text1 shows the date and moves on; in the second input it calculates.
-TEST_F(Kalvenor, EnterShowsMovesOnAndCalculates) {
   Type("Text1", L"h12/1/1");
   Press(VK_RETURN);
-  EXPECT_EQ(L"H 12/ 1/ 1(土)|h12/1/1", Text("Label4") + L"|" + Text("Text1"));
+  EXPECT_EQ(L"H 12/ 1/ 1(土)", Text("Label4"));
   EXPECT_EQ("Text2", FocusName());
-  Type("Text2", L"ｈ１１／１／１");  // as an input method types it
+  Type("Text2", L"ｈ１１／１／１");
   Press(VK_RETURN);
   EXPECT_EQ(L"-365", Text("Text3"));
   EXPECT_EQ("Text2", FocusName());
+  const LONG date2 = RectOf("Text2").top;
   Click("Option1(1)");
-  Press(VK_TAB);  // on to Option2(0), and round to Text1
-  Press(VK_TAB);
-  Type("Text1", L"2000/1/2");
+  Click("Option2(1)");
+  EXPECT_TRUE(ReadOnly("Text2") && !ReadOnly("Text3"));
+  EXPECT_EQ(date2, RectOf("Text3").top);
+  Press(VK_TAB);  // round to Text1
+  Type("Text1", L"2000/1/1");
   Press(VK_RETURN);
   EXPECT_EQ("Text3", FocusName());
-  Type("Text3", L"0.5");
+  Type("Text3", L"１００");
   Press(VK_RETURN);
-  EXPECT_EQ(L"H 12/ 1/ 3(月)", Text("Text2"));
-  EXPECT_EQ("Text3", FocusName());
+  EXPECT_EQ(L" 2000/ 4/ 10(月)", Text("Text2"));
+  Press('C', VK_CONTROL);
+  EXPECT_EQ(Text("Text2"), Clipboard());
 }
 
 // An option array is met at its selected member; the arrows move inside it.
 TEST_F(Kalvenor, TabAndShiftTabGoRoundBothWaysInBothModes) {
   const std::string difference = "Text1 Text2 Command1 Command2 Option1(0) Option2(0) ";
   const std::string addition = "Text1 Text3 Command1 Command2 Option1(1) Option2(0) ";
-  EXPECT_EQ(difference + difference + difference, ThreeRounds(false));
-  EXPECT_EQ(difference + difference + difference, ThreeRounds(true));
+  ExpectThreeRounds(difference);
   Click("Option1(0)");
   Press(VK_DOWN);
   EXPECT_EQ("Option1(1)", FocusName());
   EXPECT_EQ(BST_CHECKED, SendMessageW(At("Option1(1)"), BM_GETCHECK, 0, 0));
   Press(VK_TAB);  // on to Option2(0), and round to Text1
   Press(VK_TAB);
-  EXPECT_EQ(addition + addition + addition, ThreeRounds(false));
-  EXPECT_EQ(addition + addition + addition, ThreeRounds(true));
+  ExpectThreeRounds(addition);
 }
 
-// Every box titled "Kalvenor", a lone CR shown as a line break.
+// Every box titled "Kalvenor", a lone CR shown as a line break; the help is not beside the copy.
 TEST_F(Kalvenor, MessageBoxesSayWhatWentWrong) {
   Post(window, WM_COMMAND, kalvenor::ui::win32::MenuId("ABOUT"));
   EXPECT_EQ(0u, CloseMessageBox().find(L"Kalvenor Ver 1.00.2\r\n\r\n"));
-  Post(window, WM_COMMAND, kalvenor::ui::win32::MenuId("HELP"));
-  EXPECT_EQ(folder + L"\\help.htmがありません。", CloseMessageBox());
   Press(VK_F1);
   EXPECT_EQ(folder + L"\\help.htmがありません。", CloseMessageBox());
   Click("Option1(1)");
   const std::pair<const wchar_t*, const wchar_t*> table[] = {
-      {L"99999999999", L"オーバーフローしました。"},  // the sum leaves 32 bits
-      {L"12000000", L"オーバーフローしました。"},     // the year leaves 16 bits
-      {L"-800000", L"計算結果が範囲外です。"},        // before 0001-01-01
-  };
+      {L"12000000", L"オーバーフローしました。"}, {L"-800000", L"計算結果が範囲外です。"}};
   for (const auto& [days, says] : table) {
     Type("Text1", L"2000/1/1");
     Type("Text3", days);
@@ -355,7 +287,7 @@ TEST_F(Kalvenor, QuitsByButtonMenuOrClose) {
       {BM_CLICK, 0}, {WM_COMMAND, kalvenor::ui::win32::MenuId("End")}, {WM_CLOSE, 0}};
   for (const auto& [message, wParam] : ways) {
     PostMessageW(message == BM_CLICK ? At("Command2") : window, message, wParam, 0);
-    EXPECT_TRUE(Ended()) << message;
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 20000)) << message;
     TearDown();
     SetUp();
   }
