@@ -126,8 +126,8 @@ constexpr char kPrompt = '>';
 constexpr char kPrompt = '$';
 #endif
 
-std::string HelpExamples() {
-  std::string text{kHelpExamples};
+std::string WithPrompt(std::string_view examples) {
+  std::string text{examples};
   for (auto at = text.find("  $ "); at != std::string::npos; at = text.find("  $ ", at + 1)) {
     text[at + 2] = kPrompt;
   }
@@ -186,7 +186,7 @@ std::string HelpBody() {
          "output could not be written, 2 a wrong command line.\n"),
       {"H 12/ 1/ 1(土)", "R 8/ 12/ 7(月)", "令和8年12月7日(月)", " 2000/ 1/ 1(土)",
        "平成31年5月1日", "令和8/12/7", "月2", "月2", "令和八年十二月七日  12月31日  31日", "元年",
-       "今日  昨日  明日", "(月) 月曜日", "10日  2週間  3か月  1年", HelpExamples()});
+       "今日  昨日  明日", "(月) 月曜日", "10日  2週間  3か月  1年", WithPrompt(kHelpExamples)});
 }
 
 constexpr std::string_view kCalendarExamples =
@@ -227,7 +227,7 @@ std::string CalendarHelp() {
          "\n"
          "Examples:\n"
          "%s"),
-      {"営業日", "1年2か月3日", "土日", "日", kCalendarExamples});
+      {"営業日", "1年2か月3日", "土日", "日", WithPrompt(kCalendarExamples)});
 }
 
 std::string MissingCommand() { return std::string{Tr("no command (show, add, diff) given")}; }
