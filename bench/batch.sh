@@ -27,20 +27,8 @@ awk -v n="$lines" 'BEGIN {
   }
 }' > "$work/dates.txt"
 
-# "wall cpu": the best wall-clock and the best user + system seconds of
-# $runs runs (the machine may be shared, so CPU time is shown too); the
-# last run's output stays in $1.
-best_seconds() {
-  local output=$1 command=$2 times
-  times=$(
-    for _ in $(seq "$runs"); do
-      TIMEFORMAT='%R %U %S'
-      { time "$command" < "$work/dates.txt" > "$output"; } 2>&1
-    done
-  )
-  awk 'NR == 1 || $1 < wall { wall = $1 } NR == 1 || $2 + $3 < cpu { cpu = $2 + $3 }
-       END { printf "%.3f %.3f", wall, cpu }' <<< "$times"
-}
+# CPU time is shown beside the wall clock, since the machine may be shared.
+source "$(dirname "$0")/best_seconds.sh"
 
 ours_iso() { "$cli" --iso show -; }
 theirs_iso() { dateutils.dconv -i '%Y/%m/%d' -f '%F'; }

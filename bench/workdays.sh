@@ -17,21 +17,10 @@ awk -v n="$lines" 'BEGIN {
   for (i = 0; i < n; i++) printf "%d/%d/%d\n", 1949 + int(rand() * 151), 1 + int(rand() * 12), 1 + int(rand() * 28)
 }' > "$work/dates.txt"
 
-# "wall cpu": the best of $runs runs.
-best_seconds() {
-  local times
-  times=$(
-    for _ in $(seq "$runs"); do
-      TIMEFORMAT='%R %U %S'
-      { time "$cli" "$@" 2000/1/1 - < "$work/dates.txt" > /dev/null; } 2>&1
-    done
-  )
-  awk 'NR == 1 || $1 < wall { wall = $1 } NR == 1 || $2 + $3 < cpu { cpu = $2 + $3 }
-       END { printf "%.3f %.3f", wall, cpu }' <<< "$times"
-}
+source "$(dirname "$0")/best_seconds.sh"
 
-diff=$(best_seconds diff)
-workdays=$(best_seconds workdays)
+diff=$(best_seconds /dev/null "$cli" diff 2000/1/1 -)
+workdays=$(best_seconds /dev/null "$cli" workdays 2000/1/1 -)
 awk -v lines="$lines" -v runs="$runs" -v d="$diff" -v w="$workdays" 'BEGIN {
   split(d, a, " "); split(w, b, " ")
   printf "%d lines, best of %d runs, wall / CPU seconds\n", lines, runs
