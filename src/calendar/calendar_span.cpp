@@ -4,24 +4,28 @@
 #include <utility>
 
 #include "calendar/floor_div.h"
+#include "numeric/checked.h"
 
 namespace kalvenor {
 namespace {
 
-std::int32_t MonthIndex(const DateParts& date) {
-  return std::int32_t{date.year} * 12 + date.month - 1;
+// Months counted from January of the year 0.
+std::int64_t MonthIndex(const DateParts& date) {
+  return std::int64_t{date.year} * 12 + date.month - 1;
 }
 
-// The day number `months` calendar months after the date, the day clamped.
 std::int32_t SerialAfterMonths(const DateParts& date, std::int32_t months) {
-  const std::int32_t index = MonthIndex(date) + months;
-  const auto year = static_cast<std::int16_t>(FloorDiv(index, 12));
-  const auto month = static_cast<std::int16_t>(FloorMod(index, 12) + 1);
-  const auto day = std::min(date.day, DaysInMonth(year, month));
-  return SerialOf({year, month, day});
+  return SerialOf(MonthsAfter(date, months));
 }
 
 }  // namespace
+
+DateParts MonthsAfter(const DateParts& date, std::int32_t months) {
+  const std::int32_t index = checked::Int32(MonthIndex(date) + months);
+  const std::int16_t year = checked::Int16(FloorDiv(index, 12));
+  const auto month = static_cast<std::int16_t>(FloorMod(index, 12) + 1);  // [1, 12]
+  return {year, month, std::min(date.day, DaysInMonth(year, month))};
+}
 
 CalendarSpan SpanBetween(const DateParts& from, const DateParts& to) {
   CalendarSpan span;
@@ -33,7 +37,7 @@ CalendarSpan SpanBetween(const DateParts& from, const DateParts& to) {
   }
   // The month count of the fields, or one less when the day of the month
   // has not come round yet.
-  std::int32_t months = MonthIndex(last) - MonthIndex(first);
+  auto months = static_cast<std::int32_t>(MonthIndex(last) - MonthIndex(first));
   if (SerialAfterMonths(first, months) > SerialOf(last)) --months;
   span.years = months / 12;
   span.months = months % 12;

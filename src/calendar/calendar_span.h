@@ -1,5 +1,6 @@
-// The years, months and days from one date to another, as people count a
-// length of service or a contract's term.
+// Calendar months: the date some months on, and the years, months and days
+// from one date to another, as people count a length of service or a
+// contract's term.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,11 @@
 #include "calendar/gregorian.h"
 
 namespace kalvenor {
+
+// The date `months` calendar months on (back when negative), the day
+// clamped to the month's last: 2026-01-31 + 1 is 2026-02-28. A year that
+// leaves 16 bits raises checked::OverflowError.
+DateParts MonthsAfter(const DateParts& date, std::int32_t months);
 
 struct CalendarSpan {
   bool backwards = false;  // the second date is the earlier one

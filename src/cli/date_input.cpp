@@ -4,8 +4,10 @@
 
 #include "calendar/date.h"
 #include "calendar/eras.h"
+#include "cli/ascii_case.h"
 #include "cli/blanks.h"
 #include "cli/date_tail.h"
+#include "cli/day_count.h"
 #include "cli/iso_date.h"
 #include "cli/kanji_date.h"
 #include "cli/separated_date.h"
@@ -28,17 +30,9 @@ constexpr std::array<Keyword, 7> kKeywords = {{{u"today", 0},
                                                {u"tomorrow", 1},
                                                {u"明日", 1}}};
 
-char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
-
 std::optional<int> KeywordDays(std::u16string_view text) {
-  constexpr std::size_t kLongest = 9;  // "yesterday"
-  if (text.size() > kLongest) return std::nullopt;
   for (const Keyword& keyword : kKeywords) {
-    if (text.size() == keyword.word.size() &&
-        std::equal(text.begin(), text.end(), keyword.word.begin(),
-                   [](char16_t a, char16_t b) { return Lower(a) == b; })) {
-      return keyword.daysFromToday;
-    }
+    if (IsWordInAnyCase(text, keyword.word)) return keyword.daysFromToday;
   }
   return std::nullopt;
 }
@@ -53,11 +47,9 @@ DateRead WindowDate(const std::u16string& text, const DateParts& today, std::spa
 }
 
 DateRead DaysFromToday(const DateParts& today, int days) {
-  try {
-    return DateRead{DateAfter(today, days), std::nullopt};
-  } catch (const OutsideCalendarError&) {
-    return Refused(Refusal::NotADate);
-  }
+  const auto date = DateAfterCount(today, DayCount{static_cast<double>(days), DayUnit::Day});
+  if (!date) return Refused(Refusal::NotADate);
+  return DateRead{*date, std::nullopt};
 }
 
 // The first form that reads the front of the text and leaves a tail.

@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "calendar/calendar_span.h"
 #include "calendar/date.h"
+#include "cli/ascii_case.h"
 #include "cli/blanks.h"
 
 namespace kalvenor::cli {
@@ -37,18 +39,10 @@ constexpr std::array<UnitName, 16> kUnitNames = {{
     {u"営業日", DayUnit::Business},
 }};
 
-char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
-
-bool SameName(std::u16string_view text, std::u16string_view name) {
-  return text.size() == name.size() &&
-         std::equal(text.begin(), text.end(), name.begin(),
-                    [](char16_t a, char16_t b) { return Lower(a) == b; });
-}
-
 std::optional<DayUnit> UnitOf(std::u16string_view text) {
   if (text.empty()) return DayUnit::Day;
   for (const UnitName& unit : kUnitNames) {
-    if (SameName(text, unit.name)) return unit.unit;
+    if (IsWordInAnyCase(text, unit.name)) return unit.unit;
   }
   return std::nullopt;
 }
@@ -71,16 +65,12 @@ std::size_t NumberLength(std::u16string_view text) {
   return digits ? at : 0;
 }
 
-std::optional<DateParts> MonthsAfter(const DateParts& date, double months) {
-  // Months counted from January of the year 0; the result must lie in the
-  // years 1..32767.
+std::optional<DateParts> CalendarMonthsAfter(const DateParts& date, double months) {
+  // The result must lie in the years 1..32767: 12 to 393215 months from
+  // January of the year 0.
   const double index = date.year * 12.0 + (date.month - 1) + months;
   if (index < 12.0 || index >= 12.0 * 32768) return std::nullopt;
-  const auto whole = static_cast<std::int32_t>(index);  // [12, 393215]
-  DateParts moved{static_cast<std::int16_t>(whole / 12), static_cast<std::int16_t>(whole % 12 + 1),
-                  0};
-  moved.day = std::min(date.day, DaysInMonth(moved.year, moved.month));
-  return moved;
+  return MonthsAfter(date, static_cast<std::int32_t>(months));
 }
 
 std::optional<DateParts> DaysAfter(const DateParts& date, double days) {
@@ -113,8 +103,8 @@ std::optional<DateParts> DateAfterCount(const DateParts& date, const DayCount& c
   switch (count.unit) {
     case DayUnit::Day: return DaysAfter(date, count.amount);
     case DayUnit::Week: return DaysAfter(date, count.amount * 7);
-    case DayUnit::Month: return MonthsAfter(date, count.amount);
-    case DayUnit::Year: return MonthsAfter(date, count.amount * 12);
+    case DayUnit::Month: return CalendarMonthsAfter(date, count.amount);
+    case DayUnit::Year: return CalendarMonthsAfter(date, count.amount * 12);
     case DayUnit::Business: break;  // stepped by BusinessDaysAfter
   }
   return std::nullopt;
