@@ -36,8 +36,7 @@ void AppendHolidayName(const DateParts& date, std::string& out) {
 std::optional<Failure> Workdays(Operands operands, const Settings& settings, std::string& out) {
   DateParts first;
   DateParts second;
-  if (auto failure = ReadOperand(operands, 0, settings, first)) return failure;
-  if (auto failure = ReadOperand(operands, 1, settings, second)) return failure;
+  if (auto failure = ReadTwoOperands(operands, settings, first, second)) return failure;
   const SerialDay from = SerialOf(first);
   const SerialDay to = SerialOf(second);
   const BusinessCalendar& calendar = settings.business->Calendar();

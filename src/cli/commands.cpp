@@ -28,6 +28,12 @@ std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const S
   return std::nullopt;
 }
 
+std::optional<Failure> ReadTwoOperands(Operands operands, const Settings& settings,
+                                       DateParts& first, DateParts& second) {
+  if (auto failure = ReadOperand(operands, 0, settings, first)) return failure;
+  return ReadOperand(operands, 1, settings, second);
+}
+
 std::optional<Failure> Show(Operands operands, const Settings& settings, std::string& out) {
   DateParts date;
   if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
@@ -51,8 +57,7 @@ std::optional<Failure> Add(Operands operands, const Settings& settings, std::str
 std::optional<Failure> Diff(Operands operands, const Settings& settings, std::string& out) {
   DateParts first;
   DateParts second;
-  if (auto failure = ReadOperand(operands, 0, settings, first)) return failure;
-  if (auto failure = ReadOperand(operands, 1, settings, second)) return failure;
+  if (auto failure = ReadTwoOperands(operands, settings, first, second)) return failure;
   std::int32_t days = DaysBetween(first, second);
   if (settings.inclusive) days += days >= 0 ? 1 : -1;  // the first day counts too
   AppendNumber(days, out);

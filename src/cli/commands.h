@@ -70,5 +70,8 @@ std::optional<Failure> Holidays(Operands operands, const Settings& settings, std
 // The date of operand `index`, read once per text.
 std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const Settings& settings,
                                    DateParts& date);
+// The dates of the first two operands, the first failure if any.
+std::optional<Failure> ReadTwoOperands(Operands operands, const Settings& settings,
+                                       DateParts& first, DateParts& second);
 
 }  // namespace kalvenor::cli

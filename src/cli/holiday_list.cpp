@@ -40,8 +40,7 @@ std::optional<Failure> Range(Operands operands, const Settings& settings, Serial
   if (operands.size() == 1) return Failure{Problem::NotAYear, 0, {}, {}};
   DateParts one;
   DateParts other;
-  if (auto failure = ReadOperand(operands, 0, settings, one)) return failure;
-  if (auto failure = ReadOperand(operands, 1, settings, other)) return failure;
+  if (auto failure = ReadTwoOperands(operands, settings, one, other)) return failure;
   first = std::min(SerialOf(one), SerialOf(other));
   last = std::max(SerialOf(one), SerialOf(other));
   return std::nullopt;

@@ -7,8 +7,6 @@
 namespace kalvenor::cli {
 namespace {
 
-DateParts DayAfter(const DateParts& date) { return DateOf(SerialOf(date) + 1); }
-
 // "P1Y2M3D" in ISO 8601, every field written; else "1年2か月3日".
 void AppendSpan(const CalendarSpan& span, OutputStyle style, std::string& out) {
   const bool iso = style == OutputStyle::Iso;
@@ -27,15 +25,14 @@ void AppendSpan(const CalendarSpan& span, OutputStyle style, std::string& out) {
 std::optional<Failure> Span(Operands operands, const Settings& settings, std::string& out) {
   DateParts first;
   DateParts second;
-  if (auto failure = ReadOperand(operands, 0, settings, first)) return failure;
-  if (auto failure = ReadOperand(operands, 1, settings, second)) return failure;
+  if (auto failure = ReadTwoOperands(operands, settings, first, second)) return failure;
   CalendarSpan span;
   if (!settings.inclusive) {
     span = SpanBetween(first, second);
   } else if (SerialOf(second) >= SerialOf(first)) {
-    span = SpanBetween(first, DayAfter(second));  // the end day counts
+    span = SpanBetween(first, DateAfter(second, 1));  // the end day counts
   } else {
-    span = SpanBetween(second, DayAfter(first));
+    span = SpanBetween(second, DateAfter(first, 1));
     span.backwards = true;
   }
   AppendSpan(span, settings.style, out);
