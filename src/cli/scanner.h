@@ -47,9 +47,13 @@ class Scanner {
   // ASCII digits, at most maxDigits of them: nothing when there are none
   // or more.
   std::optional<Written> Digits(int maxDigits = 6) {
+    const std::u16string_view start = rest_;
     Written number;
     while (!rest_.empty() && rest_.front() >= u'0' && rest_.front() <= u'9') {
-      if (++number.digits > maxDigits) return std::nullopt;
+      if (++number.digits > maxDigits) {
+        rest_ = start;
+        return std::nullopt;
+      }
       number.value = number.value * 10 + (rest_.front() - u'0');
       rest_.remove_prefix(1);
     }
@@ -58,12 +62,10 @@ class Scanner {
   }
   // Exactly count ASCII digits.
   std::optional<std::int32_t> FixedDigits(int count) {
-    const Scanner saved = *this;
+    const std::u16string_view start = rest_;
     const auto number = Digits(count);
-    if (number && number->digits == count && !(Peek() >= u'0' && Peek() <= u'9')) {
-      return number->value;
-    }
-    *this = saved;
+    if (number && number->digits == count) return number->value;
+    rest_ = start;
     return std::nullopt;
   }
 
