@@ -20,7 +20,6 @@
 #include "cli/operand_text.h"
 #include "cli/translation.h"
 #include "holidays/business_days.h"
-#include "numeric/checked.h"
 #include "text/utf8.h"
 #include "ui/texts.h"
 
@@ -51,17 +50,6 @@ cli::BusinessDays& BusinessDaysResting(int restWeekdays) {
   return calendars.try_emplace(restWeekdays, rules).first->second;
 }
 
-std::optional<cli::Failure> Run(cli::Calculation calculation, cli::Operands operands,
-                                const cli::Settings& settings, std::string& out) {
-  try {
-    return calculation(operands, settings, out);
-  } catch (const checked::OverflowError&) {
-    return cli::Failure{.problem = cli::Problem::Overflow};
-  } catch (const HolidaysUnknownError&) {
-    return cli::Failure{.problem = cli::Problem::HolidaysUnknown};
-  }
-}
-
 Answer Calculate(cli::Calculation calculation, std::initializer_list<std::string_view> texts,
                  cli::Settings settings) {
   cli::Operand operands[2];
@@ -71,11 +59,10 @@ Answer Calculate(cli::Calculation calculation, std::initializer_list<std::string
   Answer answer;
   // A date's holiday is named where the holiday data reach; elsewhere the
   // date alone is the answer.
-  auto failure = Run(calculation, used, settings, answer.text);
+  auto failure = cli::Run(calculation, used, settings, answer.text);
   if (failure && failure->problem == cli::Problem::HolidaysUnknown && settings.holiday_names) {
     settings.holiday_names = false;
-    answer.text.clear();
-    failure = Run(calculation, used, settings, answer.text);
+    failure = cli::Run(calculation, used, settings, answer.text);
   }
   answer.ok = !failure;
   if (failure) answer.text = Describe(*failure, std::span(texts.begin(), texts.size()));

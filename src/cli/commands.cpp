@@ -6,6 +6,8 @@
 #include "cli/business_days.h"
 #include "cli/date_output.h"
 #include "cli/day_count.h"
+#include "holidays/business_days.h"
+#include "numeric/checked.h"
 
 namespace kalvenor::cli {
 namespace {
@@ -26,6 +28,21 @@ std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const S
   if (read.refusal) return Failure{Problem::NotADate, index, *read.refusal, read.date};
   date = read.date;
   return std::nullopt;
+}
+
+std::optional<Failure> Run(Calculation calculation, Operands operands, const Settings& settings,
+                           std::string& out) {
+  const std::size_t start = out.size();
+  std::optional<Failure> failure;
+  try {
+    failure = calculation(operands, settings, out);
+  } catch (const checked::OverflowError&) {
+    failure = Failure{Problem::Overflow, 0, {}, {}};
+  } catch (const HolidaysUnknownError&) {
+    failure = Failure{Problem::HolidaysUnknown, 0, {}, {}};
+  }
+  if (failure) out.resize(start);  // nothing half-written stays
+  return failure;
 }
 
 std::optional<Failure> ReadTwoOperands(Operands operands, const Settings& settings,

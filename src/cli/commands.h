@@ -52,7 +52,7 @@ struct Settings {
 
 // Each appends its result, without the line end, to out, or leaves out as
 // it was and says why not; a number that leaves its width on the way raises
-// checked::OverflowError, which the caller reports as Problem::Overflow, and
+// checked::OverflowError, which Run reports as Problem::Overflow, and
 // a holiday asked for outside the data raises HolidaysUnknownError
 // (Problem::HolidaysUnknown). show takes one operand, add, diff, workdays
 // and span two, holidays one or two.
@@ -66,6 +66,11 @@ std::optional<Failure> Diff(Operands operands, const Settings& settings, std::st
 std::optional<Failure> Workdays(Operands operands, const Settings& settings, std::string& out);
 std::optional<Failure> Span(Operands operands, const Settings& settings, std::string& out);
 std::optional<Failure> Holidays(Operands operands, const Settings& settings, std::string& out);
+
+// Runs the calculation; an overflow on the way or a day without holiday
+// data comes back as its failure, with nothing written to out.
+std::optional<Failure> Run(Calculation calculation, Operands operands, const Settings& settings,
+                           std::string& out);
 
 // The date of operand `index`, read once per text.
 std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const Settings& settings,

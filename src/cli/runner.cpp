@@ -24,7 +24,6 @@
 #include "cli/messages.h"
 #include "cli/operand_text.h"
 #include "cli/output.h"
-#include "numeric/checked.h"
 #include "text/utf8.h"
 
 namespace kalvenor::cli {
@@ -161,20 +160,8 @@ bool Runner::Calculate(Arguments arguments) {
 }
 
 bool Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
-  std::string& line = output_.Line();
-  const std::size_t lineStart = line.size();
-  std::optional<Failure> failure;
-  try {
-    failure = calculation_(operands_, settings_, line);
-  } catch (const checked::OverflowError&) {
-    failure = Failure{Problem::Overflow, 0, {}, {}};
-  } catch (const HolidaysUnknownError&) {
-    failure = Failure{Problem::HolidaysUnknown, 0, {}, {}};
-  }
-  if (failure) {
-    line.resize(lineStart);  // nothing half-written stays
-    Refuse(DescribeFailure(*failure, arguments), lineNumber);
-  }
+  const std::optional<Failure> failure = Run(calculation_, operands_, settings_, output_.Line());
+  if (failure) Refuse(DescribeFailure(*failure, arguments), lineNumber);
   // A refused stream line or text of show still gets its (empty) line, so
   // the output stays aligned with the input.
   const bool aligned = lineNumber > 0 || invocation_.command == Command::Show;
