@@ -38,6 +38,10 @@ std::optional<Failure> Run(Calculation calculation, Operands operands, const Set
     failure = calculation(operands, settings, out);
   } catch (const checked::OverflowError&) {
     failure = Failure{Problem::Overflow, 0, {}, {}};
+  } catch (const OutsideCalendarError&) {
+    // A day past the calendar's end on the way (the inclusive span to
+    // 32767-12-31): the year has left its 16 bits, as in the window.
+    failure = Failure{Problem::Overflow, 0, {}, {}};
   } catch (const HolidaysUnknownError&) {
     failure = Failure{Problem::HolidaysUnknown, 0, {}, {}};
   }

@@ -67,8 +67,9 @@ std::optional<Failure> Workdays(Operands operands, const Settings& settings, std
 std::optional<Failure> Span(Operands operands, const Settings& settings, std::string& out);
 std::optional<Failure> Holidays(Operands operands, const Settings& settings, std::string& out);
 
-// Runs the calculation; an overflow on the way or a day without holiday
-// data comes back as its failure, with nothing written to out.
+// Runs the calculation; an overflow or a day past the calendar on the way,
+// or a day without holiday data, comes back as its failure, with nothing
+// written to out.
 std::optional<Failure> Run(Calculation calculation, Operands operands, const Settings& settings,
                            std::string& out);
 
