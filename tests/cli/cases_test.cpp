@@ -1,12 +1,29 @@
-// End to end: the real kalvenor-cli on the case tables of tests/cli/cases
-// (their format is described in cases/README.md).
+// End to end: the real kalvenor-cli on the case tables cases/*.txt, its
+// standard output, standard error and exit status compared byte for byte.
 // Usage: cli_cases_test PATH/TO/kalvenor-cli PATH/TO/cases [gtest flags]
+//
+// A case is a run of lines up to a blank line; "#" lines are comments.
+//   $ ARGS         the command line after the program, split at blanks;
+//                  '...' quotes ('' is an empty operand)
+//   < TEXT         a line of standard input; "< TEXT => OUT" with its line
+//                  of output; "< TEXT =! ERR" refused: an empty output line
+//                  and ERR on standard error
+//   > TEXT, ! TEXT a line of standard output, of standard error
+//   = N            the exit status (0 when left out)
+//   @ today DATE   the case needs this today (YYYY-MM-DD)
+//   @ env NAME=VALUE   set; the locale variables are unset otherwise
+//   @ usage        standard error goes on with the usage text, usage.en
+// "<*N TEXT" gives the line N times. In TEXT and ARGS: \xNN a byte, \r, \t,
+// \s a blank, \\ and \' themselves, and a final \c drops the line end.
+// {cases} stands for the tables' folder, for the files cases read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "process.h"
@@ -15,18 +32,17 @@ namespace {
 
 std::string program;
 std::filesystem::path casesDir;
-// Stands for casesDir in a table, for the files that cases read.
 constexpr std::string_view kCasesToken = "{cases}";
 
 struct Case {
   std::string where;  // file:line, for the failure messages
-  kalvenor::testing::Process process;
-  std::string out, err;
+  std::vector<std::string> args;  // the program first
+  std::vector<std::pair<std::string, std::string>> variables;  // set for the case
+  std::string today, input, out, err;
   int status = 0;
 };
 
-// Turns \xNN, \r, \t, \s (a blank), \\ and a final \c (no line end) into
-// bytes; returns false for \c.
+// Returns false for a final \c.
 bool Unescape(std::string_view text, std::string& bytes) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\\' || i + 1 == text.size()) {
@@ -46,7 +62,6 @@ bool Unescape(std::string_view text, std::string& bytes) {
   return true;
 }
 
-// "--iso show '' 'a b'": words at blanks; '' quotes, escapes as above.
 std::vector<std::string> Words(std::string_view line) {
   std::vector<std::string> words;
   std::string word, raw;
@@ -65,7 +80,6 @@ std::vector<std::string> Words(std::string_view line) {
   return words;
 }
 
-// "<*3 text": text and its line end, three times, onto bytes.
 void AddLine(std::string_view rest, std::string& bytes) {
   int times = 1;
   if (rest.starts_with('*')) {
@@ -79,22 +93,13 @@ void AddLine(std::string_view rest, std::string& bytes) {
   for (int i = 0; i < times; ++i) bytes += line;
 }
 
-// "< in => out" is an input line and its output line; "< in =! message"
-// one that is refused: an empty output line and the message.
 void AddInput(std::string_view rest, Case& c) {
   const std::size_t arrow = std::min(rest.find(" => "), rest.find(" =! "));
-  AddLine(rest.substr(0, arrow), c.process.input);
+  AddLine(rest.substr(0, arrow), c.input);
   if (arrow == rest.npos) return;
   const bool refused = rest[arrow + 2] == '!';
   AddLine(refused ? "" : rest.substr(arrow + 3), c.out);
   if (refused) AddLine(rest.substr(arrow + 3), c.err);
-}
-
-// The "!" lines of a file such as usage.en, onto bytes.
-void AddFile(const std::filesystem::path& file, std::string& bytes) {
-  std::ifstream in(file);
-  ASSERT_TRUE(in) << file;
-  for (std::string line; std::getline(in, line);) AddLine(line.substr(1), bytes);
 }
 
 std::vector<Case> ReadCases(const std::filesystem::path& file) {
@@ -115,38 +120,52 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
     open = true;
     Case& c = cases.back();
     const std::string rest = line.size() > 2 ? line.substr(2) : "";
+    const std::size_t equals = rest.find('=');
     switch (line[0]) {
-      case '$': c.process.args = Words(rest); break;
+      case '$': c.args = Words(rest), c.args.insert(c.args.begin(), program); break;
       case '<': AddInput(line.substr(1), c); break;
       case '>': AddLine(line.substr(1), c.out); break;
       case '!': AddLine(line.substr(1), c.err); break;
       case '=': c.status = std::stoi(rest); break;
-      case '@': {
-        const auto words = Words(rest);
-        if (words.at(0) == "usage") {
-          AddFile(file.parent_path() / ("usage." + (words.size() > 1 ? words[1] : "en")), c.err);
-        } else {
-          (words.at(0) == "today" ? c.process.today : c.process.environment.emplace_back()) =
-              words.at(1);
+      case '@':
+        if (rest == "usage") {
+          std::ifstream usage(casesDir / "usage.en");
+          for (std::string text; std::getline(usage, text);) AddLine(text.substr(1), c.err);
+        } else if (rest.starts_with("today ")) {
+          c.today = rest.substr(6);
+        } else {  // "env NAME=VALUE"
+          c.variables.emplace_back(rest.substr(4, equals - 4), rest.substr(equals + 1));
         }
         break;
-      }
       default: ADD_FAILURE() << c.where << ": a line the runner does not know: " << line;
     }
   }
   return cases;
 }
 
+// Each case's variables are set in this process's environment, which the
+// program inherits, and removed after it. Today is fixed by libfaketime:
+// on Linux for each case; elsewhere a whole run is under it and takes only
+// the cases of the today it names in KALVENOR_FIXED_TODAY.
 TEST(CliCases, EveryTableGivesItsOutputErrorsAndStatus) {
   std::size_t count = 0;
   for (const auto& entry : std::filesystem::directory_iterator(casesDir)) {
     if (entry.path().extension() != ".txt") continue;
     for (Case& c : ReadCases(entry.path())) {
       ++count;
-      if (!kalvenor::testing::CanStart(c.process)) continue;
+#ifdef KALVENOR_FAKETIME_LIB
+      if (!c.today.empty()) {
+        c.variables.insert(c.variables.end(), {{"FAKETIME", "@" + c.today + " 12:00:00"},
+                                               {"LD_PRELOAD", KALVENOR_FAKETIME_LIB}});
+      }
+#else
+      const char* fixed = std::getenv("KALVENOR_FIXED_TODAY");
+      if (c.today != (fixed != nullptr ? fixed : "")) continue;
+#endif
       SCOPED_TRACE(c.where);
-      c.process.args.insert(c.process.args.begin(), program);
-      const kalvenor::testing::Finished run = kalvenor::testing::Start(c.process);
+      for (const auto& [name, value] : c.variables) kalvenor::testing::SetVariable(name, value.c_str());
+      const kalvenor::testing::Finished run = kalvenor::testing::Run(c.args, c.input);
+      for (const auto& [name, value] : c.variables) kalvenor::testing::SetVariable(name, nullptr);
       EXPECT_EQ(c.out, run.out);
       EXPECT_EQ(c.err, run.err);
       EXPECT_EQ(c.status, run.status);
@@ -165,5 +184,10 @@ int main(int argc, char** argv) {
   }
   program = argv[1];
   casesDir = argv[2];
+  // Messages in English and times in UTC unless a case says otherwise.
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
+    kalvenor::testing::SetVariable(name, nullptr);
+  }
+  kalvenor::testing::SetVariable("TZ", "UTC");
   return RUN_ALL_TESTS();
 }
