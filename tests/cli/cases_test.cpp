@@ -3,31 +3,31 @@
 // Usage: cli_cases_test PATH/TO/kalvenor-cli PATH/TO/cases [gtest flags]
 //
 // A case is a run of lines up to a blank line; "#" lines are comments.
-//   $ ARGS         the command line after the program, split at blanks;
-//                  '...' quotes ('' is an empty operand)
-//   < TEXT         a line of standard input; "< TEXT => OUT" with its line
-//                  of output; "< TEXT =! ERR" refused: an empty output line
-//                  and ERR on standard error
-//   > TEXT, ! TEXT a line of standard output, of standard error
-//   = N            the exit status (0 when left out)
-//   @ today DATE   the case needs this today (YYYY-MM-DD)
-//   @ env NAME=VALUE   set; the locale variables are unset otherwise
-//   @ usage        standard error goes on with the usage text, usage.en
-// "<*N TEXT" gives the line N times. In TEXT and ARGS: \xNN a byte, \r, \t,
-// \s a blank, \\ and \' themselves, and a final \c drops the line end.
-// {cases} stands for the tables' folder, for the files cases read.
+//   $ ARGS          the command line after the program, split at blanks
+//   < IN [=> OUT]   a line of standard input [and its line of output]
+//   < IN =! ERR     a refused line of input: an empty output line, ERR on stderr
+//   > OUT, ! ERR    a line of standard output, of standard error
+//   = N             the exit status (0 when left out)
+//   @ today DATE    the case needs this today; @ env NAME=VALUE sets it (the
+//                   locale variables are unset otherwise)
+//   @ usage         standard error goes on with the usage text, usage.en
+// "<*N IN" gives the line N times. In IN, OUT, ERR and ARGS: \xNN is a
+// byte, \r, \t and \s (a blank) as named, \\ a backslash; a final \c drops
+// the line end; '' is an empty operand; {cases} stands for this folder.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "process.h"
 
+namespace kalvenor::testing {
 namespace {
 
 std::string program;
@@ -62,20 +62,11 @@ bool Unescape(std::string_view text, std::string& bytes) {
   return true;
 }
 
-std::vector<std::string> Words(std::string_view line) {
-  std::vector<std::string> words;
-  std::string word, raw;
-  bool quoted = false, started = false;
-  for (const char c : std::string(line) + ' ') {
-    if (c == '\'') {
-      quoted = !quoted;
-      started = true;
-    } else if (c == ' ' && !quoted) {
-      if (started) Unescape(raw, word), words.push_back(word);
-      word.clear(), raw.clear(), started = false;
-    } else {
-      raw += c, started = true;
-    }
+std::vector<std::string> Words(const std::string& line) {
+  std::vector<std::string> words{program};
+  std::istringstream in(line);
+  for (std::string raw; in >> raw;) {
+    Unescape(raw == "''" ? "" : raw, words.emplace_back());
   }
   return words;
 }
@@ -102,6 +93,22 @@ void AddInput(std::string_view rest, Case& c) {
   if (refused) AddLine(rest.substr(arrow + 3), c.err);
 }
 
+void AddSetting(const std::string& rest, Case& c) {
+  if (rest == "usage") {
+    std::ifstream usage(casesDir / "usage.en");
+    for (std::string line; std::getline(usage, line);) AddLine(line.substr(1), c.err);
+  } else if (rest.starts_with("today ")) {
+    c.today = rest.substr(6);
+#ifdef KALVENOR_FAKETIME_LIB  // fixed for this case alone
+    c.variables.insert(c.variables.end(), {{"FAKETIME", "@" + c.today + " 12:00:00"},
+                                           {"LD_PRELOAD", KALVENOR_FAKETIME_LIB}});
+#endif
+  } else {  // env NAME=VALUE
+    const std::size_t equals = rest.find('=');
+    c.variables.emplace_back(rest.substr(4, equals - 4), rest.substr(equals + 1));
+  }
+}
+
 std::vector<Case> ReadCases(const std::filesystem::path& file) {
   std::vector<Case> cases;
   std::ifstream in(file);
@@ -120,52 +127,37 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
     open = true;
     Case& c = cases.back();
     const std::string rest = line.size() > 2 ? line.substr(2) : "";
-    const std::size_t equals = rest.find('=');
     switch (line[0]) {
-      case '$': c.args = Words(rest), c.args.insert(c.args.begin(), program); break;
+      case '$': c.args = Words(rest); break;
       case '<': AddInput(line.substr(1), c); break;
       case '>': AddLine(line.substr(1), c.out); break;
       case '!': AddLine(line.substr(1), c.err); break;
       case '=': c.status = std::stoi(rest); break;
-      case '@':
-        if (rest == "usage") {
-          std::ifstream usage(casesDir / "usage.en");
-          for (std::string text; std::getline(usage, text);) AddLine(text.substr(1), c.err);
-        } else if (rest.starts_with("today ")) {
-          c.today = rest.substr(6);
-        } else {  // "env NAME=VALUE"
-          c.variables.emplace_back(rest.substr(4, equals - 4), rest.substr(equals + 1));
-        }
-        break;
+      case '@': AddSetting(rest, c); break;
       default: ADD_FAILURE() << c.where << ": a line the runner does not know: " << line;
     }
   }
   return cases;
 }
 
-// Each case's variables are set in this process's environment, which the
-// program inherits, and removed after it. Today is fixed by libfaketime:
-// on Linux for each case; elsewhere a whole run is under it and takes only
-// the cases of the today it names in KALVENOR_FIXED_TODAY.
+// A case's variables are set in this process's environment, which the
+// program inherits, and removed after it. Where today cannot be fixed for
+// one case, a whole run is under libfaketime and takes only the cases of
+// the today it names in KALVENOR_FIXED_TODAY.
 TEST(CliCases, EveryTableGivesItsOutputErrorsAndStatus) {
+  [[maybe_unused]] const char* fixed = std::getenv("KALVENOR_FIXED_TODAY");
   std::size_t count = 0;
   for (const auto& entry : std::filesystem::directory_iterator(casesDir)) {
     if (entry.path().extension() != ".txt") continue;
-    for (Case& c : ReadCases(entry.path())) {
+    for (const Case& c : ReadCases(entry.path())) {
       ++count;
-#ifdef KALVENOR_FAKETIME_LIB
-      if (!c.today.empty()) {
-        c.variables.insert(c.variables.end(), {{"FAKETIME", "@" + c.today + " 12:00:00"},
-                                               {"LD_PRELOAD", KALVENOR_FAKETIME_LIB}});
-      }
-#else
-      const char* fixed = std::getenv("KALVENOR_FIXED_TODAY");
+#ifndef KALVENOR_FAKETIME_LIB
       if (c.today != (fixed != nullptr ? fixed : "")) continue;
 #endif
       SCOPED_TRACE(c.where);
-      for (const auto& [name, value] : c.variables) kalvenor::testing::SetVariable(name, value.c_str());
-      const kalvenor::testing::Finished run = kalvenor::testing::Run(c.args, c.input);
-      for (const auto& [name, value] : c.variables) kalvenor::testing::SetVariable(name, nullptr);
+      for (const auto& [name, value] : c.variables) SetVariable(name, value.c_str());
+      const Finished run = RunProgram(c.args, c.input);
+      for (const auto& [name, value] : c.variables) SetVariable(name, nullptr);
       EXPECT_EQ(c.out, run.out);
       EXPECT_EQ(c.err, run.err);
       EXPECT_EQ(c.status, run.status);
@@ -175,6 +167,7 @@ TEST(CliCases, EveryTableGivesItsOutputErrorsAndStatus) {
 }
 
 }  // namespace
+}  // namespace kalvenor::testing
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
@@ -182,8 +175,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s PATH/TO/kalvenor-cli PATH/TO/cases\n", argv[0]);
     return 2;
   }
-  program = argv[1];
-  casesDir = argv[2];
+  kalvenor::testing::program = argv[1];
+  kalvenor::testing::casesDir = argv[2];
   // Messages in English and times in UTC unless a case says otherwise.
   for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
     kalvenor::testing::SetVariable(name, nullptr);

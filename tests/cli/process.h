@@ -14,7 +14,7 @@ struct Finished {
 
 // Runs args (the program first) in this process's environment, input as its
 // standard input, and waits for it.
-Finished Run(const std::vector<std::string>& args, const std::string& input);
+Finished RunProgram(const std::vector<std::string>& args, const std::string& input);
 
 // Sets a variable of this process's environment, or with no value removes it.
 void SetVariable(const std::string& name, const char* value);

@@ -27,7 +27,7 @@ void SetVariable(const std::string& name, const char* value) {
   value != nullptr ? setenv(name.c_str(), value, 1) : unsetenv(name.c_str());
 }
 
-Finished Run(const std::vector<std::string>& args, const std::string& input) {
+Finished RunProgram(const std::vector<std::string>& args, const std::string& input) {
   const File in(std::tmpfile(), &std::fclose), out(std::tmpfile(), &std::fclose),
       err(std::tmpfile(), &std::fclose);
   std::fwrite(input.data(), 1, input.size(), in.get());

@@ -60,7 +60,7 @@ void SetVariable(const std::string& name, const char* value) {
   SetEnvironmentVariableW(Wide(name).c_str(), value != nullptr ? Wide(value).c_str() : nullptr);
 }
 
-Finished Run(const std::vector<std::string>& args, const std::string& input) {
+Finished RunProgram(const std::vector<std::string>& args, const std::string& input) {
   const Handle in = TempFile(), out = TempFile(), err = TempFile();
   DWORD written = 0;
   WriteFile(in.get(), input.data(), DWORD(input.size()), &written, nullptr);
