@@ -7,10 +7,10 @@
 //   < IN [=> OUT]   a line of standard input [and its line of output]
 //   < IN =! ERR     a refused line of input: an empty output line, ERR on stderr
 //   > OUT, ! ERR    a line of standard output, of standard error
-//   = N             the exit status (0 when left out)
+//   = N             the exit status (0 when left out); 2, for a wrong command
+//                   line, also the usage text (usage.en) on stderr
 //   @ today DATE    the case needs this today; @ env NAME=VALUE sets it (the
 //                   locale variables are unset otherwise)
-//   @ usage         standard error goes on with the usage text, usage.en
 // "<*N IN" gives the line N times. In IN, OUT, ERR and ARGS: \xNN is a
 // byte, \r, \t and \s (a blank) as named, \\ a backslash; a final \c drops
 // the line end; '' is an empty operand; {cases} stands for this folder.
@@ -93,11 +93,14 @@ void AddInput(std::string_view rest, Case& c) {
   if (refused) AddLine(rest.substr(arrow + 3), c.err);
 }
 
+void AddStatus(const std::string& rest, Case& c) {
+  c.status = std::stoi(rest);
+  std::ifstream usage(casesDir / "usage.en");
+  for (std::string line; c.status == 2 && std::getline(usage, line);) c.err += line + '\n';
+}
+
 void AddSetting(const std::string& rest, Case& c) {
-  if (rest == "usage") {
-    std::ifstream usage(casesDir / "usage.en");
-    for (std::string line; std::getline(usage, line);) AddLine(line.substr(1), c.err);
-  } else if (rest.starts_with("today ")) {
+  if (rest.starts_with("today ")) {
     c.today = rest.substr(6);
 #ifdef KALVENOR_FAKETIME_LIB  // fixed for this case alone
     c.variables.insert(c.variables.end(), {{"FAKETIME", "@" + c.today + " 12:00:00"},
@@ -132,7 +135,7 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
       case '<': AddInput(line.substr(1), c); break;
       case '>': AddLine(line.substr(1), c.out); break;
       case '!': AddLine(line.substr(1), c.err); break;
-      case '=': c.status = std::stoi(rest); break;
+      case '=': AddStatus(rest, c); break;
       case '@': AddSetting(rest, c); break;
       default: ADD_FAILURE() << c.where << ": a line the runner does not know: " << line;
     }
