@@ -13,7 +13,7 @@
 //                   locale variables are unset otherwise)
 // "<*N IN" gives the line N times. In IN, OUT, ERR and ARGS: \xNN is a
 // byte, \r, \t and \s (a blank) as named, \\ a backslash; a final \c drops
-// the line end; '' is an empty operand; {cases} stands for this folder.
+// the line end; '' is an empty operand. Cases run in the tables' folder.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,8 +31,6 @@ namespace kalvenor::testing {
 namespace {
 
 std::string program;
-std::filesystem::path casesDir;
-constexpr std::string_view kCasesToken = "{cases}";
 
 struct Case {
   std::string where;  // file:line, for the failure messages
@@ -95,7 +93,7 @@ void AddInput(std::string_view rest, Case& c) {
 
 void AddStatus(const std::string& rest, Case& c) {
   c.status = std::stoi(rest);
-  std::ifstream usage(casesDir / "usage.en");
+  std::ifstream usage("usage.en");
   for (std::string line; c.status == 2 && std::getline(usage, line);) c.err += line + '\n';
 }
 
@@ -119,9 +117,6 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
   int number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;
-    for (std::size_t at; (at = line.find(kCasesToken)) != line.npos;) {
-      line.replace(at, kCasesToken.size(), casesDir.string());
-    }
     if (line.empty() || line[0] == '#') {
       open = open && !line.empty();
       continue;
@@ -150,7 +145,7 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
 TEST(CliCases, EveryTableGivesItsOutputErrorsAndStatus) {
   [[maybe_unused]] const char* fixed = std::getenv("KALVENOR_FIXED_TODAY");
   std::size_t count = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(casesDir)) {
+  for (const auto& entry : std::filesystem::directory_iterator(".")) {
     if (entry.path().extension() != ".txt") continue;
     for (const Case& c : ReadCases(entry.path())) {
       ++count;
@@ -166,7 +161,7 @@ TEST(CliCases, EveryTableGivesItsOutputErrorsAndStatus) {
       EXPECT_EQ(c.status, run.status);
     }
   }
-  EXPECT_LT(50u, count) << "the tables were not found in " << casesDir;
+  EXPECT_LT(50u, count) << "no tables in " << std::filesystem::current_path();
 }
 
 }  // namespace
@@ -178,8 +173,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s PATH/TO/kalvenor-cli PATH/TO/cases\n", argv[0]);
     return 2;
   }
-  kalvenor::testing::program = argv[1];
-  kalvenor::testing::casesDir = argv[2];
+  kalvenor::testing::program = std::filesystem::absolute(argv[1]).string();
+  std::filesystem::current_path(argv[2]);  // the tables', and the files cases name
   // Messages in English and times in UTC unless a case says otherwise.
   for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
     kalvenor::testing::SetVariable(name, nullptr);

