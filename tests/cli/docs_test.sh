@@ -73,5 +73,4 @@ offers '--encoding=cp932' --encoding=c
 offers 'show add holidays span' --iso ''
 offers 'today' diff - ''
 offers '-' add 2000/1/1 ''
-offers '' --version ''
 exit "$failures"
