@@ -1,19 +1,13 @@
 // End to end: the real kalvenor-cli on the case tables cases/*.txt, its
-// standard output, standard error and exit status compared byte for byte.
+// stdout, stderr and exit status compared byte for byte. A case is a run of
+// lines up to a blank line ("#": comments): "$ ARGS" after the program,
+// split at blanks ('' is empty); "< IN" a line of stdin, "< IN => OUT" with
+// its output line, "< IN =! ERR" refused: an empty output line and ERR on
+// stderr; "> OUT" and "! ERR"; "= N" the status (2, a wrong command line,
+// brings usage.en on stderr); "@ today YYYY-MM-DD"; "@ env NAME=VALUE" (the
+// locale's are unset otherwise). "<*N IN" is N lines. \xNN is a byte, \r,
+// \t, \s (blank) and \\ as named; a final \c drops the line end.
 // Usage: cli_cases_test PATH/TO/kalvenor-cli PATH/TO/cases [gtest flags]
-//
-// A case is a run of lines up to a blank line; "#" lines are comments.
-//   $ ARGS          the command line after the program, split at blanks
-//   < IN [=> OUT]   a line of standard input [and its line of output]
-//   < IN =! ERR     a refused line of input: an empty output line, ERR on stderr
-//   > OUT, ! ERR    a line of standard output, of standard error
-//   = N             the exit status (0 when left out); 2, for a wrong command
-//                   line, also the usage text (usage.en) on stderr
-//   @ today DATE    the case needs this today; @ env NAME=VALUE sets it (the
-//                   locale variables are unset otherwise)
-// "<*N IN" gives the line N times. In IN, OUT, ERR and ARGS: \xNN is a
-// byte, \r, \t and \s (a blank) as named, \\ a backslash; a final \c drops
-// the line end; '' is an empty operand. Cases run in the tables' folder.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -40,7 +34,6 @@ struct Case {
   int status = 0;
 };
 
-// Returns false for a final \c.
 bool Unescape(std::string_view text, std::string& bytes) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\\' || i + 1 == text.size()) {

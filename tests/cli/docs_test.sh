@@ -57,7 +57,7 @@ rm -f "$pot"
 
 # Completion: COMP_WORDS as bash would set them, the words offered. No
 # second style or "-", no command word a style does not suit, no "today" as
-# a number of days, nothing after --version.
+# a number of days.
 # shellcheck source=/dev/null
 source "$source_dir/completion/kalvenor-cli"
 offers() {
