@@ -56,9 +56,7 @@ bool Unescape(std::string_view text, std::string& bytes) {
 std::vector<std::string> Words(const std::string& line) {
   std::vector<std::string> words{program};
   std::istringstream in(line);
-  for (std::string raw; in >> raw;) {
-    Unescape(raw == "''" ? "" : raw, words.emplace_back());
-  }
+  for (std::string raw; in >> raw;) Unescape(raw == "''" ? "" : raw, words.emplace_back());
   return words;
 }
 
