@@ -12,8 +12,7 @@ struct Finished {
   std::string out, err;
 };
 
-// Runs args (the program first) in this process's environment, input as its
-// standard input, and waits for it.
+// Runs args (the program first) in this environment, input as its stdin.
 Finished RunProgram(const std::vector<std::string>& args, const std::string& input);
 
 // Sets a variable of this process's environment, or with no value removes it.

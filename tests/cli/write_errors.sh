@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# kalvenor-cli stops at the first failed write with status 1 and one
-# message naming the cause, as a read error does: a pipe whose reader has
-# gone (SIGPIPE ignored, as some shells do, so EPIPE) and a full device
-# (ENOSPC), fed without end, each under a time limit (a tool that keeps
-# reading would hang here). The stream fuzzer fails writes of every command
-# in-process; these are the real causes.
+# kalvenor-cli stops at the first failed write with status 1 and a message
+# naming the real cause, as a read error does (the stream fuzzer fails each
+# command's writes in-process): a pipe with no reader (SIGPIPE ignored, as
+# some shells do) and a full device, fed without end, under a time limit.
 # Usage: write_errors.sh PATH/TO/kalvenor-cli
 set -uo pipefail
 export cli=$1
