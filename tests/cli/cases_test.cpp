@@ -1,32 +1,39 @@
-// End to end: the real kalvenor-cli on the case tables of tests/cli/cases
-// (their format is described in cases/README.md).
+// End to end: the real kalvenor-cli on the case tables cases/*.txt, its
+// stdout, stderr and exit status compared byte for byte. A case is a run of
+// lines up to a blank line ("#": comments): "$ ARGS" after the program,
+// split at blanks ('' is empty); "< IN" a line of stdin, "< IN => OUT" with
+// its output line, "< IN =! ERR" refused: an empty output line and ERR on
+// stderr; "> OUT" and "! ERR"; "= N" the status (2, a wrong command line,
+// brings usage.en on stderr); "@ today YYYY-MM-DD"; "@ env NAME=VALUE" (the
+// locale's are unset otherwise). "<*N IN" is N lines. \xNN is a byte, \r,
+// \t, \s (blank) and \\ as named; a final \c drops the line end.
 // Usage: cli_cases_test PATH/TO/kalvenor-cli PATH/TO/cases [gtest flags]
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "process.h"
 
+namespace kalvenor::testing {
 namespace {
 
 std::string program;
-std::filesystem::path casesDir;
-// Stands for casesDir in a table, for the files that cases read.
-constexpr std::string_view kCasesToken = "{cases}";
 
 struct Case {
   std::string where;  // file:line, for the failure messages
-  kalvenor::testing::Process process;
-  std::string out, err;
+  std::vector<std::string> args;  // the program first
+  std::vector<std::pair<std::string, std::string>> variables;  // set for the case
+  std::string today, input, out, err;
   int status = 0;
 };
 
-// Turns \xNN, \r, \t, \s (a blank), \\ and a final \c (no line end) into
-// bytes; returns false for \c.
 bool Unescape(std::string_view text, std::string& bytes) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\\' || i + 1 == text.size()) {
@@ -46,26 +53,13 @@ bool Unescape(std::string_view text, std::string& bytes) {
   return true;
 }
 
-// "--iso show '' 'a b'": words at blanks; '' quotes, escapes as above.
-std::vector<std::string> Words(std::string_view line) {
-  std::vector<std::string> words;
-  std::string word, raw;
-  bool quoted = false, started = false;
-  for (const char c : std::string(line) + ' ') {
-    if (c == '\'') {
-      quoted = !quoted;
-      started = true;
-    } else if (c == ' ' && !quoted) {
-      if (started) Unescape(raw, word), words.push_back(word);
-      word.clear(), raw.clear(), started = false;
-    } else {
-      raw += c, started = true;
-    }
-  }
+std::vector<std::string> Words(const std::string& line) {
+  std::vector<std::string> words{program};
+  std::istringstream in(line);
+  for (std::string raw; in >> raw;) Unescape(raw == "''" ? "" : raw, words.emplace_back());
   return words;
 }
 
-// "<*3 text": text and its line end, three times, onto bytes.
 void AddLine(std::string_view rest, std::string& bytes) {
   int times = 1;
   if (rest.starts_with('*')) {
@@ -79,22 +73,32 @@ void AddLine(std::string_view rest, std::string& bytes) {
   for (int i = 0; i < times; ++i) bytes += line;
 }
 
-// "< in => out" is an input line and its output line; "< in =! message"
-// one that is refused: an empty output line and the message.
 void AddInput(std::string_view rest, Case& c) {
   const std::size_t arrow = std::min(rest.find(" => "), rest.find(" =! "));
-  AddLine(rest.substr(0, arrow), c.process.input);
+  AddLine(rest.substr(0, arrow), c.input);
   if (arrow == rest.npos) return;
   const bool refused = rest[arrow + 2] == '!';
   AddLine(refused ? "" : rest.substr(arrow + 3), c.out);
   if (refused) AddLine(rest.substr(arrow + 3), c.err);
 }
 
-// The "!" lines of a file such as usage.en, onto bytes.
-void AddFile(const std::filesystem::path& file, std::string& bytes) {
-  std::ifstream in(file);
-  ASSERT_TRUE(in) << file;
-  for (std::string line; std::getline(in, line);) AddLine(line.substr(1), bytes);
+void AddStatus(const std::string& rest, Case& c) {
+  c.status = std::stoi(rest);
+  std::ifstream usage("usage.en");
+  for (std::string line; c.status == 2 && std::getline(usage, line);) c.err += line + '\n';
+}
+
+void AddSetting(const std::string& rest, Case& c) {
+  if (rest.starts_with("today ")) {
+    c.today = rest.substr(6);
+#ifdef KALVENOR_FAKETIME_LIB  // fixed for this case alone
+    c.variables.insert(c.variables.end(), {{"FAKETIME", "@" + c.today + " 12:00:00"},
+                                           {"LD_PRELOAD", KALVENOR_FAKETIME_LIB}});
+#endif
+  } else {  // env NAME=VALUE
+    const std::size_t equals = rest.find('=');
+    c.variables.emplace_back(rest.substr(4, equals - 4), rest.substr(equals + 1));
+  }
 }
 
 std::vector<Case> ReadCases(const std::filesystem::path& file) {
@@ -104,9 +108,6 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
   int number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;
-    for (std::size_t at; (at = line.find(kCasesToken)) != line.npos;) {
-      line.replace(at, kCasesToken.size(), casesDir.string());
-    }
     if (line.empty() || line[0] == '#') {
       open = open && !line.empty();
       continue;
@@ -116,46 +117,46 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
     Case& c = cases.back();
     const std::string rest = line.size() > 2 ? line.substr(2) : "";
     switch (line[0]) {
-      case '$': c.process.args = Words(rest); break;
+      case '$': c.args = Words(rest); break;
       case '<': AddInput(line.substr(1), c); break;
       case '>': AddLine(line.substr(1), c.out); break;
       case '!': AddLine(line.substr(1), c.err); break;
-      case '=': c.status = std::stoi(rest); break;
-      case '@': {
-        const auto words = Words(rest);
-        if (words.at(0) == "usage") {
-          AddFile(file.parent_path() / ("usage." + (words.size() > 1 ? words[1] : "en")), c.err);
-        } else {
-          (words.at(0) == "today" ? c.process.today : c.process.environment.emplace_back()) =
-              words.at(1);
-        }
-        break;
-      }
+      case '=': AddStatus(rest, c); break;
+      case '@': AddSetting(rest, c); break;
       default: ADD_FAILURE() << c.where << ": a line the runner does not know: " << line;
     }
   }
   return cases;
 }
 
+// A case's variables are set in this process's environment, which the
+// program inherits, and removed after it. Where today cannot be fixed for
+// one case, a whole run is under libfaketime and takes only the cases of
+// the today it names in KALVENOR_FIXED_TODAY.
 TEST(CliCases, EveryTableGivesItsOutputErrorsAndStatus) {
+  [[maybe_unused]] const char* fixed = std::getenv("KALVENOR_FIXED_TODAY");
   std::size_t count = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(casesDir)) {
+  for (const auto& entry : std::filesystem::directory_iterator(".")) {
     if (entry.path().extension() != ".txt") continue;
-    for (Case& c : ReadCases(entry.path())) {
+    for (const Case& c : ReadCases(entry.path())) {
       ++count;
-      if (!kalvenor::testing::CanStart(c.process)) continue;
+#ifndef KALVENOR_FAKETIME_LIB
+      if (c.today != (fixed != nullptr ? fixed : "")) continue;
+#endif
       SCOPED_TRACE(c.where);
-      c.process.args.insert(c.process.args.begin(), program);
-      const kalvenor::testing::Finished run = kalvenor::testing::Start(c.process);
+      for (const auto& [name, value] : c.variables) SetVariable(name, value.c_str());
+      const Finished run = RunProgram(c.args, c.input);
+      for (const auto& [name, value] : c.variables) SetVariable(name, nullptr);
       EXPECT_EQ(c.out, run.out);
       EXPECT_EQ(c.err, run.err);
       EXPECT_EQ(c.status, run.status);
     }
   }
-  EXPECT_LT(50u, count) << "the tables were not found in " << casesDir;
+  EXPECT_LT(50u, count) << "no tables in " << std::filesystem::current_path();
 }
 
 }  // namespace
+}  // namespace kalvenor::testing
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
@@ -163,7 +164,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s PATH/TO/kalvenor-cli PATH/TO/cases\n", argv[0]);
     return 2;
   }
-  program = argv[1];
-  casesDir = argv[2];
+  kalvenor::testing::program = std::filesystem::absolute(argv[1]).string();
+  std::filesystem::current_path(argv[2]);  // the tables', and the files cases name
+  // Messages in English and times in UTC unless a case says otherwise.
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
+    kalvenor::testing::SetVariable(name, nullptr);
+  }
+  kalvenor::testing::SetVariable("TZ", "UTC");
   return RUN_ALL_TESTS();
 }

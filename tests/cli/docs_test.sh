@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The documents beside kalvenor-cli: both man pages format cleanly and their
-# examples print what they show; the bash completion offers the right words.
+# The documents beside kalvenor-cli: both man pages format cleanly, their
+# examples and those of --help print what they show, each catalogue has
+# every message, and the bash completion offers the right words.
 # Usage: docs_test.sh SOURCE_DIR PATH/TO/kalvenor-cli
 set -uo pipefail
 source_dir=$1
@@ -8,72 +9,54 @@ cli_dir=$(cd "$(dirname "$2")" && pwd)
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-# Warnings of every kind for the English page; the Japanese one cannot be
-# justified word by word, so only errors count there.
-warnings=$(groff -t -man -ww -z -Tutf8 -Kutf8 "$source_dir/man/kalvenor-cli.1" 2>&1)
-[ -z "$warnings" ] || fail "English man page: $warnings"
-errors=$(groff -t -man -W break -z -Tutf8 -Kutf8 "$source_dir/man/ja/kalvenor-cli.1" 2>&1)
-[ -z "$errors" ] || fail "Japanese man page: $errors"
+# Warnings of every kind for the English page; only errors for the Japanese
+# one, which cannot be justified word by word.
+warnings=$(groff -t -man -ww -z -Tutf8 -Kutf8 "$source_dir/man/kalvenor-cli.1" 2>&1
+  groff -t -man -W break -z -Tutf8 -Kutf8 "$source_dir/man/ja/kalvenor-cli.1" 2>&1)
+[ -z "$warnings" ] || fail "man pages: $warnings"
 
-# prints WHERE COMMAND EXPECTED: the example's command prints what it shows.
-prints() {
-  local got
-  got=$(PATH="$cli_dir:$PATH" LC_ALL=C bash -c "$2" 2>/dev/null; echo x)
-  [ "$got" = "${3}x" ] || fail "$1: $2 printed '${got%x}'"
-}
-
-# Each "$ command" line of an .EX block and the lines after it, up to the
-# next command or .EE.
-run_examples() {
-  local page=$1 command= expected= count=0 line
-  check() {
-    [ -n "$command" ] && count=$((count + 1)) && prints "$page" "$command" "$expected"
-  }
+# examples WHERE: each "$ command" line of standard input and the lines after
+# it, up to the next command or an "END" line, are a command and its output.
+examples() {
+  local command= expected= count=0 line got
   while IFS= read -r line; do
-    line=${line//\\-/-}
-    line=${line//\\(aq/\'}
-    line=${line//\\en/\\n}
+    if [[ -n $command && ($line == '$ '* || $line == END) ]]; then
+      count=$((count + 1))
+      got=$(PATH="$cli_dir:$PATH" LC_ALL=C bash -c "$command" 2>/dev/null; echo x)
+      [ "$got" = "${expected}x" ] || fail "$1: $command printed '${got%x}'"
+      command=
+    fi
     case $line in
-      '$ '*) check; command=${line#\$ }; expected= ;;
-      .EE) check; command= ;;
-      *) [ -n "$command" ] && expected+="$line"$'\n' ;;
+      '$ '*) command=${line#\$ } expected= ;;
+      *) expected+="$line"$'\n' ;;
     esac
-  done < <(sed -n '/^\.EX/,/^\.EE/p' "$page")
-  [ "$count" -ge 6 ] || fail "$page: only $count examples found"
+  done
+  [ "$count" -ge 6 ] || fail "$1: only $count examples found"
 }
-run_examples "$source_dir/man/kalvenor-cli.1"
-run_examples "$source_dir/man/ja/kalvenor-cli.1"
-
-# The --help examples, in English and in Japanese: "  $ kalvenor-cli ARGS",
-# then what it prints, indented four blanks.
+for page in man/kalvenor-cli.1 man/ja/kalvenor-cli.1; do
+  examples "$page" < <(sed -n '/^\.EX/,/^\.EE/{/^\.EX/d; s/^\.EE/END/; s/\\-/-/g
+    s/\\(aq/'\''/g; s/\\en/\\n/g; p}' "$source_dir/$page")
+done
+# --help's: "  $ kalvenor-cli ARGS", then what it prints, indented four blanks.
 help_examples() {
-  local command= expected= count=0 line
-  while IFS= read -r line; do
-    case $line in
-      '  $ '* | '') ;;&
-      '    '*) expected+="${line#    }"$'\n'; continue ;;
-    esac
-    [ -n "$command" ] && count=$((count + 1)) && prints "help ($*)" "$command" "$expected"
-    command= expected=
-    [[ $line == '  $ '* ]] && command=${line#  \$ }
-  done < <("$cli_dir/kalvenor-cli" "$@"; echo)
-  [ "$count" -ge 6 ] || fail "help ($*): only $count examples found"
+  examples "help ($*)" < <("$cli_dir/kalvenor-cli" "$@" | sed 's/^  \$ /$ /; t; s/^    //; t; s/.*/END/')
 }
 help_examples --help
 LANG=ja_JP.UTF-8 help_examples -h
-env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$cli_dir/kalvenor-cli" -h | grep '^使い方:' >/dev/null || fail "-h is not Japanese"
+env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$cli_dir/kalvenor-cli" -h |
+  grep '^使い方:' >/dev/null || fail "-h is not Japanese"
 
-# Each catalogue translates every message the program has.
 pot=$(mktemp)
-xgettext --from-code=UTF-8 --keyword=Tr --language=C++ -o "$pot" \
-  "$source_dir/src/cli/messages.cpp" || fail "xgettext"
-sed -i s/charset=CHARSET/charset=UTF-8/ "$pot"
+xgettext --from-code=UTF-8 --keyword=Tr --language=C++ -o - "$source_dir/src/cli/messages.cpp" |
+  sed s/charset=CHARSET/charset=UTF-8/ >"$pot" || fail "xgettext"
 for language in ja en; do
   msgcmp "$source_dir/po/$language.po" "$pot" || fail "po/$language.po lacks a message"
 done
 rm -f "$pot"
 
-# Completion: COMP_WORDS as bash would set them, the words offered.
+# Completion: COMP_WORDS as bash would set them, the words offered. No
+# second style or "-", no command word a style does not suit, no "today" as
+# a number of days.
 # shellcheck source=/dev/null
 source "$source_dir/completion/kalvenor-cli"
 offers() {
@@ -84,16 +67,9 @@ offers() {
   _kalvenor_cli
   [ "${COMPREPLY[*]}" = "$want" ] || fail "completion of '$*': '${COMPREPLY[*]}', not '$want'"
 }
-offers 'show add diff holidays workdays span' ''
-offers '--era --reiwa --kanji --western --iso --strict --window-language --line-buffered --encoding= --inclusive --holiday --rest= --holidays= --closed= --open= --help --version' --
 offers '--strict --window-language --encoding= --inclusive --holiday --holidays= --closed= --open=' --iso --line-buffered --rest=日 --
 offers '--encoding=cp932' --encoding=c
-offers '--holidays=none' --holidays=n
 offers 'show add holidays span' --iso ''
-offers 'diff' di
-offers '- today' show ''
 offers 'today' diff - ''
 offers '-' add 2000/1/1 ''
-offers '' --version ''
-offers '' -- --
 exit "$failures"

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Installs the built tree (BUILD_DIR, $1) into a temporary prefix and checks
-# kalvenor-cli's files: its man pages found by man, its catalogues found
-# from the installed program, its completion where bash-completion looks.
+# kalvenor-cli's files installed from BUILD_DIR ($1): its man pages found by
+# man, its catalogues by the program, its completion where bash looks.
 set -uo pipefail
 source "$(dirname "$0")/../install_prefix.sh"
 

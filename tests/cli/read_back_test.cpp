@@ -1,7 +1,7 @@
-// Every date kalvenor-cli writes reads back as the same date through its
-// own input rules: day by day, for --iso over every day whose year fits 16
-// bits, for the other styles from the year 100 on (below it the two-digit
-// year rule applies, as it does to the window's display texts).
+// Every date kalvenor-cli writes reads back as the same date, day by day:
+// --iso over every 16-bit year, the other styles from the year 100 on (the
+// two-digit year rule applies below it). The sanitizer build walks every
+// 13th day: still every day of the month and weekday, in each era.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,35 +10,28 @@
 #include "cli/date_input.h"
 #include "cli/date_output.h"
 #include "cli/operand_text.h"
+#include "support/date_parts_output.h"
 
+namespace kalvenor::cli {
 namespace {
 
-using kalvenor::cli::OutputStyle;
-
-// The sanitizer build, ten times slower, walks every 13th day: still every
-// day of the month and every weekday, on different days of each era.
-constexpr kalvenor::SerialDay kStep = KALVENOR_READ_BACK_STEP;
-
-void ExpectEveryDayReadsBack(OutputStyle style, kalvenor::DateParts first) {
-  // Today matters to none of these texts; fixed, so a failure replays.
-  const kalvenor::cli::ReadOptions options{kalvenor::DateParts{2026, 12, 7}};
+void ExpectEveryDayReadsBack(OutputStyle style, DateParts first) {
+  const ReadOptions options{DateParts{2026, 12, 7}};  // today, fixed so a failure replays
   std::string bytes;
   std::u16string text;
   int wrong = 0;
-  for (kalvenor::SerialDay day = kalvenor::SerialOf(first);
-       day <= kalvenor::kLastSerialDay && wrong < 5; day += kStep) {
+  for (SerialDay day = SerialOf(first); day <= kLastSerialDay && wrong < 5;
+       day += KALVENOR_READ_BACK_STEP) {
     if (day == 0) continue;  // no date: SerialDateConvert would take it the other way
-    kalvenor::DateParts date;
-    kalvenor::SerialDateConvert(day, date);
+    DateParts date;
+    SerialDateConvert(day, date);
     bytes.clear();
-    kalvenor::cli::AppendDate(date, style, bytes);
-    kalvenor::cli::DecodeOperand(bytes, text);
-    const kalvenor::cli::DateRead read = kalvenor::cli::ReadDate(text, options);
-    const kalvenor::DateParts back = read.date;
-    if (!read.refusal && back == date) continue;
+    AppendDate(date, style, bytes);
+    DecodeOperand(bytes, text);
+    const DateRead read = ReadDate(text, options);
+    if (!read.refusal && read.date == date) continue;
     ++wrong;
-    ADD_FAILURE() << bytes << " reads back as " << back.year << "-" << back.month << "-"
-                  << back.day;
+    ADD_FAILURE() << bytes << " reads back as " << read.date;
   }
 }
 
@@ -49,3 +42,4 @@ TEST(ReadBack, Kanji) { ExpectEveryDayReadsBack(OutputStyle::Kanji, {100, 1, 1})
 TEST(ReadBack, Western) { ExpectEveryDayReadsBack(OutputStyle::Western, {100, 1, 1}); }
 
 }  // namespace
+}  // namespace kalvenor::cli
