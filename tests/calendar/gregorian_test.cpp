@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
+#include <string>
 
 #include "calendar/date.h"
 #include "numeric/checked.h"
@@ -15,13 +17,11 @@ TEST(DayNumber, FoldedFields) {
   const struct {
     DateParts date;
     int yday, serial, weekday;
-  } cases[] = {{{2000, 13, 1}, 367, 730486, 1},
-               {{2000, 32767, 1}, 367, 730486, 1},
+  } cases[] = {{{2000, 32767, 1}, 367, 730486, 1},  // a month past 12 counts as 13
                {{2000, 0, 5}, 5, 730124, 3},
                {{2000, 1, 0}, 0, 730119, 5},
                {{1999, 2, 29}, 60, 729814, 1},
                {{0, 12, 31}, 366, 0, 0},
-               {{0, 1, 1}, 1, -365, 6},
                {{0, 0, 0}, 0, -366, 5},
                {{2001, 12, 32433}, 32767, 763252, 0},  // the largest day of the year
                {{-32768, 1, -32768}, -32768, -12001400, 2}};
@@ -37,49 +37,39 @@ TEST(DayNumber, FoldedFields) {
   for (int month : {0, 13, -1, -32768}) EXPECT_EQ(0, DaysInMonth(2000, month)) << month;
 }
 
-enum class Outcome { Date, BeforeFirstDay, AfterLastDay, Overflow };
-
-Outcome DateAfterOutcome(const DateParts& start, double days, DateParts& got) {
+// The date after, as text, or which failure.
+std::string DateAfterText(const DateParts& start, double days) {
   try {
-    got = DateAfter(start, days);
-    return Outcome::Date;
+    std::ostringstream date;
+    date << DateAfter(start, days);
+    return date.str();
   } catch (const OutsideCalendarError& outside) {
-    return outside.BeforeFirstDay() ? Outcome::BeforeFirstDay : Outcome::AfterLastDay;
+    return outside.BeforeFirstDay() ? "before the first day" : "after the last day";
   } catch (const checked::OverflowError&) {
-    return Outcome::Overflow;
+    return "overflow";
   }
 }
 
 // The calendar's ends and the 32-bit sum, each checked in one place.
 TEST(DateAfter, RefusesResultsOutsideTheCalendar) {
-  using enum Outcome;
   const struct {
     const char* reason;
     DateParts start;
     double days;
-    Outcome outcome;
-    DateParts want;
-  } cases[] = {{"backwards", {2000, 1, 1}, -1, Date, {1999, 12, 31}},
-               {"a half rounds the sum to even", {2000, 1, 1}, 0.5, Date, {2000, 1, 1}},
-               {"so it depends on the start", {2000, 1, 2}, 0.5, Date, {2000, 1, 3}},
-               {"folded start", {2000, 1, 0}, 1, Date, {2000, 1, 1}},
-               {"the first day", {1, 1, 2}, -1, Date, {1, 1, 1}},
-               {"day 0 is no date, not the other direction", {1, 1, 1}, -1, BeforeFirstDay, {}},
-               {"from before the first day back into it", {0, 12, 31}, 1, Date, {1, 1, 1}},
-               {"far before", {2000, 1, 1}, -1e9, BeforeFirstDay, {}},
-               {"the last day", {32767, 12, 30}, 1, Date, {32767, 12, 31}},
-               {"past the last day", {32767, 12, 31}, 1, AfterLastDay, {}},
-               {"a sum past 32 bits", {2000, 1, 1}, 1e10, Overflow, {}},
-               {"no number at all", {2000, 1, 1}, std::nan(""), Overflow, {}}};
-  for (const auto& c : cases) {
-    DateParts got;
-    EXPECT_EQ(c.outcome, DateAfterOutcome(c.start, c.days, got)) << c.reason;
-    if (c.outcome == Date) {
-      EXPECT_EQ(c.want, got) << c.reason;
-    }
-  }
+    const char* want;
+  } cases[] = {{"a half rounds the sum to even", {2000, 1, 1}, 0.5, "2000-1-1"},
+               {"so it depends on the start", {2000, 1, 2}, 0.5, "2000-1-3"},
+               {"folded start", {2000, 1, 0}, 1, "2000-1-1"},
+               {"back to the first day", {1, 1, 2}, -1, "1-1-1"},
+               {"day 0 is no date, not the other direction", {1, 1, 1}, -1, "before the first day"},
+               {"from before the first day back into it", {0, 12, 31}, 1, "1-1-1"},
+               {"far before", {2000, 1, 1}, -1e9, "before the first day"},
+               {"the last day", {32767, 12, 30}, 1, "32767-12-31"},
+               {"past the last day", {32767, 12, 31}, 1, "after the last day"},
+               {"a sum past 32 bits", {2000, 1, 1}, 1e10, "overflow"},
+               {"no number at all", {2000, 1, 1}, std::nan(""), "overflow"}};
+  for (const auto& c : cases) EXPECT_EQ(c.want, DateAfterText(c.start, c.days)) << c.reason;
   EXPECT_EQ(365, DaysBetween({2000, 1, 1}, {2000, 12, 31}));
-  EXPECT_EQ(-365, DaysBetween({2000, 12, 31}, {2000, 1, 1}));
   EXPECT_EQ(23936531, DaysBetween({-32768, 1, 1}, {32767, 12, 31})) << "the widest span fits";
 }
 
