@@ -59,8 +59,8 @@ void Expect(const Cases& cases, DateParts today = kToday, bool direct = false,
   }
 }
 
-// A day goes to this month, or the next when before today (a month too short
-// is no date); a month/day to the first of six years with it, not before today.
+// A day goes to this month, or the next when before today (a month too short is no date); a
+// month/day to the first of six years with it, not before today.
 TEST(DateLanguage, CompletesFromToday) {
   // clang-format off
   Expect({{{u"", u" ", u" 5", u"20", u"4/20"}, kToday},  // a leading blank is today
@@ -71,8 +71,7 @@ TEST(DateLanguage, CompletesFromToday) {
           {{u"31", u"0", u"x", u"98", u"99", u"99999", u"2/30", u"0/5", u"13/1", u"13/E", u"5/",
             u"4/98", u"1/99999"}, kNo}});
   // clang-format on
-  // February 2039 is behind today and 2040..2043 have no fifth Monday; R
-  // is an era only with kalvenor-cli's eras.
+  // February 2039 is behind today, 2040..2043 have no fifth Monday; R only in kalvenor-cli's eras.
   Expect({{{u"2/月5"}, {2044, 2, 29}}, {{u"r1/5/1"}, {2019, 5, 1}}}, {2039, 3, 1}, false, kEras);
 }
 
