@@ -17,8 +17,7 @@ using kalvenor::ui::Control;
 
 namespace {
 
-// A blank or a minus sign, then digits without leading zeros; a date is an optional era letter,
-// three of them apart by slashes, and the weekday: "H 12/ 1/ 1(土)", " 2000/ 1/ 1(土)".
+// A blank or a minus, digits without leading zeros; a date: "H 12/ 1/ 1(土)", " 2000/ 1/ 1(土)".
 bool IsWellFormed(const std::u16string& text, bool number) {
   static const std::string digits = "( |-(?!0))(0|[1-9][0-9]*)";
   static const std::regex numberText(digits),

@@ -52,8 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   char *out = nullptr, *err = nullptr;
   std::size_t outSize = 0, errSize = 0;
   FILE *const savedIn = stdin, *const savedOut = stdout, *const savedErr = stderr;
-  static char none;  // fmemopen wants a buffer even for no bytes
-  stdin = fmemopen(input.empty() ? &none : input.data(), input.size(), "r");
+  stdin = fmemopen(input.data(), input.size(), "r");
   stdout = open_memstream(&out, &outSize);
   stderr = open_memstream(&err, &errSize);
   const int status =

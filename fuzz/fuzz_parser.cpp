@@ -1,6 +1,5 @@
-// ParseDate on any UTF-16 (byte pairs, low first; unpaired surrogates too) with the window's eras
-// and with all: no date or a real date, whose display texts parse back to it from the year 100 on
-// (below it the two-digit rule applies). The plain dates' fast path answers as the general one.
+// ParseDate on any UTF-16 (byte pairs, low first) with the window's eras and all: no date, or a
+// real date whose display texts parse back from the year 100 on; the fast path agrees with it.
 #include <cstddef>
 #include <cstdint>
 #include <optional>

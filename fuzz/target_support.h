@@ -1,5 +1,4 @@
-// A fixed today (Tuesday 1999-04-20), so a finding replays on any day, and the abort that reports
-// a broken property, as a crash is reported.
+// A fixed today (a Tuesday), so a finding replays on any day; Require reports a broken property.
 #pragma once
 
 #include <cstdlib>

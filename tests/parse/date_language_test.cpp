@@ -19,7 +19,6 @@ namespace {
 
 using Cases = std::vector<std::pair<std::vector<std::u16string>, DateParts>>;
 constexpr DateParts kNo{0, 0, kDayInvalid}, kToday{1999, 4, 20};  // a Tuesday
-constexpr std::int16_t kPast = kDayPastMonthEnd;
 
 // Text, value, and whether it begins with a number at all.
 TEST(ReadNumber, ReadsTheLeadingNumber) {
@@ -101,11 +100,11 @@ TEST(ResolveWeekdayDay, FindsTheWeekdayOfTheMonth) {
           {{u"日"}, {1999, 4, 25}}, {{u"月1"}, {1999, 4, 5}}, {{u"木5"}, {1999, 4, 29}},
           {{u"月2", u"月22", u"月2x"}, {1999, 4, 12}}, {{u"5", u"E", u"", u"x"}, {1999, 4, 7}},
           {{u"月0", u"月6", u"月x"}, {1999, 4, 0}}, {{u"月"}, {1999, 13, 0}}, {{u"月"}, {1999, -1, 0}},
-          {{u"月"}, {1999, 5, 3}}, {{u"月"}, {1998, 4, 6}}, {{u"月5"}, {1999, 2, kPast}},
+          {{u"月"}, {1999, 5, 3}}, {{u"月"}, {1998, 4, 6}}, {{u"月5"}, {1999, 2, kDayPastMonthEnd}},
           {{u"土"}, {0, 1, 1}}, {{u"金5"}, {-32768, 1, 30}},
           // Month 0 has no days: the start day when it has the weekday, else 99.
-          {{u"金1"}, {1999, 0, 1}}, {{u"土1", u"金5"}, {1999, 0, kPast}}}, kToday, true);
-  Expect({{{u"月"}, {1999, 4, kPast}}, {{u"火"}, {1999, 4, 27}}, {{u"金"}, {1999, 4, 30}}},
+          {{u"金1"}, {1999, 0, 1}}, {{u"土1", u"金5"}, {1999, 0, kDayPastMonthEnd}}}, kToday, true);
+  Expect({{{u"月"}, {1999, 4, kDayPastMonthEnd}}, {{u"火"}, {1999, 4, 27}}, {{u"金"}, {1999, 4, 30}}},
          {1999, 4, 27}, true);
   // clang-format on
 }

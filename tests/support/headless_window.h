@@ -21,7 +21,6 @@ class HeadlessWindow : public ui::WindowBackend {
   ui::FormHost host{*this, [] { return DateParts{1999, 4, 20}; }};  // a Tuesday
   std::vector<Message> messages;
   std::vector<std::pair<ui::Control, std::u16string>> writes;  // every SetText, in order
-  std::map<ui::Control, bool> enabled;
   std::map<ui::Control, ui::PixelRect> rects;
   std::pair<int, int> position;
   std::u16string copied;
@@ -58,7 +57,7 @@ class HeadlessWindow : public ui::WindowBackend {
     texts_[control] = text;
     writes.emplace_back(control, text);
   }
-  void SetEnabled(ui::Control control, bool on) override { enabled[control] = on; }
+  void SetEnabled(ui::Control /*control*/, bool /*on*/) override {}
   bool IsChecked(ui::Control option) const override { return checked_[option]; }
   void SetChecked(ui::Control option, bool on) override { checked_[option] = on; }
   void PostTab() override { ++tabs; }
