@@ -1,12 +1,6 @@
-// kalvenor-cli's reader on its own forms, mutated: the fuzzer's bytes pick
-// a real date text and edit it with the pieces dates are made of, so most
-// inputs come close to a form. Whatever is read is a valid date; blanks
-// around the text change nothing (the plain fast path answers as the
-// general path does); and the date's ISO text, and from the year 100 on
-// its kanji text, read back as the same date.
-//
-// Input: a byte choosing the seed, then edits of three bytes each: what
-// (insert, delete, replace), where, and which piece.
+// kalvenor-cli's reader on date texts edited with the pieces dates are made of (input: a seed's
+// byte, then edits of three bytes: insert, delete or replace; where; which piece). What is read is
+// a real date; blanks around the text change nothing (the fast path answers as the general one).
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +8,6 @@
 #include <string_view>
 
 #include "cli/date_input.h"
-#include "cli/date_output.h"
 #include "cli/operand_text.h"
 #include "target_support.h"
 #include "text/utf8.h"
@@ -36,24 +29,14 @@ constexpr std::array<std::u16string_view, 32> kPieces = {
 void Edit(std::u16string& text, const std::uint8_t* edit) {
   const std::size_t at = text.empty() ? 0 : edit[1] % (text.size() + 1);
   const std::u16string_view piece = kPieces[edit[2] % kPieces.size()];
-  switch (edit[0] % 3) {
-    case 0: text.insert(at, piece); break;
-    case 1: text.erase(at, 1); break;
-    default: text.replace(at, 1, piece); break;
-  }
+  if (edit[0] % 3 != 0) text.erase(at, 1);  // a deletion or a replacement
+  if (edit[0] % 3 != 1) text.insert(at, piece);
 }
 
 kalvenor::cli::DateRead Read(std::string_view bytes) {
   std::u16string text;
   kalvenor::cli::DecodeOperand(bytes, text);
   return kalvenor::cli::ReadDate(text, {kalvenor::testing::kToday});
-}
-
-void RequireReadsBack(const kalvenor::DateParts& date, kalvenor::cli::OutputStyle style) {
-  std::string written;
-  kalvenor::cli::AppendDate(date, style, written);
-  const kalvenor::cli::DateRead back = Read(written);
-  kalvenor::testing::Require(!back.refusal && back.date == date);
 }
 
 }  // namespace
@@ -66,11 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const kalvenor::cli::DateRead read = Read(bytes);
   const kalvenor::cli::DateRead padded = Read(" " + bytes + "\t");
   kalvenor::testing::Require(read.refusal == padded.refusal && read.date == padded.date);
-  if (read.refusal) return 0;
-  const kalvenor::DateParts& date = read.date;
-  kalvenor::testing::Require(date.day >= 1 &&
-                             date.day <= kalvenor::DaysInMonth(date.year, date.month));
-  RequireReadsBack(date, kalvenor::cli::OutputStyle::Iso);
-  if (date.year >= 100) RequireReadsBack(date, kalvenor::cli::OutputStyle::Kanji);
+  if (!read.refusal) kalvenor::testing::RequireRealDate(read.date);
   return 0;
 }

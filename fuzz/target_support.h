@@ -1,5 +1,4 @@
-// What every fuzz target shares: a fixed today, so a finding replays the
-// same way on any day, and the abort that reports a broken property.
+// A fixed today (a Tuesday), so a finding replays on any day; Require reports a broken property.
 #pragma once
 
 #include <cstdlib>
@@ -8,12 +7,14 @@
 
 namespace kalvenor::testing {
 
-// Tuesday 1999-04-20.
 inline constexpr DateParts kToday{1999, 4, 20};
 
-// A property that does not hold is a finding, like a crash.
 inline void Require(bool condition) {
   if (!condition) std::abort();
+}
+
+inline void RequireRealDate(const DateParts& date) {
+  Require(date.day >= 1 && date.day <= DaysInMonth(date.year, date.month));
 }
 
 }  // namespace kalvenor::testing
