@@ -18,6 +18,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+using kalvenor::text::FromUtf8;
+using kalvenor::text::ToUtf8;
 using kalvenor::ui::Control;
 
 void Write(const fs::path& path, const std::string& text) {
@@ -81,14 +83,14 @@ std::vector<std::smatch> Examples(const std::string& start, const std::string& r
 
 TEST(HelpDocument, IsJapaneseUtf8HtmlWhoseCommandLineExamplesPrintWhatTheyShow) {
   EXPECT_NE(std::string::npos, html.find("<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">"));
-  EXPECT_EQ(html, kalvenor::text::ToUtf8(kalvenor::text::FromUtf8(html)))
-      << "not well-formed UTF-8";
+  EXPECT_EQ(html, ToUtf8(FromUtf8(html))) << "not well-formed UTF-8";
   for (const auto& block : Examples(
            "<pre class=\"cli\">", R"(\s*<kbd>([^<]*)</kbd>\s*<samp>([^<]*)</samp>\s*</pre>)", 5)) {
-    EXPECT_EQ(0, std::system(("PATH='" KALVENOR_CLI_DIR "':\"$PATH\"; " + block[1].str() + " > " +
-                              (root / "out").native())
-                                 .c_str()));
-    EXPECT_EQ(block[2].str() + "\n", Read(root / "out")) << block[1];
+    const std::string out = (root / "out").native();
+    EXPECT_EQ(
+        0, std::system(
+               ("PATH='" KALVENOR_CLI_DIR "':\"$PATH\"; " + block[1].str() + " > " + out).c_str()));
+    EXPECT_EQ(block[2].str() + "\n", Read(out)) << block[1];
   }
 }
 
@@ -100,14 +102,12 @@ TEST(HelpDocument, WindowExamplesShowWhatTheWindowShows) {
           R"re((?:calc="(diff|add)" data-)?today="1999-04-20"( data-style="western")?><td><kbd>([^<]*)</kbd>[^<]*</td>(?:<td><kbd>([^<]*)</kbd></td>)?<td><samp( class="invalid")?>([^<]*)</samp>)re",
           38)) {
     kalvenor::testing::HeadlessWindow window;
-    window.Start(row[1] == "add", row[2].matched, kalvenor::text::FromUtf8(row[3].str()),
-                 kalvenor::text::FromUtf8(row[4].str()));
+    window.Start(row[1] == "add", row[2].matched, FromUtf8(row[3].str()), FromUtf8(row[4].str()));
     window.Enter(Control::Date1Box);
     if (row[1].matched) window.Click(Control::CalculateButton);
-    const std::string shown =
-        kalvenor::text::ToUtf8(window.Text(row[1] == "diff"  ? Control::DaysBox
-                                           : row[1] == "add" ? Control::Date2Display
-                                                             : Control::Date1Display));
+    const std::string shown = ToUtf8(window.Text(row[1] == "diff"  ? Control::DaysBox
+                                                 : row[1] == "add" ? Control::Date2Display
+                                                                   : Control::Date1Display));
     if (row[5].matched)
       EXPECT_NE(std::string::npos, shown.find("/ 0(")) << row[3] << " gives " << shown;  // day 0
     else
@@ -124,43 +124,36 @@ const std::string kWarning =
 // for help, bare when the path has a ".", then for help.HTM, which finds help.htm; if neither
 // opens (no viewer), the browser warning.
 TEST(HelpClick, OpensTheDocumentBesideTheProgramOrSaysItIsMissing) {
-  const fs::path own = KALVENOR_TEST_FOLDER, latin1 = root / "caf\xe9";
-  const std::string missing = "! " + own.native() + "/help.htmがありません。";
+  const fs::path own = KALVENOR_TEST_FOLDER;
   const struct {
     fs::path folder;
-    std::string what, box;
+    bool help, upper;  // help.htm, help.HTM
+    std::string box;
   } cases[] = {
-      {own, "file", ""},
-      {own, "dangling link", missing},
-      {latin1, "none", "! " + (root / "caf\uFFFD/help.htmがありません。").native()},
-      {root / "my \"tools\"; 'x' $(true) 日本", "file", ""},
-      {root / "Release.2", "file", ""},
-      {root / "Tools", "file and help.HTM", ""},  // the exact name first
-      {"", "none",
-       "! （プログラムのフォルダ）/help.htmがありません。"},  // /proc/self/exe unreadable
+      {own, true, false, ""},
+      {root / "caf\xe9", false, false, "! " + (root / "caf\uFFFD/help.htmがありません。").native()},
+      {root / "my \"tools\"; 'x' $(true) 日本", true, false, ""},
+      {root / "Release.2", true, false, ""},
+      {root / "Tools", true, true, ""},  // the exact name first
+      {"", false, false, "! （プログラムのフォルダ）/help.htmがありません。"},  // no /proc/self/exe
   };
   for (const auto& c : cases) {
-    const fs::path help = c.folder / "help.htm", target = root / "target",
-                   upper = c.folder / "help.HTM";
-    if (c.what.ends_with("help.HTM")) Write(upper, "<p>help</p>\n");
-    if (!c.folder.empty()) fs::create_directories(c.folder);
-    if (c.what.starts_with("file")) Write(help, "<p>help</p>\n");
-    if (c.what == "dangling link") fs::create_symlink(target, help);
+    const fs::path help = c.folder / "help.htm", upper = c.folder / "help.HTM";
+    if (c.help) Write(help, "<p>help</p>\n");
+    if (c.upper) Write(upper, "<p>help</p>\n");
     kalvenor::testing::HeadlessWindow window;
     if (c.folder == own)
       window.host.MenuChosen(kalvenor::ui::Menu::HelpDocument);
     else
       window.host.Form().OpenHelpIn(c.folder);
-    const fs::path opened = c.what.ends_with("help.HTM") ? upper : help;
-    EXPECT_EQ(viewer && c.box.empty() ? opened.native() + "\n" : "",
-              Opened(viewer && c.box.empty()))
-        << c.what << " in " << c.folder;
+    const bool opens = viewer && c.box.empty();
+    EXPECT_EQ(opens ? (c.upper ? upper : help).native() + "\n" : "", Opened(opens)) << c.folder;
     std::string boxes;
     for (const auto& box : window.messages)
-      boxes += (box.icon == kalvenor::ui::MessageIcon::Warning ? "! " : "i ") +
-               kalvenor::text::ToUtf8(box.text);
-    EXPECT_EQ(c.box.empty() && !viewer ? kWarning : c.box, boxes) << c.what << " in " << c.folder;
-    for (const fs::path& made : {help, upper, target}) fs::remove_all(made);
+      boxes += (box.icon == kalvenor::ui::MessageIcon::Warning ? "! " : "i ") + ToUtf8(box.text);
+    EXPECT_EQ(c.box.empty() && !viewer ? kWarning : c.box, boxes) << c.folder;
+    fs::remove(help);
+    fs::remove(upper);
   }
 }
 
