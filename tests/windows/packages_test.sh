@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The Windows packages (PACKAGE_BASE.zip and PACKAGE_BASE-setup.exe, made by
-# cpack): the zip holds every file; the installer, run silently under Wine,
-# puts them under Program Files\Kalvenor with its Start-menu entries and its
-# Apps-list entry (with the version the program shows), the installed
-# kalvenor-cli finds its messages there, and the silent uninstall takes all
-# of it away again, from disk and registry.
+# The Windows installer (PACKAGE_BASE-setup.exe, made by cpack, which packs
+# the zip from the same files), run silently under Wine: every file under
+# Program Files\Kalvenor, its Start-menu entries and its Apps-list entry
+# (with the version the program shows), the installed kalvenor-cli finding
+# its messages there; the silent uninstall takes all of it away again, from
+# disk and registry.
 # Usage: packages_test.sh WINE_RUN... -- PACKAGE_BASE [window]
 set -euo pipefail
 wine_run=()
@@ -15,12 +15,7 @@ shortcuts=(Uninstall.lnk)
 [ -z "$window" ] || { files+=(kalvenor.exe help.htm); shortcuts+=(Kalvenor.lnk); }
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-[ -f "$base.zip" ] && [ -f "$base-setup.exe" ] || { fail "no $base.zip or -setup.exe: run cpack"; exit 1; }
-
-listing=$(cmake -E tar tf "$base.zip")
-for file in "${files[@]}"; do
-  grep -qxF "$(basename "$base")/$file" <<<"$listing" || fail "the zip lacks $file"
-done
+[ -f "$base-setup.exe" ] || { fail "no $base-setup.exe: run cpack in the build folder"; exit 1; }
 
 installed="$WINEPREFIX/drive_c/Program Files/Kalvenor"
 run() { "${wine_run[@]}" "C:\\Program Files\\Kalvenor\\$1" "${@:2}"; }
