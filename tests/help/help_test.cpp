@@ -11,20 +11,22 @@
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <string>
 
 #include "support/headless_window.h"
 #include "text/utf8.h"
+#include "ui/texts.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using kalvenor::ui::Control;
+using kalvenor::text::FromUtf8;
+using kalvenor::text::ToUtf8;
 
 void Write(const fs::path& path, const std::string& text) {
   fs::create_directories(path.parent_path());
   std::ofstream(path) << text;
 }
-
 std::string Read(const fs::path& path) {
   std::ifstream in(path);
   return {std::istreambuf_iterator<char>(in), {}};
@@ -67,100 +69,89 @@ std::string Opened(bool expected) {
 
 const std::string html = Read(KALVENOR_HELP_DOCUMENT);
 
-// Every example that begins with start must match start + rest; at least `least` of them.
-std::vector<std::smatch> Examples(const std::string& start, const std::string& rest,
-                                  std::size_t least) {
-  const std::regex pattern(start + rest);
-  std::vector<std::smatch> found(std::sregex_iterator(html.begin(), html.end(), pattern), {});
-  std::size_t starts = 0;
-  for (auto at = html.find(start); at != std::string::npos; at = html.find(start, at + 1)) ++starts;
-  EXPECT_EQ(starts, found.size()) << "an example the test cannot read: " << start;
-  EXPECT_LE(least, found.size()) << start;
-  return found;
-}
-
+// Each command line of its examples prints what follows it; none is left unread.
 TEST(HelpDocument, IsJapaneseUtf8HtmlWhoseCommandLineExamplesPrintWhatTheyShow) {
   EXPECT_NE(std::string::npos, html.find("<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">"));
-  EXPECT_EQ(html, kalvenor::text::ToUtf8(kalvenor::text::FromUtf8(html)))
-      << "not well-formed UTF-8";
-  for (const auto& block : Examples(
-           "<pre class=\"cli\">", R"(\s*<kbd>([^<]*)</kbd>\s*<samp>([^<]*)</samp>\s*</pre>)", 5)) {
-    EXPECT_EQ(0, std::system(("PATH='" KALVENOR_CLI_DIR "':\"$PATH\"; " + block[1].str() + " > " +
-                              (root / "out").native())
-                                 .c_str()));
-    EXPECT_EQ(block[2].str() + "\n", Read(root / "out")) << block[1];
+  EXPECT_EQ(html, ToUtf8(FromUtf8(html))) << "not well-formed UTF-8";
+  const std::string start = "<pre class=\"cli\">", out = (root / "out").native();
+  const std::regex example(start + R"(\s*<kbd>([^<]*)</kbd>\s*<samp>([^<]*)</samp>\s*</pre>)");
+  std::size_t read = 0, starts = 0;
+  for (std::sregex_iterator block(html.begin(), html.end(), example), end; block != end; ++block) {
+    const std::string command = (*block)[1].str();
+    EXPECT_EQ(0, std::system(
+                     ("PATH='" KALVENOR_CLI_DIR "':\"$PATH\"; " + command + " > " + out).c_str()));
+    EXPECT_EQ((*block)[2].str() + "\n", Read(out)) << command;
+    ++read;
   }
+  for (auto at = html.find(start); at != std::string::npos; at = html.find(start, at + 1)) ++starts;
+  EXPECT_EQ(starts, read);
+  EXPECT_LE(5u, read);
 }
 
-// Each example row (Date1, then Date2 or the days in a calculation, and what shows) typed in.
+// Each window example of the help (Date1, then Date2 or the days, and what shows) typed in.
 TEST(HelpDocument, WindowExamplesShowWhatTheWindowShows) {
-  for (
-      const auto& row : Examples(
-          "<tr data-",
-          R"re((?:calc="(diff|add)" data-)?today="1999-04-20"( data-style="western")?><td><kbd>([^<]*)</kbd>[^<]*</td>(?:<td><kbd>([^<]*)</kbd></td>)?<td><samp( class="invalid")?>([^<]*)</samp>)re",
-          38)) {
+  using kalvenor::ui::Control;
+  const std::regex example(
+      R"re(<tr data-(?:calc="(diff|add)" data-)?today="1999-04-20"( data-style="western")?><td><kbd>([^<]*)</kbd>[^<]*</td>(?:<td><kbd>([^<]*)</kbd></td>)?<td><samp( class="invalid")?>([^<]*)</samp>)re");
+  std::size_t read = 0;
+  for (std::sregex_iterator row(html.begin(), html.end(), example), end; row != end; ++row, ++read) {
+    const std::smatch& r = *row;
     kalvenor::testing::HeadlessWindow window;
-    window.Start(row[1] == "add", row[2].matched, kalvenor::text::FromUtf8(row[3].str()),
-                 kalvenor::text::FromUtf8(row[4].str()));
+    window.Start(r[1] == "add", r[2].matched, FromUtf8(r[3].str()), FromUtf8(r[4].str()));
     window.Enter(Control::Date1Box);
-    if (row[1].matched) window.Click(Control::CalculateButton);
-    const std::string shown =
-        kalvenor::text::ToUtf8(window.Text(row[1] == "diff"  ? Control::DaysBox
-                                           : row[1] == "add" ? Control::Date2Display
-                                                             : Control::Date1Display));
-    if (row[5].matched)
-      EXPECT_NE(std::string::npos, shown.find("/ 0(")) << row[3] << " gives " << shown;  // day 0
+    if (r[1].matched) window.Click(Control::CalculateButton);
+    const std::string shown = ToUtf8(window.Text(r[1] == "diff"  ? Control::DaysBox
+                                                 : r[1] == "add" ? Control::Date2Display
+                                                                 : Control::Date1Display));
+    if (r[5].matched)
+      EXPECT_NE(std::string::npos, shown.find("/ 0(")) << r[3] << " gives " << shown;  // day 0
     else
-      EXPECT_EQ(row[6].str(), shown) << row[1] << " " << row[3] << " " << row[4];
+      EXPECT_EQ(r[6].str(), shown) << r[1] << " " << r[3] << " " << r[4];
   }
+  std::size_t rows = 0;
+  for (auto at = html.find("<tr data-"); at != std::string::npos; at = html.find("<tr data-", at + 1)) ++rows;
+  EXPECT_EQ(rows, read) << "an example row the test cannot read";
+  EXPECT_LE(38u, read);
 }
 
-const std::string kWarning =
-    "! ヘルプを表示するにはＨＴＭＬ対応のブラウザが必要です。\r インターネット"
-    "エクスプローラなどを準備してください。\r   とりあえず 表示しますが、正しく表示できません";
-
-// HELP looks beside the program, found through /proc (this test runs through a link from
-// elsewhere); the folder's name is bytes, and only the box shows it as text. The desktop is asked
-// for help, bare when the path has a ".", then for help.HTM, which finds help.htm; if neither
-// opens (no viewer), the browser warning.
+// HELP looks beside the program, found through /proc (this test runs through a link); the folder's
+// name is bytes, shown as text only in the box; no shell reads it. help.HTM finds help.htm, the
+// exact name first; if nothing opens it (no viewer), the browser warning.
 TEST(HelpClick, OpensTheDocumentBesideTheProgramOrSaysItIsMissing) {
-  const fs::path own = KALVENOR_TEST_FOLDER, latin1 = root / "caf\xe9";
-  const std::string missing = "! " + own.native() + "/help.htmがありません。";
+  const fs::path own = KALVENOR_TEST_FOLDER;
   const struct {
     fs::path folder;
-    std::string what, box;
+    bool help, upper;  // help.htm, help.HTM
+    std::string box;
   } cases[] = {
-      {own, "file", ""},
-      {own, "dangling link", missing},
-      {latin1, "none", "! " + (root / "caf\uFFFD/help.htmがありません。").native()},
-      {root / "my \"tools\"; 'x' $(true) 日本", "file", ""},
-      {root / "Release.2", "file", ""},
-      {root / "Tools", "file and help.HTM", ""},  // the exact name first
-      {"", "none",
-       "! （プログラムのフォルダ）/help.htmがありません。"},  // /proc/self/exe unreadable
+      {own, true, false, ""},
+      {root / "caf\xe9", false, false, "! " + (root / "caf\uFFFD/help.htmがありません。").native()},
+      {root / "my \"tools\"; 'x' $(true) 日本", true, false, ""},
+      {root / "Release.2", true, false, ""},  // a "." in the path: the bare name, then help.HTM
+      {root / "Tools", true, true, ""},       // the exact name first
+      {"", false, false, "! （プログラムのフォルダ）/help.htmがありません。"},  // no /proc/self/exe
   };
   for (const auto& c : cases) {
-    const fs::path help = c.folder / "help.htm", target = root / "target",
-                   upper = c.folder / "help.HTM";
-    if (c.what.ends_with("help.HTM")) Write(upper, "<p>help</p>\n");
-    if (!c.folder.empty()) fs::create_directories(c.folder);
-    if (c.what.starts_with("file")) Write(help, "<p>help</p>\n");
-    if (c.what == "dangling link") fs::create_symlink(target, help);
+    const fs::path help = c.folder / "help.htm", upper = c.folder / "help.HTM";
+    if (c.help) Write(help, "<p>help</p>\n");
+    if (c.upper) Write(upper, "<p>help</p>\n");
     kalvenor::testing::HeadlessWindow window;
     if (c.folder == own)
       window.host.MenuChosen(kalvenor::ui::Menu::HelpDocument);
     else
       window.host.Form().OpenHelpIn(c.folder);
-    const fs::path opened = c.what.ends_with("help.HTM") ? upper : help;
-    EXPECT_EQ(viewer && c.box.empty() ? opened.native() + "\n" : "",
-              Opened(viewer && c.box.empty()))
-        << c.what << " in " << c.folder;
+    const bool opens = viewer && c.box.empty();
+    EXPECT_EQ(opens ? (c.upper ? upper : help).native() + "\n" : "", Opened(opens)) << c.folder;
     std::string boxes;
     for (const auto& box : window.messages)
-      boxes += (box.icon == kalvenor::ui::MessageIcon::Warning ? "! " : "i ") +
-               kalvenor::text::ToUtf8(box.text);
-    EXPECT_EQ(c.box.empty() && !viewer ? kWarning : c.box, boxes) << c.what << " in " << c.folder;
-    for (const fs::path& made : {help, upper, target}) fs::remove_all(made);
+      boxes += (box.icon == kalvenor::ui::MessageIcon::Warning ? "! " : "i ") + ToUtf8(box.text);
+    EXPECT_EQ(c.box.empty() && !viewer
+                  ? "! " + ToUtf8(std::u16string(kalvenor::ui::texts::kBrowserWarning))
+                  : c.box,
+              boxes)
+        << c.folder;
+    fs::remove(help);
+    fs::remove(upper);
   }
 }
 
