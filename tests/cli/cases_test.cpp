@@ -26,7 +26,7 @@ namespace {
 std::string program;
 
 struct Case {
-  std::string where;  // file:line, for the failure messages
+  std::string where;              // file:line, for the failure messages
   std::vector<std::string> args;  // the program first
   std::vector<std::pair<std::string, std::string>> variables;  // set for the case
   std::string today, input, out, err;
