@@ -33,6 +33,7 @@ Finished RunProgram(const std::vector<std::string>& args, const std::string& inp
   std::fwrite(input.data(), 1, input.size(), in.get());
   std::rewind(in.get());
   std::vector<char*> argv;
+  argv.reserve(args.size() + 1);
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;

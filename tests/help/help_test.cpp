@@ -78,8 +78,9 @@ TEST(HelpDocument, IsJapaneseUtf8HtmlWhoseCommandLineExamplesPrintWhatTheyShow) 
   std::size_t read = 0, starts = 0;
   for (std::sregex_iterator block(html.begin(), html.end(), example), end; block != end; ++block) {
     const std::string command = (*block)[1].str();
-    EXPECT_EQ(0, std::system(
-                     ("PATH='" KALVENOR_CLI_DIR "':\"$PATH\"; " + command + " > " + out).c_str()));
+    std::string line = "PATH='" KALVENOR_CLI_DIR "':\"$PATH\"; " + command;
+    line += " > " + out;
+    EXPECT_EQ(0, std::system(line.c_str()));
     EXPECT_EQ((*block)[2].str() + "\n", Read(out)) << command;
     ++read;
   }
