@@ -113,7 +113,7 @@ class Kalvenor : public ::testing::Test {
   // The text of the program's message box (Settle waits for it), closed with OK.
   std::wstring CloseMessageBox() {
     const HWND box = Box();
-    const std::wstring text = box ? Text(GetDlgItem(box, 0xFFFF)) : L"(no box)";
+    std::wstring text = box ? Text(GetDlgItem(box, 0xFFFF)) : L"(no box)";
     Post(box, WM_COMMAND, IDOK);
     return text;
   }
