@@ -7,6 +7,7 @@
 //   SerialOf(date)          the day number of any 16-bit fields, folded
 //   DateOf(serial)          the date of a day from 0001-01-01 to 32767-12-31
 //   WeekdayOf(date)         0 Sunday .. 6 Saturday, for folded fields too
+//   WeekdayOfSerial(serial) the same from a day number, any day number
 //
 // Counting days
 //   DaysBetween(from, to)   days from one date to the other, negative back
@@ -50,6 +51,9 @@ class OutsideCalendarError : public std::out_of_range {
 DateParts DateOf(SerialDay serial);
 
 std::int16_t WeekdayOf(const DateParts& date);
+
+// Day 1 is a Monday.
+constexpr int WeekdayOfSerial(SerialDay day) { return (day % 7 + 7) % 7; }
 
 std::int32_t DaysBetween(const DateParts& from, const DateParts& to);
 

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <utility>
 
+#include "calendar/date.h"
 #include "calendar/floor_div.h"
 #include "holidays/holidays.h"
 

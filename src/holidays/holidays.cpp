@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "calendar/date.h"
 #include "calendar/floor_div.h"
 #include "holidays/holiday_rules.h"
 

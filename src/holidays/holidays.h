@@ -29,8 +29,4 @@ std::optional<std::u16string_view> HolidayOn(SerialDay day);
 // have any.
 std::span<const SerialDay> HolidaysBetween(SerialDay first, SerialDay last);
 
-// 0 Sunday .. 6 Saturday, from the day number (day 1, 0001-01-01, is a
-// Monday); any day number.
-constexpr int WeekdayOfSerial(SerialDay day) { return (day % 7 + 7) % 7; }
-
 }  // namespace kalvenor
