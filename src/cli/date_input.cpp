@@ -11,6 +11,7 @@
 #include "cli/iso_date.h"
 #include "cli/kanji_date.h"
 #include "cli/separated_date.h"
+#include "display/display_text.h"
 #include "parse/date_parser.h"
 #include "parse/plain_date.h"
 
@@ -71,14 +72,6 @@ std::optional<FormDate> ReadForm(std::u16string_view text, const DateParts& toda
   return std::nullopt;
 }
 
-// Whether the date lies in the era it was written with.
-bool InItsEra(const FormDate& form) {
-  const Era* era = form.era;
-  const SerialDay serial = SerialOf(form.date);
-  if (serial <= SerialOf(era->last_day_before)) return false;
-  return era == kEras.data() || serial <= SerialOf((era - 1)->last_day_before);
-}
-
 // Everything but the plain line, kept out of line so that the plain line's
 // path stays short.
 [[gnu::noinline]] DateRead ReadForms(std::u16string_view text, const ReadOptions& options) {
@@ -96,7 +89,8 @@ bool InItsEra(const FormDate& form) {
   if (tail->weekday && *tail->weekday != WeekdayOf(form->date)) {
     return Refused(Refusal::WrongWeekday, form->date);
   }
-  if (options.strict && form->era != nullptr && !InItsEra(*form)) {
+  // --strict: the date must lie in the era it was written with.
+  if (options.strict && form->era != nullptr && EraOf(form->date, kEras) != form->era) {
     return Refused(Refusal::OutsideEra, form->date);
   }
   return DateRead{form->date, std::nullopt};
