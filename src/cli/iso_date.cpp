@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
-#include <limits>
 
 namespace kalvenor::cli {
 namespace {
@@ -60,12 +59,10 @@ std::optional<FormDate> ReadIsoDate(Scanner& scanner) {
   const auto month = scanner.FixedDigits(2);
   if (!month || !scanner.Take(u'-')) return std::nullopt;
   const auto day = scanner.FixedDigits(2);
-  const std::int32_t signedYear = negative ? -*year : *year;
-  if (!day || signedYear < std::numeric_limits<std::int16_t>::min() ||
-      signedYear > std::numeric_limits<std::int16_t>::max()) {
-    return std::nullopt;
-  }
-  const auto date = ValidDate(static_cast<std::int16_t>(signedYear), *month, *day);
+  // Four or five digits: taken as written, never by the two-digit rule.
+  const auto signedYear = YearOf(nullptr, negative ? -1 : 0, Written{*year, 4});
+  if (!day || !signedYear) return std::nullopt;
+  const auto date = ValidDate(*signedYear, *month, *day);
   if (!date) return std::nullopt;
   return FormDate{*date, nullptr, true, {}};
 }
