@@ -96,12 +96,10 @@ class LineDecoder {
 
 class Runner {
  public:
-  Runner(const Invocation& invocation, const BlockSizes& blocks, const DateParts& today,
+  Runner(const Invocation& invocation, const BlockSizes& blocks, const ReadOptions& read,
          BusinessDays* business)
       : invocation_(invocation),
-        settings_{invocation.style,
-                  ReadOptions{today, invocation.windowLanguage, invocation.strict},
-                  invocation.inclusive, invocation.holiday_names, business},
+        settings_{invocation.style, read, invocation.inclusive, invocation.holiday_names, business},
         calculation_(CalculationOf(invocation.command)),
         readBytes_(blocks.read),
         flushEachLine_(invocation.lineBuffered || InputIsTerminal()),
@@ -194,18 +192,17 @@ int Run(const Invocation& invocation, const DateParts& today, const BlockSizes& 
     case Command::Version: return WriteAll(messages::kVersion);
     default: break;
   }
+  const ReadOptions read{today, invocation.windowLanguage, invocation.strict};
   std::optional<BusinessDays> business;
   if (invocation.command == Command::Workdays || invocation.command == Command::Add) {
     std::vector<std::string> errors;
-    auto rules =
-        LoadBusinessRules(invocation.business,
-                          ReadOptions{today, invocation.windowLanguage, invocation.strict}, errors);
+    auto rules = LoadBusinessRules(invocation.business, read, errors);
     // Nothing is calculated on a wrong calendar.
     for (const std::string& error : errors) Complain(error, 0);
     if (!rules) return 1;
     business.emplace(std::move(*rules));
   }
-  Runner runner(invocation, blocks, today, business ? &*business : nullptr);
+  Runner runner(invocation, blocks, read, business ? &*business : nullptr);
   if (invocation.command == Command::Show) {
     // Each text of show is a calculation of its own.
     for (const std::string_view& text : invocation.operands) {
