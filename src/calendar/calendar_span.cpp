@@ -38,10 +38,12 @@ CalendarSpan SpanBetween(const DateParts& from, const DateParts& to) {
   // The month count of the fields, or one less when the day of the month
   // has not come round yet.
   auto months = static_cast<std::int32_t>(MonthIndex(last) - MonthIndex(first));
-  if (SerialAfterMonths(first, months) > SerialOf(last)) --months;
+  const SerialDay end = SerialOf(last);
+  SerialDay reached = SerialAfterMonths(first, months);
+  if (reached > end) reached = SerialAfterMonths(first, --months);
   span.years = months / 12;
   span.months = months % 12;
-  span.days = SerialOf(last) - SerialAfterMonths(first, months);
+  span.days = end - reached;
   return span;
 }
 
