@@ -1,9 +1,9 @@
 #include "ui/win32/dpi.h"
 
+#include "ui/units.h"
+
 namespace kalvenor::ui::win32 {
 namespace {
-
-constexpr UINT kBaseDpi = 96;
 
 // Looked up at run time: Windows before 10 (1607) lacks both.
 template <typename Function>
@@ -19,7 +19,7 @@ UINT DpiOf(HWND window) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
   static const auto getDpi = User32<GetDpiForWindowFn>("GetDpiForWindow");
   const UINT dpi = getDpi != nullptr ? getDpi(window) : 0;
-  return dpi != 0 ? dpi : kBaseDpi;
+  return dpi != 0 ? dpi : UINT{kBaseDpi};
 }
 
 RECT OuterRect(RECT client, DWORD style, bool menu, UINT dpi) {
