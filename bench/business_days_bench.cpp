@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "calendar/date.h"
-#include "cli/business_days.h"
-#include "cli/commands.h"
+#include "commands/business_days.h"
+#include "commands/commands.h"
 #include "holidays/business_days.h"
 #include "holidays/holidays.h"
 
@@ -37,13 +37,13 @@ std::vector<std::u16string> DateLines() {
 
 // One calculation per pair of lines, both read anew each time.
 // cppcheck-suppress constParameter ; the loop over state runs the benchmark
-void Lines(benchmark::State& state, kalvenor::cli::Calculation calculation) {
+void Lines(benchmark::State& state, kalvenor::commands::Calculation calculation) {
   static const std::vector<std::u16string> lines = DateLines();
-  static kalvenor::cli::BusinessDays business({});
-  const kalvenor::cli::Settings settings{kalvenor::cli::OutputStyle::Iso,
-                                         kalvenor::cli::ReadOptions{{2026, 12, 7}}, false, false,
-                                         &business};
-  std::vector<kalvenor::cli::Operand> operands(2);
+  static kalvenor::commands::BusinessDays business({});
+  const kalvenor::commands::Settings settings{kalvenor::commands::OutputStyle::Iso,
+                                              kalvenor::reader::ReadOptions{{2026, 12, 7}}, false,
+                                              false, &business};
+  std::vector<kalvenor::commands::Operand> operands(2);
   std::string out;
   std::size_t i = 0;
   while (state.KeepRunning()) {
@@ -55,8 +55,8 @@ void Lines(benchmark::State& state, kalvenor::cli::Calculation calculation) {
   }
 }
 
-void BM_DiffLine(benchmark::State& state) { Lines(state, kalvenor::cli::Diff); }
-void BM_WorkdaysLine(benchmark::State& state) { Lines(state, kalvenor::cli::Workdays); }
+void BM_DiffLine(benchmark::State& state) { Lines(state, kalvenor::commands::Diff); }
+void BM_WorkdaysLine(benchmark::State& state) { Lines(state, kalvenor::commands::Workdays); }
 BENCHMARK(BM_DiffLine);
 BENCHMARK(BM_WorkdaysLine);
 

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kalvenor::cli::Invocation invocation;
   const std::size_t lines = std::size(kCommandLines), styles = 5;  // Era .. Iso
   std::tie(invocation.command, invocation.operands) = kCommandLines[data[0] % lines];
-  invocation.style = static_cast<kalvenor::cli::OutputStyle>(data[0] / lines % styles);
+  invocation.style = static_cast<kalvenor::commands::OutputStyle>(data[0] / lines % styles);
   invocation.encoding = kalvenor::cli::Encoding::Utf8;  // lines countable by their "\n" bytes
   std::string input(reinterpret_cast<const char*>(data) + 3, size - 3);
   char *out = nullptr, *err = nullptr;

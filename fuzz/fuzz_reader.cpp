@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/date_input.h"
-#include "cli/operand_text.h"
+#include "reader/date_input.h"
+#include "reader/operand_text.h"
 #include "target_support.h"
 #include "text/utf8.h"
 
@@ -33,10 +33,10 @@ void Edit(std::u16string& text, const std::uint8_t* edit) {
   if (edit[0] % 3 != 1) text.insert(at, piece);
 }
 
-kalvenor::cli::DateRead Read(std::string_view bytes) {
+kalvenor::reader::DateRead Read(std::string_view bytes) {
   std::u16string text;
-  kalvenor::cli::DecodeOperand(bytes, text);
-  return kalvenor::cli::ReadDate(text, {kalvenor::testing::kToday});
+  kalvenor::reader::DecodeOperand(bytes, text);
+  return kalvenor::reader::ReadDate(text, {kalvenor::testing::kToday});
 }
 
 }  // namespace
@@ -46,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::u16string text(kSeeds[data[0] % kSeeds.size()]);
   for (std::size_t at = 1; at + 3 <= size; at += 3) Edit(text, data + at);
   const std::string bytes = kalvenor::text::ToUtf8(text);
-  const kalvenor::cli::DateRead read = Read(bytes);
-  const kalvenor::cli::DateRead padded = Read(" " + bytes + "\t");
+  const kalvenor::reader::DateRead read = Read(bytes);
+  const kalvenor::reader::DateRead padded = Read(" " + bytes + "\t");
   kalvenor::testing::Require(read.refusal == padded.refusal && read.date == padded.date);
   if (!read.refusal) kalvenor::testing::RequireRealDate(read.date);
   return 0;

@@ -14,12 +14,12 @@
 #include <string>
 #include <string_view>
 
-#include "cli/business_days.h"
-#include "cli/commands.h"
-#include "cli/failure_text.h"
-#include "cli/operand_text.h"
-#include "cli/translation.h"
+#include "commands/business_days.h"
+#include "commands/commands.h"
+#include "commands/failure_text.h"
+#include "commands/translation.h"
 #include "holidays/business_days.h"
+#include "reader/operand_text.h"
 #include "text/utf8.h"
 #include "ui/texts.h"
 
@@ -33,36 +33,36 @@ struct Answer {
 };
 
 // The window's own message where it has one; kalvenor-cli's otherwise.
-std::string Describe(const cli::Failure& failure, std::span<const std::string_view> texts) {
+std::string Describe(const commands::Failure& failure, std::span<const std::string_view> texts) {
   switch (failure.problem) {
-    case cli::Problem::OutOfRange: return text::ToUtf8(ui::texts::kOutOfRange);
-    case cli::Problem::Overflow: return text::ToUtf8(ui::texts::kOverflow);
-    default: return cli::DescribeFailure(failure, texts);
+    case commands::Problem::OutOfRange: return text::ToUtf8(ui::texts::kOutOfRange);
+    case commands::Problem::Overflow: return text::ToUtf8(ui::texts::kOverflow);
+    default: return commands::DescribeFailure(failure, texts);
   }
 }
 
 // Business days with the national holidays and the rest weekdays (bit w:
 // weekday w, 0 Sunday), each calendar worked out once.
-cli::BusinessDays& BusinessDaysResting(int restWeekdays) {
-  static std::map<int, cli::BusinessDays> calendars;
+commands::BusinessDays& BusinessDaysResting(int restWeekdays) {
+  static std::map<int, commands::BusinessDays> calendars;
   BusinessRules rules;
   rules.rest_weekdays = static_cast<std::uint8_t>(restWeekdays);
   return calendars.try_emplace(restWeekdays, rules).first->second;
 }
 
-Answer Calculate(cli::Calculation calculation, std::initializer_list<std::string_view> texts,
-                 cli::Settings settings) {
-  cli::Operand operands[2];
+Answer Calculate(commands::Calculation calculation, std::initializer_list<std::string_view> texts,
+                 commands::Settings settings) {
+  commands::Operand operands[2];
   std::size_t count = 0;
-  for (const std::string_view typed : texts) cli::DecodeOperand(typed, operands[count++].text);
-  const cli::Operands used(operands, count);
+  for (const std::string_view typed : texts) reader::DecodeOperand(typed, operands[count++].text);
+  const commands::Operands used(operands, count);
   Answer answer;
   // A date's holiday is named where the holiday data reach; elsewhere the
   // date alone is the answer.
-  auto failure = cli::Run(calculation, used, settings, answer.text);
-  if (failure && failure->problem == cli::Problem::HolidaysUnknown && settings.holiday_names) {
+  auto failure = commands::Run(calculation, used, settings, answer.text);
+  if (failure && failure->problem == commands::Problem::HolidaysUnknown && settings.holiday_names) {
     settings.holiday_names = false;
-    failure = cli::Run(calculation, used, settings, answer.text);
+    failure = commands::Run(calculation, used, settings, answer.text);
   }
   answer.ok = !failure;
   if (failure) answer.text = Describe(*failure, std::span(texts.begin(), texts.size()));
@@ -73,49 +73,50 @@ Answer Calculate(cli::Calculation calculation, std::initializer_list<std::string
   return answer;
 }
 
-cli::Settings SettingsOf(const DateParts& today, cli::OutputStyle style, int restWeekdays = 0) {
-  cli::Settings settings{.style = style, .read = cli::ReadOptions{today}};
+commands::Settings SettingsOf(const DateParts& today, commands::OutputStyle style,
+                              int restWeekdays = 0) {
+  commands::Settings settings{.style = style, .read = reader::ReadOptions{today}};
   settings.holiday_names = true;
   settings.business = &BusinessDaysResting(restWeekdays);
   return settings;
 }
 
-Answer Show(const std::string& date, const DateParts& today, cli::OutputStyle style) {
-  return Calculate(cli::Show, {date}, SettingsOf(today, style));
+Answer Show(const std::string& date, const DateParts& today, commands::OutputStyle style) {
+  return Calculate(commands::Show, {date}, SettingsOf(today, style));
 }
 
 // days may count business days ("3営業日", "3b").
 Answer Add(const std::string& date, const std::string& days, const DateParts& today,
-           cli::OutputStyle style, int restWeekdays) {
-  return Calculate(cli::Add, {date, days}, SettingsOf(today, style, restWeekdays));
+           commands::OutputStyle style, int restWeekdays) {
+  return Calculate(commands::Add, {date, days}, SettingsOf(today, style, restWeekdays));
 }
 
 // diff and workdays write no date: any style does.
 Answer Diff(const std::string& date1, const std::string& date2, const DateParts& today) {
-  return Calculate(cli::Diff, {date1, date2}, SettingsOf(today, cli::OutputStyle::Iso));
+  return Calculate(commands::Diff, {date1, date2}, SettingsOf(today, commands::OutputStyle::Iso));
 }
 
 Answer Workdays(const std::string& date1, const std::string& date2, const DateParts& today,
                 int restWeekdays) {
-  return Calculate(cli::Workdays, {date1, date2},
-                   SettingsOf(today, cli::OutputStyle::Iso, restWeekdays));
+  return Calculate(commands::Workdays, {date1, date2},
+                   SettingsOf(today, commands::OutputStyle::Iso, restWeekdays));
 }
 
 // The messages in Japanese, from the catalogue built into the module.
 void UseJapanese() {
   setenv("LANG", "ja_JP.UTF-8", 1);
-  cli::translation::Load("/locale");
+  commands::translation::Load("/locale");
 }
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(kalvenor) {
-  emscripten::enum_<cli::OutputStyle>("Style")
-      .value("Era", cli::OutputStyle::Era)
-      .value("Reiwa", cli::OutputStyle::Reiwa)
-      .value("Kanji", cli::OutputStyle::Kanji)
-      .value("Western", cli::OutputStyle::Western)
-      .value("Iso", cli::OutputStyle::Iso);
+  emscripten::enum_<commands::OutputStyle>("Style")
+      .value("Era", commands::OutputStyle::Era)
+      .value("Reiwa", commands::OutputStyle::Reiwa)
+      .value("Kanji", commands::OutputStyle::Kanji)
+      .value("Western", commands::OutputStyle::Western)
+      .value("Iso", commands::OutputStyle::Iso);
   emscripten::value_object<DateParts>("Date")
       .field("year", &DateParts::year)
       .field("month", &DateParts::month)

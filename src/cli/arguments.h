@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "cli/business_options.h"
-#include "cli/date_output.h"
+#include "commands/date_output.h"
 
 namespace kalvenor::cli {
+
+using commands::OutputStyle;
 
 enum class Command { Show, Add, Diff, Holidays, Workdays, Span, Help, Version };
 

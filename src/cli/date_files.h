@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cli/business_options.h"
-#include "cli/date_input.h"
 #include "holidays/business_days.h"
+#include "reader/date_input.h"
 
 namespace kalvenor::cli {
 
@@ -16,7 +16,7 @@ namespace kalvenor::cli {
 // when a file cannot be read or holds a line that is not a date, each such
 // problem added to errors as a message naming the file (and the line).
 std::optional<BusinessRules> LoadBusinessRules(const BusinessOptions& options,
-                                               const ReadOptions& read,
+                                               const reader::ReadOptions& read,
                                                std::vector<std::string>& errors);
 
 }  // namespace kalvenor::cli

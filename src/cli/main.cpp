@@ -9,8 +9,8 @@
 #include "cli/arguments.h"
 #include "cli/messages.h"
 #include "cli/runner.h"
-#include "cli/translation.h"
 #include "clock/system_clock.h"
+#include "commands/translation.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   // Messages of a long stream go out in blocks too; Run flushes at the end.
   static char stderrBuffer[1 << 16];
   std::setvbuf(stderr, stderrBuffer, _IOFBF, sizeof stderrBuffer);
-  kalvenor::cli::translation::Load(kalvenor::cli::translation::LocaleDir());
+  kalvenor::commands::translation::Load(kalvenor::commands::translation::LocaleDir());
 
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   const auto parsed = kalvenor::cli::ParseArguments(args);

@@ -1,6 +1,6 @@
-// Every text the command line shows its user, in one place. They are
-// written in English and translated through the catalogue the locale
-// chooses (cli/translation.h); po/ holds the translations.
+// The texts of the command line itself: its help, its usage errors and
+// its streams' troubles. Written in English and translated as the
+// calculations' messages are (commands/messages.h).
 #pragma once
 
 #include <cstddef>
@@ -35,17 +35,8 @@ std::string AddNeedsTwo();
 std::string DiffNeedsTwo();
 std::string StdinOnce();
 
-// Input that cannot be calculated; texts are the user's own bytes.
-std::string NotADate(std::string_view text);
-std::string NotANumber(std::string_view text);
-std::string NoDate();
-// date: the ISO text of the date read; weekday: its weekday, 0 Sunday .. 6.
-std::string WrongWeekday(std::string_view text, std::string_view date, int weekday);
-std::string OutsideEra(std::string_view text);
+// Input that cannot be read.
 std::string LineTooLong(std::size_t longest);
-std::string OutOfRange(std::string_view date, std::string_view days);
-// texts: the one or two operands of the calculation.
-std::string Overflow(std::span<const std::string_view> texts);
 
 // The holiday, business-day and span calculations.
 std::string HolidaysNeedsRange();
@@ -56,10 +47,6 @@ std::string OptionNotForCommand(std::string_view option);
 std::string BadRest(std::string_view value);
 std::string NoBusinessDay();
 std::string BadHolidays(std::string_view value);
-std::string HolidaysUnknown();
-std::string NotAYear(std::string_view text);
-std::string CannotOpen(std::string_view file);
-std::string NotADateInFile(std::string_view file, long long lineNumber, std::string_view text);
 
 // Trouble with the streams themselves.
 // error: the errno value the stream failed with, named in the message.

@@ -15,28 +15,37 @@
 #include <unistd.h>
 #endif
 
-#include "cli/business_days.h"
-#include "cli/commands.h"
 #include "cli/date_files.h"
 #include "cli/encoding.h"
-#include "cli/failure_text.h"
 #include "cli/line_reader.h"
 #include "cli/messages.h"
-#include "cli/operand_text.h"
 #include "cli/output.h"
+#include "commands/business_days.h"
+#include "commands/commands.h"
+#include "commands/failure_text.h"
+#include "reader/operand_text.h"
 #include "text/utf8.h"
 
 namespace kalvenor::cli {
 namespace {
 
+using commands::BusinessDays;
+using commands::Calculation;
+using commands::DescribeFailure;
+using commands::Failure;
+using commands::Operand;
+using commands::Settings;
+using reader::DecodeOperand;
+using reader::ReadOptions;
+
 Calculation CalculationOf(Command command) {
   switch (command) {
-    case Command::Add: return Add;
-    case Command::Diff: return Diff;
-    case Command::Holidays: return Holidays;
-    case Command::Workdays: return Workdays;
-    case Command::Span: return Span;
-    default: return Show;
+    case Command::Add: return commands::Add;
+    case Command::Diff: return commands::Diff;
+    case Command::Holidays: return commands::Holidays;
+    case Command::Workdays: return commands::Workdays;
+    case Command::Span: return commands::Span;
+    default: return commands::Show;
   }
 }
 

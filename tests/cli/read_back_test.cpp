@@ -7,13 +7,15 @@
 #include <string>
 
 #include "calendar/gregorian.h"
-#include "cli/date_input.h"
-#include "cli/date_output.h"
-#include "cli/operand_text.h"
+#include "commands/date_output.h"
+#include "reader/date_input.h"
+#include "reader/operand_text.h"
 #include "support/date_parts_output.h"
 
-namespace kalvenor::cli {
+namespace kalvenor::reader {
 namespace {
+
+using commands::OutputStyle;
 
 void ExpectEveryDayReadsBack(OutputStyle style, DateParts first) {
   const ReadOptions options{DateParts{2026, 12, 7}};  // today, fixed so a failure replays
@@ -26,7 +28,7 @@ void ExpectEveryDayReadsBack(OutputStyle style, DateParts first) {
     DateParts date;
     SerialDateConvert(day, date);
     bytes.clear();
-    AppendDate(date, style, bytes);
+    commands::AppendDate(date, style, bytes);
     DecodeOperand(bytes, text);
     const DateRead read = ReadDate(text, options);
     if (!read.refusal && read.date == date) continue;
@@ -42,4 +44,4 @@ TEST(ReadBack, Kanji) { ExpectEveryDayReadsBack(OutputStyle::Kanji, {100, 1, 1})
 TEST(ReadBack, Western) { ExpectEveryDayReadsBack(OutputStyle::Western, {100, 1, 1}); }
 
 }  // namespace
-}  // namespace kalvenor::cli
+}  // namespace kalvenor::reader

@@ -1,0 +1,38 @@
+// kalvenor-cli's business days and national holidays: the calendar the
+// options describe, add's business-day steps, and a holiday's name after a
+// date. workdays itself is declared with the other calculations.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "calendar/gregorian.h"
+#include "holidays/business_days.h"
+
+namespace kalvenor::commands {
+
+// The calendar of the rules, worked out when first asked for: add needs it
+// only for a count of business days.
+class BusinessDays {
+ public:
+  explicit BusinessDays(BusinessRules rules) : rules_(std::move(rules)) {}
+  const BusinessCalendar& Calendar();
+
+ private:
+  BusinessRules rules_;
+  std::optional<BusinessCalendar> calendar_;
+};
+
+// The date count business days after date (before it when negative; date
+// itself for 0); nothing when there is none in 0001-01-01..32767-12-31.
+// count is whole (reader/day_count.h). Raises HolidaysUnknownError when a day
+// stepped onto needs holiday data that is not there.
+std::optional<DateParts> BusinessDaysAfter(const DateParts& date, double count,
+                                           BusinessDays& business);
+
+// A tab and the name of the national holiday on the date, if it is one.
+// Raises HolidaysUnknownError outside the holiday data.
+void AppendHolidayName(const DateParts& date, std::string& out);
+
+}  // namespace kalvenor::commands

@@ -1,0 +1,88 @@
+#include "commands/commands.h"
+
+#include <cstdint>
+
+#include "calendar/date.h"
+#include "commands/business_days.h"
+#include "commands/date_after_count.h"
+#include "commands/date_output.h"
+#include "holidays/business_days.h"
+#include "numeric/checked.h"
+
+namespace kalvenor::commands {
+namespace {
+
+// The date, and with --holiday a tab and the national holiday's name.
+void AppendResult(const DateParts& date, const Settings& settings, std::string& out) {
+  AppendDate(date, settings.style, out);
+  if (settings.holiday_names) AppendHolidayName(date, out);
+}
+
+}  // namespace
+
+std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const Settings& settings,
+                                   DateParts& date) {
+  Operand& operand = operands[index];
+  if (!operand.read) operand.read = reader::ReadDate(operand.text, settings.read);
+  const DateRead& read = *operand.read;
+  if (read.refusal) return Failure{Problem::NotADate, index, *read.refusal, read.date};
+  date = read.date;
+  return std::nullopt;
+}
+
+std::optional<Failure> Run(Calculation calculation, Operands operands, const Settings& settings,
+                           std::string& out) {
+  const std::size_t start = out.size();
+  std::optional<Failure> failure;
+  try {
+    failure = calculation(operands, settings, out);
+  } catch (const checked::OverflowError&) {
+    failure = Failure{Problem::Overflow, 0, {}, {}};
+  } catch (const OutsideCalendarError&) {
+    // A day past the calendar's end on the way (the inclusive span to
+    // 32767-12-31): the year has left its 16 bits, as in the window.
+    failure = Failure{Problem::Overflow, 0, {}, {}};
+  } catch (const HolidaysUnknownError&) {
+    failure = Failure{Problem::HolidaysUnknown, 0, {}, {}};
+  }
+  if (failure) out.resize(start);  // nothing half-written stays
+  return failure;
+}
+
+std::optional<Failure> ReadTwoOperands(Operands operands, const Settings& settings,
+                                       DateParts& first, DateParts& second) {
+  if (auto failure = ReadOperand(operands, 0, settings, first)) return failure;
+  return ReadOperand(operands, 1, settings, second);
+}
+
+std::optional<Failure> Show(Operands operands, const Settings& settings, std::string& out) {
+  DateParts date;
+  if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
+  AppendResult(date, settings, out);
+  return std::nullopt;
+}
+
+std::optional<Failure> Add(Operands operands, const Settings& settings, std::string& out) {
+  DateParts date;
+  if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
+  const auto count = reader::ReadDayCount(operands[1].text);
+  if (!count) return Failure{Problem::NotANumber, 1, {}, {}};
+  const auto moved = count->unit == DayUnit::Business
+                         ? BusinessDaysAfter(date, count->amount, *settings.business)
+                         : DateAfterCount(date, *count);
+  if (!moved) return Failure{Problem::OutOfRange, 0, {}, {}};
+  AppendResult(*moved, settings, out);
+  return std::nullopt;
+}
+
+std::optional<Failure> Diff(Operands operands, const Settings& settings, std::string& out) {
+  DateParts first;
+  DateParts second;
+  if (auto failure = ReadTwoOperands(operands, settings, first, second)) return failure;
+  std::int32_t days = DaysBetween(first, second);
+  if (settings.inclusive) days += days >= 0 ? 1 : -1;  // the first day counts too
+  AppendNumber(days, out);
+  return std::nullopt;
+}
+
+}  // namespace kalvenor::commands

@@ -1,0 +1,87 @@
+// The calculations, each on one set of operand texts. Free of I/O: the web
+// page runs them too.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "calendar/gregorian.h"
+#include "commands/date_output.h"
+#include "reader/date_input.h"
+
+namespace kalvenor::commands {
+
+using reader::DateRead;
+using reader::ReadOptions;
+using reader::Refusal;
+
+class BusinessDays;
+
+enum class Problem {
+  NotADate,         // the reader refused a date (Failure::refusal says why)
+  NotANumber,       // a day count that is not one (reader/day_count.h)
+  OutOfRange,       // a sum before 0001-01-01 or past 32767-12-31
+  Overflow,         // a number too large for its width on the way
+  NotAYear,         // holidays' YEAR
+  HolidaysUnknown,  // national holidays asked for outside their data
+};
+
+struct Failure {
+  Problem problem;
+  std::size_t operand = 0;  // the text to blame for NotADate and NotANumber
+  Refusal refusal = {};     // for NotADate
+  DateParts date;           // for Refusal::WrongWeekday, the date read
+};
+
+// An operand's text and, once read, its date: an operand that stays the
+// same for a whole stream is read once (today is fixed for the run).
+struct Operand {
+  std::u16string text;
+  std::optional<DateRead> read;  // cleared whenever text changes
+};
+
+using Operands = std::span<Operand>;
+
+// What a calculation needs besides its operands.
+struct Settings {
+  OutputStyle style = OutputStyle::Era;
+  ReadOptions read;
+  bool inclusive = false;      // diff, workdays and span count the first day
+  bool holiday_names = false;  // show and add name a national holiday
+  // One per run for workdays and add; null for the other commands.
+  BusinessDays* business = nullptr;
+};
+
+// Each appends its result, without the line end, to out, or leaves out as
+// it was and says why not; a number that leaves its width on the way raises
+// checked::OverflowError, which Run reports as Problem::Overflow, and
+// a holiday asked for outside the data raises HolidaysUnknownError
+// (Problem::HolidaysUnknown). show takes one operand, add, diff, workdays
+// and span two, holidays one or two.
+using Calculation = std::optional<Failure> (*)(Operands operands, const Settings& settings,
+                                               std::string& out);
+
+std::optional<Failure> Show(Operands operands, const Settings& settings, std::string& out);
+std::optional<Failure> Add(Operands operands, const Settings& settings, std::string& out);
+std::optional<Failure> Diff(Operands operands, const Settings& settings, std::string& out);
+// In business_days.cpp, span.cpp and holiday_list.cpp.
+std::optional<Failure> Workdays(Operands operands, const Settings& settings, std::string& out);
+std::optional<Failure> Span(Operands operands, const Settings& settings, std::string& out);
+std::optional<Failure> Holidays(Operands operands, const Settings& settings, std::string& out);
+
+// Runs the calculation; an overflow or a day past the calendar on the way,
+// or a day without holiday data, comes back as its failure, with nothing
+// written to out.
+std::optional<Failure> Run(Calculation calculation, Operands operands, const Settings& settings,
+                           std::string& out);
+
+// The date of operand `index`, read once per text.
+std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const Settings& settings,
+                                   DateParts& date);
+// The dates of the first two operands, the first failure if any.
+std::optional<Failure> ReadTwoOperands(Operands operands, const Settings& settings,
+                                       DateParts& first, DateParts& second);
+
+}  // namespace kalvenor::commands

@@ -1,0 +1,38 @@
+#include "commands/failure_text.h"
+
+#include "calendar/date.h"
+#include "commands/date_output.h"
+#include "commands/messages.h"
+
+namespace kalvenor::commands {
+namespace {
+
+std::string DescribeRefusal(const Failure& failure, std::string_view text) {
+  switch (failure.refusal) {
+    case Refusal::Empty: return messages::NoDate();
+    case Refusal::WrongWeekday: {
+      std::string iso;
+      AppendDate(failure.date, OutputStyle::Iso, iso);
+      return messages::WrongWeekday(text, iso, WeekdayOf(failure.date));
+    }
+    case Refusal::OutsideEra: return messages::OutsideEra(text);
+    case Refusal::NotADate: break;
+  }
+  return messages::NotADate(text);
+}
+
+}  // namespace
+
+std::string DescribeFailure(const Failure& failure, std::span<const std::string_view> texts) {
+  switch (failure.problem) {
+    case Problem::NotADate: return DescribeRefusal(failure, texts[failure.operand]);
+    case Problem::NotANumber: return messages::NotANumber(texts[failure.operand]);
+    case Problem::OutOfRange: return messages::OutOfRange(texts[0], texts[1]);
+    case Problem::Overflow: return messages::Overflow(texts);
+    case Problem::NotAYear: return messages::NotAYear(texts[failure.operand]);
+    case Problem::HolidaysUnknown: return messages::HolidaysUnknown();
+  }
+  return {};
+}
+
+}  // namespace kalvenor::commands
