@@ -1,5 +1,6 @@
-// The window's two calculations through the real Form1 without a window: a result or one overflow
-// or out-of-range warning, never both; every write well formed, Date1's box never rewritten.
+// The window's two calculations through the real calculator form, without a window: a result or
+// one overflow or out-of-range warning, never both; every write well formed, Date1's box never
+// rewritten.
 // Input: a byte of choices, then the texts of the three boxes as UTF-8, apart by 0xFF.
 #include <cstddef>
 #include <cstdint>

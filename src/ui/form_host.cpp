@@ -39,7 +39,7 @@ void FormHost::Show() {
   selected_.at(IndexOf(layout::kSelectedAtStart)) = true;
   backend_.SetChecked(layout::kSelectedAtStart, true);
   PlaceAll();
-  Deliver([](Form1& form) { form.OnLoad(); });
+  Deliver([](CalculatorForm& form) { form.OnLoad(); });
   if (!ended_) backend_.ShowWindow();
 }
 
@@ -101,30 +101,30 @@ void FormHost::Place(Control control) {
 }
 
 void FormHost::Resized() {
-  Deliver([](Form1& form) { form.OnResize(); });
+  Deliver([](CalculatorForm& form) { form.OnResize(); });
 }
 
 void FormHost::Closing() {
-  Deliver([](Form1& form) { form.OnClose(); });
+  Deliver([](CalculatorForm& form) { form.OnClose(); });
 }
 
 void FormHost::Clicked(Control control) {
   if (layout::RowOf(control).kind != layout::Kind::OptionButton) {
-    Deliver([control](Form1& form) { form.OnClick(control); });
+    Deliver([control](CalculatorForm& form) { form.OnClick(control); });
     return;
   }
   // The toolkit checks an option as it is clicked; only a new choice
-  // reaches Form1.
+  // reaches CalculatorForm.
   if (backend_.IsChecked(control)) Select(control);
 }
 
 void FormHost::MenuChosen(Menu item) {
-  Deliver([item](Form1& form) { form.OnMenu(item); });
+  Deliver([item](CalculatorForm& form) { form.OnMenu(item); });
 }
 
 void FormHost::KeyTyped(Control box, std::int16_t& code) {
   if (!enabled_.at(IndexOf(box))) return;
-  Deliver([box, &code](Form1& form) { form.OnKeyPress(box, code); });
+  Deliver([box, &code](CalculatorForm& form) { form.OnKeyPress(box, code); });
 }
 
 void FormHost::CopyRequested() {
@@ -171,7 +171,7 @@ void FormHost::Select(Control option) {
   ForEachOptionBeside(option, [&](Control member) {
     if (member != option) backend_.SetChecked(member, false);
   });
-  if (changed) Deliver([option](Form1& form) { form.OnClick(option); });
+  if (changed) Deliver([option](CalculatorForm& form) { form.OnClick(option); });
 }
 
 void FormHost::PostTab() { backend_.PostTab(); }

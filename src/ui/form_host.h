@@ -1,4 +1,4 @@
-// Form1 on any window toolkit: the host implements the toolkit operations
+// CalculatorForm on any window toolkit: the host implements the toolkit operations
 // once, over a backend that only creates, moves and reads its controls. It
 // keeps what the program has moved, fits captions, turns twips into the
 // backend's pixels, applies the option-group rule and stops delivering
@@ -11,7 +11,7 @@
 
 #include "calendar/date.h"
 #include "clock/system_clock.h"
-#include "ui/form1.h"
+#include "ui/calculator_form.h"
 #include "ui/toolkit.h"
 #include "ui/window_backend.h"
 
@@ -31,7 +31,7 @@ class FormHost final : public Toolkit {
   // backend's DPI or font changed.
   void PlaceAll();
 
-  // Whether the program was ended; no event reaches Form1 after that.
+  // Whether the program was ended; no event reaches CalculatorForm after that.
   bool HasEnded() const { return ended_; }
 
   // The backend's events.
@@ -45,7 +45,7 @@ class FormHost final : public Toolkit {
   // Ctrl+C where nothing is selected: the current mode's result is copied.
   void CopyRequested();
 
-  Form1& Form() { return form_; }
+  CalculatorForm& Form() { return form_; }
 
   void ShowMessage(const std::u16string& text, MessageIcon icon) override;
   std::u16string Text(Control control) const override;
@@ -65,7 +65,7 @@ class FormHost final : public Toolkit {
   void EndProgram() override;
 
  private:
-  // Hands one event to Form1, unless the program has ended.
+  // Hands one event to CalculatorForm, unless the program has ended.
   template <typename Event>
   void Deliver(Event&& event) {
     if (!ended_) event(form_);
@@ -78,7 +78,7 @@ class FormHost final : public Toolkit {
   TwipsSize InTwips(PixelSize size) const;
 
   WindowBackend& backend_;
-  Form1 form_;
+  CalculatorForm form_;
   std::array<Twips, kControlCount> tops_{};
   std::array<Twips, kControlCount> widths_{};
   std::array<bool, kControlCount> enabled_{};

@@ -1,5 +1,5 @@
 // What the window's logic needs of a window toolkit, and nothing more.
-// Form1 is written against this interface alone; the form host
+// CalculatorForm is written against this interface alone; the form host
 // (form_host.h) implements it once for every toolkit. Positions and sizes
 // are twips (1440 to the inch).
 #pragma once
@@ -10,7 +10,7 @@
 
 namespace kalvenor::ui {
 
-// Form1's controls, by what each is for. The layout table gives each its
+// CalculatorForm's controls, by what each is for. The layout table gives each its
 // historical object name (Text1, Label4, Option1(0) ...).
 enum class Control {
   Date1Box,
@@ -62,7 +62,7 @@ class Toolkit {
   virtual void SetText(Control control, const std::u16string& text) = 0;
 
   // A disabled box takes no typing and no Tab: Tab skips it and its key
-  // events do not reach Form1.
+  // events do not reach CalculatorForm.
   virtual void SetEnabled(Control control, bool enabled) = 0;
 
   // Relative to the control's container; Left and Height never change.

@@ -1,6 +1,7 @@
 // The help document and the help launcher on the real file system and a real GIO, driven through
-// Form1 and its host on the in-memory window. The desktop is a private XDG tree whose application
-// for HTML records the path it is given, or, with KALVENOR_NO_VIEWER set, one with none at all.
+// the calculator form and its host on the in-memory window. The desktop is a private XDG tree whose
+// application for HTML records the path it is given, or, with KALVENOR_NO_VIEWER set, one with none
+// at all.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>

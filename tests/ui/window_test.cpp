@@ -43,7 +43,7 @@ class WindowTest : public ::testing::Test {
   }
 
   std::unique_ptr<QtBackend> backend;
-  Form1Window* window = nullptr;
+  CalculatorWindow* window = nullptr;
   QStringList messages;
 };
 

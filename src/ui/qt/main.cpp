@@ -1,3 +1,3 @@
-#include "ui/qt/module1.h"
+#include "ui/qt/run_window.h"
 
-int main(int argc, char** argv) { return kalvenor::ui::qt::Module1Main(argc, argv); }
+int main(int argc, char** argv) { return kalvenor::ui::qt::RunWindow(argc, argv); }

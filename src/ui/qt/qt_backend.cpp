@@ -24,11 +24,11 @@ namespace kalvenor::ui::qt {
 QtBackend::QtBackend() { ConnectEvents(); }
 
 void QtBackend::ConnectEvents() {
-  QObject::connect(&window_, &Form1Window::resized, &window_, [this] { host_.Resized(); });
-  QObject::connect(&window_, &Form1Window::closing, &window_, [this] { host_.Closing(); });
-  QObject::connect(&window_, &Form1Window::copyRequested, &window_,
+  QObject::connect(&window_, &CalculatorWindow::resized, &window_, [this] { host_.Resized(); });
+  QObject::connect(&window_, &CalculatorWindow::closing, &window_, [this] { host_.Closing(); });
+  QObject::connect(&window_, &CalculatorWindow::copyRequested, &window_,
                    [this] { host_.CopyRequested(); });
-  QObject::connect(&window_, &Form1Window::typed, &window_,
+  QObject::connect(&window_, &CalculatorWindow::typed, &window_,
                    [this](Control box, std::int16_t* code) { host_.KeyTyped(box, *code); });
   for (Menu item : {Menu::Quit, Menu::HelpDocument, Menu::About}) {
     QObject::connect(window_.Action(item), &QAction::triggered, &window_,

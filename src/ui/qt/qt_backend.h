@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ui/form_host.h"
-#include "ui/qt/form1_window.h"
+#include "ui/qt/calculator_window.h"
 #include "ui/window_backend.h"
 
 namespace kalvenor::ui::qt {
@@ -16,7 +16,7 @@ class QtBackend final : public WindowBackend {
  public:
   QtBackend();
 
-  Form1Window& Window() { return window_; }
+  CalculatorWindow& Window() { return window_; }
   FormHost& Host() { return host_; }
 
   int Dpi() const override;
@@ -43,7 +43,7 @@ class QtBackend final : public WindowBackend {
  private:
   void ConnectEvents();
 
-  Form1Window window_;
+  CalculatorWindow window_;
   FormHost host_{*this};
 };
 

@@ -9,7 +9,7 @@
 
 namespace kalvenor::ui::win32 {
 
-inline constexpr wchar_t kWindowClass[] = L"KalvenorForm1";
+inline constexpr wchar_t kWindowClass[] = L"KalvenorCalculator";
 
 // Above IDOK and IDCANCEL, which the dialog keys send for Enter and Esc.
 inline constexpr int kFirstControlId = 100;

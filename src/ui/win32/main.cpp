@@ -1,5 +1,5 @@
-#include "ui/win32/module1.h"
+#include "ui/win32/run_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*/, int show) {
-  return kalvenor::ui::win32::Module1Main(instance, show);
+  return kalvenor::ui::win32::RunWindow(instance, show);
 }

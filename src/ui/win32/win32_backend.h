@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ui/form_host.h"
-#include "ui/win32/form1_window.h"
+#include "ui/win32/calculator_window.h"
 #include "ui/window_backend.h"
 
 namespace kalvenor::ui::win32 {
@@ -19,7 +19,7 @@ class Win32Backend final : public WindowBackend {
   Win32Backend(HINSTANCE instance, int show);
 
   FormHost& Host() { return host_; }
-  Form1Window& Window() { return window_; }
+  CalculatorWindow& Window() { return window_; }
 
   int Dpi() const override;
   void Move(Control control, const PixelRect& rect) override;
@@ -46,7 +46,7 @@ class Win32Backend final : public WindowBackend {
   RECT Monitor() const;
 
   FormHost host_{*this};
-  Form1Window window_;
+  CalculatorWindow window_;
   int show_;
 };
 

@@ -1,4 +1,4 @@
-#include "ui/hhelp.h"
+#include "ui/help_launcher.h"
 
 #include "ui/texts.h"
 

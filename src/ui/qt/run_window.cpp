@@ -1,4 +1,4 @@
-#include "ui/qt/module1.h"
+#include "ui/qt/run_window.h"
 
 #include <QApplication>
 
@@ -8,13 +8,13 @@
 
 namespace kalvenor::ui::qt {
 
-int Module1Main(int argc, char** argv, void (*whenShown)()) {
+int RunWindow(int argc, char** argv, void (*whenShown)()) {
   HoldStartMessages();
   QApplication app(argc, argv);
   ReleaseStartMessages();
   ApplyLook(app);
-  QtBackend form1;
-  form1.Host().Show();
+  QtBackend backend;
+  backend.Host().Show();
   if (whenShown != nullptr) whenShown();
   return QApplication::exec();
 }

@@ -20,10 +20,10 @@ namespace kalvenor::ui {
 // offset at which the window opens; negative when the screen is smaller.
 float OneEighthOfFreeSpace(Twips screen, Twips window);
 
-class Form1 {
+class CalculatorForm {
  public:
   // today: read once per parse; tests pass a fixed date.
-  explicit Form1(Toolkit& toolkit, DateParts (*today)() = SystemToday)
+  explicit CalculatorForm(Toolkit& toolkit, DateParts (*today)() = SystemToday)
       : toolkit_(toolkit), today_(today) {}
 
   // The toolkit's events, each answered by its handler. An overflow ends

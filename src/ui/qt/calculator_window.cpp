@@ -1,4 +1,4 @@
-#include "ui/qt/form1_window.h"
+#include "ui/qt/calculator_window.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -63,27 +63,31 @@ QWidget* MakeWidget(const layout::ControlRow& row, QWidget* parent) {
 
 }  // namespace
 
-Form1Window::Form1Window() {
+CalculatorWindow::CalculatorWindow() {
   setWindowIcon(QIcon(QPixmap(icon_xpm)));
   BuildMenus();
   BuildControls();
 }
 
-void Form1Window::SizeClient(int width, int height) {
+void CalculatorWindow::SizeClient(int width, int height) {
   resize(width, height + menuBar()->sizeHint().height());
 }
 
-QWidget* Form1Window::Widget(Control control) const { return controls_.at(IndexOf(control)); }
+QWidget* CalculatorWindow::Widget(Control control) const { return controls_.at(IndexOf(control)); }
 
-QLineEdit* Form1Window::Box(Control box) const { return qobject_cast<QLineEdit*>(Widget(box)); }
+QLineEdit* CalculatorWindow::Box(Control box) const {
+  return qobject_cast<QLineEdit*>(Widget(box));
+}
 
-QRadioButton* Form1Window::Option(Control option) const {
+QRadioButton* CalculatorWindow::Option(Control option) const {
   return qobject_cast<QRadioButton*>(Widget(option));
 }
 
-QAction* Form1Window::Action(Menu item) const { return menus_.at(static_cast<std::size_t>(item)); }
+QAction* CalculatorWindow::Action(Menu item) const {
+  return menus_.at(static_cast<std::size_t>(item));
+}
 
-void Form1Window::BuildControls() {
+void CalculatorWindow::BuildControls() {
   auto* client = new QWidget(this);
   setCentralWidget(client);
   // The table lists frames after the options they hold: frames first.
@@ -104,7 +108,7 @@ void Form1Window::BuildControls() {
   Widget(Control::Date1Box)->setFocus();
 }
 
-void Form1Window::BuildMenus() {
+void CalculatorWindow::BuildMenus() {
   for (const auto& row : layout::Menus()) {
     const QString caption = QStringOf(row.caption);
     QAction* action = nullptr;
@@ -125,17 +129,17 @@ void Form1Window::BuildMenus() {
   connect(help, &QShortcut::activated, Action(Menu::HelpDocument), &QAction::trigger);
 }
 
-void Form1Window::resizeEvent(QResizeEvent* event) {
+void CalculatorWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   emit resized();
 }
 
-void Form1Window::closeEvent(QCloseEvent* event) {
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
   emit closing();
   event->accept();
 }
 
-bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
   if (key->matches(QKeySequence::Copy)) {
@@ -159,7 +163,7 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
   return code == 0;
 }
 
-bool Form1Window::TakesTab(const QWidget& widget) const {
+bool CalculatorWindow::TakesTab(const QWidget& widget) const {
   if (!widget.isEnabled() || !widget.isVisibleTo(this)) return false;
   // Of an option group only the selected member takes Tab; the arrow keys
   // move inside the group.
@@ -167,7 +171,7 @@ bool Form1Window::TakesTab(const QWidget& widget) const {
   return (widget.focusPolicy() & Qt::TabFocus) != 0;
 }
 
-bool Form1Window::focusNextPrevChild(bool next) {
+bool CalculatorWindow::focusNextPrevChild(bool next) {
   // The layout's order, walked from the focus either way round. Qt's own
   // chain is not used: a radio button that takes the focus takes Tab away
   // from its siblings, which would drop a whole group out of the order.

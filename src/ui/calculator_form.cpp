@@ -1,11 +1,11 @@
-#include "ui/form1.h"
+#include "ui/calculator_form.h"
 
 #include "display/display_text.h"
 #include "parse/date_parser.h"
 #include "parse/number.h"
 #include "program/program_folder.h"
 #include "text/full_width.h"
-#include "ui/hhelp.h"
+#include "ui/help_launcher.h"
 #include "ui/layout.h"
 
 namespace kalvenor::ui {
@@ -19,20 +19,20 @@ float OneEighthOfFreeSpace(Twips screen, Twips window) {
   return static_cast<float>((static_cast<double>(screen) - window) / 8);
 }
 
-void Form1::OnLoad() {
+void CalculatorForm::OnLoad() {
   Handle([this] { Load(); });
 }
 
-void Form1::OnResize() {
+void CalculatorForm::OnResize() {
   Handle([this] { Resize(); });
 }
 
-void Form1::OnClose() {
+void CalculatorForm::OnClose() {
   std::int16_t cancel = 0;
   Handle([this, &cancel] { Unload(cancel); });
 }
 
-void Form1::OnClick(Control control) {
+void CalculatorForm::OnClick(Control control) {
   Handle([this, control] {
     switch (control) {
       case Control::CalculateButton: CalculateButtonClick(); break;
@@ -46,7 +46,7 @@ void Form1::OnClick(Control control) {
   });
 }
 
-void Form1::OnMenu(Menu item) {
+void CalculatorForm::OnMenu(Menu item) {
   Handle([this, item] {
     if (item == Menu::Quit) QuitMenuClick();
     if (item == Menu::HelpDocument) HelpMenuClick();
@@ -54,7 +54,7 @@ void Form1::OnMenu(Menu item) {
   });
 }
 
-void Form1::OnKeyPress(Control box, std::int16_t& code) {
+void CalculatorForm::OnKeyPress(Control box, std::int16_t& code) {
   Handle([this, box, &code] {
     if (box == Control::Date1Box) Date1BoxKeyPress(code);
     if (box == Control::Date2Box) Date2BoxKeyPress(code);
@@ -62,7 +62,7 @@ void Form1::OnKeyPress(Control box, std::int16_t& code) {
   });
 }
 
-void Form1::Load() {
+void CalculatorForm::Load() {
   toolkit_.ProcessEvents();
   const TwipsSize screen = toolkit_.ScreenSize();
   const TwipsSize window = toolkit_.WindowSize();
@@ -73,11 +73,11 @@ void Form1::Load() {
   toolkit_.Select(Control::DifferenceOption);
 }
 
-void Form1::Resize() { toolkit_.SetWidth(Control::TopLine, toolkit_.WindowSize().width); }
+void CalculatorForm::Resize() { toolkit_.SetWidth(Control::TopLine, toolkit_.WindowSize().width); }
 
-void Form1::Unload(std::int16_t& /*cancel*/) { Quit(); }
+void CalculatorForm::Unload(std::int16_t& /*cancel*/) { Quit(); }
 
-void Form1::CalculateButtonClick() {
+void CalculatorForm::CalculateButtonClick() {
   if (toolkit_.IsSelected(Control::DifferenceOption)) {
     CalculateDifference();
   } else {
@@ -85,9 +85,9 @@ void Form1::CalculateButtonClick() {
   }
 }
 
-void Form1::QuitButtonClick() { Quit(); }
+void CalculatorForm::QuitButtonClick() { Quit(); }
 
-void Form1::ModeOptionClick(Control mode) {
+void CalculatorForm::ModeOptionClick(Control mode) {
   const bool difference = mode == Control::DifferenceOption;
   toolkit_.SetEnabled(Control::Date2Box, difference);
   toolkit_.SetEnabled(Control::DaysBox, !difference);
@@ -103,13 +103,13 @@ void Form1::ModeOptionClick(Control mode) {
   for (Control c : {Control::DaysCaption, Control::DaysBox}) toolkit_.SetTop(c, daysTop);
 }
 
-void Form1::StyleOptionClick() {
+void CalculatorForm::StyleOptionClick() {
   DateParts date;
   ShowDate(Control::Date1Box, Control::Date1Display, date);
   ShowDate(Control::Date2Box, Control::Date2Display, date);
 }
 
-void Form1::Date1BoxKeyPress(std::int16_t& code) {
+void CalculatorForm::Date1BoxKeyPress(std::int16_t& code) {
   if (code != kEnter) return;
   DateParts date;
   ShowDate(Control::Date1Box, Control::Date1Display, date);
@@ -117,7 +117,7 @@ void Form1::Date1BoxKeyPress(std::int16_t& code) {
   toolkit_.PostTab();
 }
 
-void Form1::Date2BoxKeyPress(std::int16_t& code) {
+void CalculatorForm::Date2BoxKeyPress(std::int16_t& code) {
   if (code != kEnter) return;
   DateParts date;
   ShowDate(Control::Date2Box, Control::Date2Display, date);
@@ -125,15 +125,15 @@ void Form1::Date2BoxKeyPress(std::int16_t& code) {
   code = 0;
 }
 
-void Form1::DaysBoxKeyPress(std::int16_t& code) {
+void CalculatorForm::DaysBoxKeyPress(std::int16_t& code) {
   if (code != kEnter) return;
   if (toolkit_.IsSelected(Control::AdditionOption)) CalculateAddition();
   code = 0;
 }
 
-void Form1::HelpMenuClick() { OpenHelpIn(ProgramFolder()); }
+void CalculatorForm::HelpMenuClick() { OpenHelpIn(ProgramFolder()); }
 
-void Form1::OpenHelpIn(const std::filesystem::path& folder) {
+void CalculatorForm::OpenHelpIn(const std::filesystem::path& folder) {
   const std::filesystem::path file = folder / texts::kHelpFile;
   if (!folder.empty() && help::FileExists(file)) {
     help::OpenDocument(toolkit_, folder / texts::kHelpBase);
@@ -147,13 +147,13 @@ void Form1::OpenHelpIn(const std::filesystem::path& folder) {
                        MessageIcon::Warning);
 }
 
-void Form1::AboutMenuClick() {
+void CalculatorForm::AboutMenuClick() {
   toolkit_.ShowMessage(std::u16string(texts::kVersion), MessageIcon::Information);
 }
 
-void Form1::QuitMenuClick() { Quit(); }
+void CalculatorForm::QuitMenuClick() { Quit(); }
 
-void Form1::CalculateDifference() {
+void CalculatorForm::CalculateDifference() {
   DateParts date;
   ShowDate(Control::Date2Box, Control::Date2Display, date);
   const DateParts date2 = date;
@@ -161,7 +161,7 @@ void Form1::CalculateDifference() {
   toolkit_.SetText(Control::DaysBox, NumberText(DaysBetween(date, date2)));
 }
 
-void Form1::CalculateAddition() {
+void CalculatorForm::CalculateAddition() {
   DateParts date;
   ShowDate(Control::Date1Box, Control::Date1Display, date);
   DateParts after;
@@ -179,21 +179,21 @@ void Form1::CalculateAddition() {
   toolkit_.SetText(Control::Date2Box, text);
 }
 
-std::u16string Form1::DisplayTextOf(const DateParts& date) const {
+std::u16string CalculatorForm::DisplayTextOf(const DateParts& date) const {
   const DisplayStyle style =
       toolkit_.IsSelected(Control::EraOption) ? DisplayStyle::Era : DisplayStyle::Western;
   return DisplayText(date, style);
 }
 
-void Form1::Quit() { toolkit_.EndProgram(); }
+void CalculatorForm::Quit() { toolkit_.EndProgram(); }
 
-std::u16string Form1::BoxText(Control box) const {
+std::u16string CalculatorForm::BoxText(Control box) const {
   std::u16string text = toolkit_.Text(box);
   text::FoldFullWidth(text);
   return text;
 }
 
-void Form1::ShowDate(Control box, Control display, DateParts& date) {
+void CalculatorForm::ShowDate(Control box, Control display, DateParts& date) {
   date = ParseDate(BoxText(box), today_(), kWindowEras, date).fields;
   toolkit_.SetText(display, DisplayTextOf(date));
 }

@@ -1,4 +1,4 @@
-// Form1 and its host on the in-memory backend (today is Tuesday 1999-04-20).
+// CalculatorForm and its host on the in-memory backend (today is Tuesday 1999-04-20).
 #include <gtest/gtest.h>
 
 #include "support/headless_window.h"
@@ -8,7 +8,7 @@ namespace {
 
 using kalvenor::ui::Control;
 
-TEST(Form1, LoadPlacesTheWindowAnEighthInAndOpensInDifferenceModeShowingNothing) {
+TEST(CalculatorForm, LoadPlacesTheWindowAnEighthInAndOpensInDifferenceModeShowingNothing) {
   kalvenor::testing::HeadlessWindow window;
   window.host.Show();
   EXPECT_EQ(std::pair(110, 88), window.position);  // (1280 - 400) / 8, (960 - 260) / 8 rounded
@@ -23,7 +23,7 @@ struct Calculation {
 };
 
 // Enter in Text1, then in the input box (計算実行 runs the same steps); Ctrl+C copies the result.
-TEST(Form1, EnterShowsDate1ThenCalculatesAndAFailingStepStopsTheHandler) {
+TEST(CalculatorForm, EnterShowsDate1ThenCalculatesAndAFailingStepStopsTheHandler) {
   const Calculation rows[] = {
       {false, u"２０００／１／１", u"2000/12/31", u"H 12/ 1/ 1(土)", u" 365", u""},  // full width
       {true, u"2000/1/1", u"１００", u"H 12/ 1/ 1(土)", u"H 12/ 4/ 10(月)", u""},    // read as 100
@@ -46,7 +46,7 @@ TEST(Form1, EnterShowsDate1ThenCalculatesAndAFailingStepStopsTheHandler) {
 }
 
 // Rows move (pixels at 96 DPI), the idle box takes no keys; a style relabels from the boxes.
-TEST(Form1, ModeSwitchMovesTheRowsAndStyleSwitchRewritesTheLabels) {
+TEST(CalculatorForm, ModeSwitchMovesTheRowsAndStyleSwitchRewritesTheLabels) {
   kalvenor::testing::HeadlessWindow window;
   window.Start(false, false, u"1989/1/7", u"H 1/ 1/ 8(日)");
   for (Control mode : {Control::AdditionOption, Control::DifferenceOption}) {

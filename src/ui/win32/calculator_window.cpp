@@ -1,4 +1,4 @@
-#include "ui/win32/form1_window.h"
+#include "ui/win32/calculator_window.h"
 
 #include <commctrl.h>
 
@@ -37,7 +37,7 @@ HICON LoadProgramIcon(HINSTANCE instance, int metricX, int metricY) {
 
 }  // namespace
 
-Form1Window::Form1Window(HINSTANCE instance, FormHost& host) : host_(host) {
+CalculatorWindow::CalculatorWindow(HINSTANCE instance, FormHost& host) : host_(host) {
   CreateMainWindow(instance);
   dpi_ = DpiOf(Handle());
   BuildMenus();
@@ -45,7 +45,7 @@ Form1Window::Form1Window(HINSTANCE instance, FormHost& host) : host_(host) {
   UseFont();
 }
 
-void Form1Window::CreateMainWindow(HINSTANCE instance) {
+void CalculatorWindow::CreateMainWindow(HINSTANCE instance) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = WindowProc;
@@ -61,7 +61,7 @@ void Form1Window::CreateMainWindow(HINSTANCE instance) {
                   CW_USEDEFAULT, nullptr, nullptr, instance, this);
 }
 
-void Form1Window::BuildMenus() {
+void CalculatorWindow::BuildMenus() {
   const auto menus = layout::Menus();
   HMENU bar = CreateMenu();
   std::map<Menu, HMENU> dropDowns;
@@ -83,7 +83,7 @@ void Form1Window::BuildMenus() {
   SetMenu(Handle(), bar);
 }
 
-void Form1Window::BuildControls() {
+void CalculatorWindow::BuildControls() {
   // Created in tab order: the dialog keys walk the controls in the order
   // they were made.
   for (const auto& row : layout::Controls()) {
@@ -102,7 +102,7 @@ void Form1Window::BuildControls() {
   built_ = true;
 }
 
-void Form1Window::UseFont() {
+void CalculatorWindow::UseFont() {
   OwnedFont font(CreateUiFont(dpi_));
   for (HWND control : controls_) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
@@ -111,7 +111,7 @@ void Form1Window::UseFont() {
   font_.swap(font);
 }
 
-void Form1Window::SizeClientArea(int width, int height) {
+void CalculatorWindow::SizeClientArea(int width, int height) {
   const RECT client{0, 0, width, height};
   RECT outer = OuterRect(client, kWindowStyle, true, dpi_);
   const auto resize = [this](const RECT& rect) {
@@ -126,7 +126,7 @@ void Form1Window::SizeClientArea(int width, int height) {
   resize(outer);
 }
 
-void Form1Window::Show(int show) {
+void CalculatorWindow::Show(int show) {
   // Every control placed and filled in: shown together, painted with the
   // window in its first paint.
   for (HWND control : controls_) ShowWindow(control, SW_SHOWNA);
@@ -136,14 +136,14 @@ void Form1Window::Show(int show) {
   SetFocus(lastFocus_);
 }
 
-void Form1Window::Destroy() { window_.reset(); }
+void CalculatorWindow::Destroy() { window_.reset(); }
 
-bool Form1Window::HandleDialogKeys(MSG& msg) {
+bool CalculatorWindow::HandleDialogKeys(MSG& msg) {
   if (Handle() == nullptr) return false;
   return OnKey(msg) || IsDialogMessageW(Handle(), &msg) != FALSE;
 }
 
-bool Form1Window::OnKey(const MSG& msg) {
+bool CalculatorWindow::OnKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN || (msg.hwnd != Handle() && IsChild(Handle(), msg.hwnd) == FALSE)) {
     return false;
   }
@@ -165,13 +165,15 @@ bool Form1Window::OnKey(const MSG& msg) {
   return true;
 }
 
-LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CalculatorWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<Form1Window*>(FromInteger<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self =
+        static_cast<CalculatorWindow*>(FromInteger<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_.reset(window);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  auto* self = FromInteger<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = FromInteger<CalculatorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     // Destroyed, by the owner or by the system: nothing is left to own.
@@ -182,7 +184,7 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wPara
   return self->OnMessage(message, wParam, lParam);
 }
 
-LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CalculatorWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       // Menus send 0 as the notification, buttons BN_CLICKED (also 0).
@@ -203,7 +205,7 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-void Form1Window::OnCommand(int id) {
+void CalculatorWindow::OnCommand(int id) {
   for (const layout::MenuRow& menu : layout::Menus()) {
     if (id == MenuId(menu.name)) host_.MenuChosen(menu.id);
   }
@@ -218,7 +220,7 @@ void Form1Window::OnCommand(int id) {
 
 // The display labels offer their text for copying; the result boxes, being
 // edit controls, have their own menu.
-bool Form1Window::OnContextMenu(HWND target, LPARAM where) {
+bool CalculatorWindow::OnContextMenu(HWND target, LPARAM where) {
   for (Control display : {Control::Date1Display, Control::Date2Display}) {
     if (Child(display) == target) {
       OfferCopy(Handle(), target, where);
@@ -228,7 +230,7 @@ bool Form1Window::OnContextMenu(HWND target, LPARAM where) {
   return false;
 }
 
-void Form1Window::OnActivate(bool active) {
+void CalculatorWindow::OnActivate(bool active) {
   // A plain window does not keep its focus across activation as a dialog
   // does; put it back where it was.
   if (!active) {
@@ -238,7 +240,7 @@ void Form1Window::OnActivate(bool active) {
   }
 }
 
-void Form1Window::OnDpiChanged(UINT dpi, const RECT& suggested) {
+void CalculatorWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -246,7 +248,7 @@ void Form1Window::OnDpiChanged(UINT dpi, const RECT& suggested) {
   host_.PlaceAll();
 }
 
-void Form1Window::MoveFocusOn() {
+void CalculatorWindow::MoveFocusOn() {
   HWND next = GetNextDlgTabItem(Handle(), GetFocus(), FALSE);
   if (next == nullptr) return;
   SetFocus(next);
@@ -256,10 +258,10 @@ void Form1Window::MoveFocusOn() {
   }
 }
 
-void Form1Window::PostMoveFocusOn() { PostMessageW(Handle(), kMoveFocus, 0, 0); }
+void CalculatorWindow::PostMoveFocusOn() { PostMessageW(Handle(), kMoveFocus, 0, 0); }
 
-LRESULT CALLBACK Form1Window::BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR /*id*/, DWORD_PTR self) {
+LRESULT CALLBACK CalculatorWindow::BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR /*id*/, DWORD_PTR self) {
   switch (message) {
     case WM_GETDLGCODE: {
       // Enter belongs to the box's key handler, not to the dialog keys.
@@ -268,14 +270,14 @@ LRESULT CALLBACK Form1Window::BoxProc(HWND box, UINT message, WPARAM wParam, LPA
       if (msg != nullptr && msg->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
       return code;
     }
-    case WM_CHAR: return FromInteger<Form1Window*>(self)->OnBoxChar(box, wParam, lParam);
+    case WM_CHAR: return FromInteger<CalculatorWindow*>(self)->OnBoxChar(box, wParam, lParam);
     case WM_NCDESTROY: RemoveWindowSubclass(box, BoxProc, 0); break;
     default: break;
   }
   return DefSubclassProc(box, message, wParam, lParam);
 }
 
-LRESULT Form1Window::OnBoxChar(HWND box, WPARAM wParam, LPARAM lParam) {
+LRESULT CalculatorWindow::OnBoxChar(HWND box, WPARAM wParam, LPARAM lParam) {
   auto code = static_cast<std::int16_t>(wParam);
   const auto index = static_cast<std::size_t>(GetDlgCtrlID(box) - kFirstControlId);
   host_.KeyTyped(layout::Controls()[index].id, code);

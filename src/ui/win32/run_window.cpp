@@ -1,17 +1,17 @@
-#include "ui/win32/module1.h"
+#include "ui/win32/run_window.h"
 
 #include "ui/win32/win32_backend.h"
 
 namespace kalvenor::ui::win32 {
 
-int Module1Main(HINSTANCE instance, int show, void (*whenIdle)()) {
-  Win32Backend form1(instance, show);
-  form1.Host().Show();
+int RunWindow(HINSTANCE instance, int show, void (*whenIdle)()) {
+  Win32Backend backend(instance, show);
+  backend.Host().Show();
   MSG msg{};
   for (;;) {
     if (whenIdle != nullptr && PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) == FALSE) whenIdle();
     if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
-    if (form1.Window().HandleDialogKeys(msg)) continue;
+    if (backend.Window().HandleDialogKeys(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

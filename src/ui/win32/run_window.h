@@ -1,5 +1,5 @@
 // The start routine on Windows: shows the one window, then runs its
-// messages until End_Rtn destroys it.
+// messages until quitting destroys it.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,6 @@ namespace kalvenor::ui::win32 {
 // The program's main, with WinMain's instance and show. whenIdle, if given,
 // runs each time the message queue is found empty (the start-up
 // benchmark's hook).
-int Module1Main(HINSTANCE instance, int show, void (*whenIdle)() = nullptr);
+int RunWindow(HINSTANCE instance, int show, void (*whenIdle)() = nullptr);
 
 }  // namespace kalvenor::ui::win32

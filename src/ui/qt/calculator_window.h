@@ -1,6 +1,6 @@
-// The Qt window: Form1's controls and menus created from the layout table,
+// The Qt window: CalculatorForm's controls and menus created from the layout table,
 // reached by their ids, and the window's own keyboard rules. It knows
-// nothing of Form1: the backend (qt_backend.h) connects it to the host.
+// nothing of CalculatorForm: the backend (qt_backend.h) connects it to the host.
 #pragma once
 
 #include <QMainWindow>
@@ -15,11 +15,11 @@ class QRadioButton;
 
 namespace kalvenor::ui::qt {
 
-class Form1Window final : public QMainWindow {
+class CalculatorWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  Form1Window();
+  CalculatorWindow();
 
   QWidget* Widget(Control control) const;
   QLineEdit* Box(Control box) const;           // a text box

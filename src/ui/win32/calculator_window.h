@@ -1,4 +1,4 @@
-// The Windows window: Form1's controls and menus created from the layout
+// The Windows window: CalculatorForm's controls and menus created from the layout
 // table as Windows controls, the window's own keyboard and focus rules,
 // and its messages reported to the form host. The backend
 // (win32_backend.h) reads and moves the controls for the host.
@@ -14,11 +14,11 @@
 
 namespace kalvenor::ui::win32 {
 
-class Form1Window {
+class CalculatorWindow {
  public:
-  Form1Window(HINSTANCE instance, FormHost& host);
-  Form1Window(const Form1Window&) = delete;
-  Form1Window& operator=(const Form1Window&) = delete;
+  CalculatorWindow(HINSTANCE instance, FormHost& host);
+  CalculatorWindow(const CalculatorWindow&) = delete;
+  CalculatorWindow& operator=(const CalculatorWindow&) = delete;
 
   // The main window; null once it has been destroyed.
   HWND Handle() const { return window_.get(); }

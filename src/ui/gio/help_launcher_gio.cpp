@@ -5,7 +5,7 @@
 
 #include "text/utf8.h"
 #include "ui/gio/shell_gio.h"
-#include "ui/hhelp.h"
+#include "ui/help_launcher.h"
 
 namespace kalvenor::help {
 

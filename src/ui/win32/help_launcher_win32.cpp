@@ -4,7 +4,7 @@
 // After windows.h, whose types it uses.
 #include <shellapi.h>
 
-#include "ui/hhelp.h"
+#include "ui/help_launcher.h"
 #include "ui/win32/wide.h"
 
 namespace kalvenor::help {
