@@ -63,12 +63,12 @@ void CalculatorForm::OnKeyPress(Control box, std::int16_t& code) {
 }
 
 void CalculatorForm::Load() {
-  toolkit_.ProcessEvents();
+  window_.ProcessEvents();
   const TwipsSize screen = toolkit_.ScreenSize();
   const TwipsSize window = toolkit_.WindowSize();
   toolkit_.SetWindowPosition(OneEighthOfFreeSpace(screen.width, window.width),
                              OneEighthOfFreeSpace(screen.height, window.height));
-  toolkit_.SetTitle(std::u16string(texts::kTitle));
+  window_.SetTitle(std::u16string(texts::kTitle));
   toolkit_.SetWidth(Control::TopLine, window.width);
   toolkit_.Select(Control::DifferenceOption);
 }
@@ -114,7 +114,7 @@ void CalculatorForm::Date1BoxKeyPress(std::int16_t& code) {
   DateParts date;
   ShowDate(Control::Date1Box, Control::Date1Display, date);
   code = 0;
-  toolkit_.PostTab();
+  window_.PostTab();
 }
 
 void CalculatorForm::Date2BoxKeyPress(std::int16_t& code) {
@@ -136,19 +136,19 @@ void CalculatorForm::HelpMenuClick() { OpenHelpIn(ProgramFolder()); }
 void CalculatorForm::OpenHelpIn(const std::filesystem::path& folder) {
   const std::filesystem::path file = folder / texts::kHelpFile;
   if (!folder.empty() && help::FileExists(file)) {
-    help::OpenDocument(toolkit_, folder / texts::kHelpBase);
+    help::OpenDocument(window_, folder / texts::kHelpBase);
     return;
   }
   // Without a folder there is no path to test: the box names the file in
   // the folder that could not be found, not a file at the root.
   const std::filesystem::path named =
       folder.empty() ? std::filesystem::path(texts::kUnknownFolder) / file : file;
-  toolkit_.ShowMessage(help::ShownPath(named) + std::u16string(texts::kHelpMissing),
-                       MessageIcon::Warning);
+  window_.ShowMessage(help::ShownPath(named) + std::u16string(texts::kHelpMissing),
+                      MessageIcon::Warning);
 }
 
 void CalculatorForm::AboutMenuClick() {
-  toolkit_.ShowMessage(std::u16string(texts::kVersion), MessageIcon::Information);
+  window_.ShowMessage(std::u16string(texts::kVersion), MessageIcon::Information);
 }
 
 void CalculatorForm::QuitMenuClick() { Quit(); }
@@ -171,7 +171,7 @@ void CalculatorForm::CalculateAddition() {
     // Past 32767-12-31 the year leaves its 16 bits: an overflow, which ends
     // the handler. Before 0001-01-01 there is only no date to show.
     if (!outside.BeforeFirstDay()) throw checked::OverflowError();
-    toolkit_.ShowMessage(std::u16string(texts::kOutOfRange), MessageIcon::Warning);
+    window_.ShowMessage(std::u16string(texts::kOutOfRange), MessageIcon::Warning);
     return;
   }
   const std::u16string text = DisplayTextOf(after);
@@ -188,7 +188,7 @@ std::u16string CalculatorForm::DisplayTextOf(const DateParts& date) const {
 void CalculatorForm::Quit() { toolkit_.EndProgram(); }
 
 std::u16string CalculatorForm::BoxText(Control box) const {
-  std::u16string text = toolkit_.Text(box);
+  std::u16string text = window_.Text(box);
   text::FoldFullWidth(text);
   return text;
 }

@@ -1,7 +1,7 @@
 // The window's logic: start-up placement, the two calculation modes, the
 // keyboard flow between the boxes, and the menu and quit commands. Written
-// against Toolkit alone; the host delivers each event through the On*
-// functions, which run one handler each.
+// against the toolkit operations of toolkit.h alone; the host delivers each
+// event through the On* functions, which run one handler each.
 #pragma once
 
 #include <cstdint>
@@ -22,9 +22,11 @@ float OneEighthOfFreeSpace(Twips screen, Twips window);
 
 class CalculatorForm {
  public:
-  // today: read once per parse; tests pass a fixed date.
-  explicit CalculatorForm(Toolkit& toolkit, DateParts (*today)() = SystemToday)
-      : toolkit_(toolkit), today_(today) {}
+  // toolkit: the operations the host adds its rules to; window: those the
+  // toolkit does as they are. today: read once per parse; tests pass a
+  // fixed date.
+  CalculatorForm(Toolkit& toolkit, WindowBasics& window, DateParts (*today)() = SystemToday)
+      : toolkit_(toolkit), window_(window), today_(today) {}
 
   // The toolkit's events, each answered by its handler. An overflow ends
   // the handler at that step, keeps what it already wrote, and is
@@ -46,7 +48,7 @@ class CalculatorForm {
     try {
       handler();
     } catch (const checked::OverflowError&) {
-      toolkit_.ShowMessage(std::u16string(texts::kOverflow), MessageIcon::Warning);
+      window_.ShowMessage(std::u16string(texts::kOverflow), MessageIcon::Warning);
     }
   }
 
@@ -81,6 +83,7 @@ class CalculatorForm {
   void ShowDate(Control box, Control display, DateParts& date);
 
   Toolkit& toolkit_;
+  WindowBasics& window_;
   DateParts (*today_)();
 };
 

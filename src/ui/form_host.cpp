@@ -1,6 +1,7 @@
 #include "ui/form_host.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "ui/layout.h"
 #include "ui/units.h"
@@ -27,7 +28,7 @@ bool StandsRightOf(const layout::ControlRow& row, const layout::ControlRow& fram
 }  // namespace
 
 FormHost::FormHost(WindowBackend& backend, DateParts (*today)())
-    : backend_(backend), form_(*this, today) {
+    : backend_(backend), form_(*this, backend, today) {
   for (const layout::ControlRow& row : layout::Controls()) {
     tops_.at(IndexOf(row.id)) = row.top;
     widths_.at(IndexOf(row.id)) = row.width;
@@ -108,13 +109,15 @@ void FormHost::Closing() {
   Deliver([](CalculatorForm& form) { form.OnClose(); });
 }
 
+void FormHost::DpiChanged() { PlaceAll(); }
+
 void FormHost::Clicked(Control control) {
   if (layout::RowOf(control).kind != layout::Kind::OptionButton) {
     Deliver([control](CalculatorForm& form) { form.OnClick(control); });
     return;
   }
   // The toolkit checks an option as it is clicked; only a new choice
-  // reaches CalculatorForm.
+  // reaches the form.
   if (backend_.IsChecked(control)) Select(control);
 }
 
@@ -122,22 +125,32 @@ void FormHost::MenuChosen(Menu item) {
   Deliver([item](CalculatorForm& form) { form.OnMenu(item); });
 }
 
-void FormHost::KeyTyped(Control box, std::int16_t& code) {
-  if (!enabled_.at(IndexOf(box))) return;
-  Deliver([box, &code](CalculatorForm& form) { form.OnKeyPress(box, code); });
+bool FormHost::KeyPressed(const KeyPress& key) {
+  if (key.key == Key::F1) {
+    MenuChosen(Menu::HelpDocument);
+    return true;
+  }
+  // A selection is copied by its own control; otherwise the result is.
+  if (key.key == Key::Copy && !key.selection) {
+    CopyResult();
+    return true;
+  }
+  return key.control && key.character != 0 && TypedIntoBox(*key.control, key.character);
 }
 
-void FormHost::CopyRequested() {
+void FormHost::CopyResult() {
   if (ended_) return;
   const bool difference = IsSelected(Control::DifferenceOption);
-  backend_.CopyText(Text(difference ? Control::DaysBox : Control::Date2Box));
+  backend_.CopyText(backend_.Text(difference ? Control::DaysBox : Control::Date2Box));
 }
 
-void FormHost::ShowMessage(const std::u16string& text, MessageIcon icon) {
-  backend_.ShowMessage(text, icon);
+bool FormHost::TypedIntoBox(Control box, char16_t character) {
+  // A disabled box's keys reach nothing.
+  if (layout::RowOf(box).kind != layout::Kind::TextBox || !enabled_.at(IndexOf(box))) return false;
+  auto code = static_cast<std::int16_t>(character);
+  Deliver([box, &code](CalculatorForm& form) { form.OnKeyPress(box, code); });
+  return code == 0;
 }
-
-std::u16string FormHost::Text(Control control) const { return backend_.Text(control); }
 
 void FormHost::SetText(Control control, const std::u16string& text) {
   backend_.SetText(control, text);
@@ -174,8 +187,6 @@ void FormHost::Select(Control option) {
   if (changed) Deliver([option](CalculatorForm& form) { form.OnClick(option); });
 }
 
-void FormHost::PostTab() { backend_.PostTab(); }
-
 TwipsSize FormHost::InTwips(PixelSize size) const {
   return {ToTwips(size.width, backend_.Dpi()), ToTwips(size.height, backend_.Dpi())};
 }
@@ -187,12 +198,6 @@ TwipsSize FormHost::WindowSize() const { return InTwips(backend_.WindowSize()); 
 void FormHost::SetWindowPosition(float left, float top) {
   backend_.MoveWindow(ToPixels(left, backend_.Dpi()), ToPixels(top, backend_.Dpi()));
 }
-
-void FormHost::SetTitle(const std::u16string& title) { backend_.SetTitle(title); }
-
-std::uintptr_t FormHost::WindowHandle() const { return backend_.WindowHandle(); }
-
-void FormHost::ProcessEvents() { backend_.ProcessEvents(); }
 
 void FormHost::EndProgram() {
   ended_ = true;

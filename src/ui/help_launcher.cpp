@@ -4,7 +4,7 @@
 
 namespace kalvenor::help {
 
-void OpenDocument(ui::Toolkit& window, const std::filesystem::path& name) {
+void OpenDocument(ui::WindowBasics& window, const std::filesystem::path& name) {
   // Appended in upper case: the shell layer finds help.htm for help.HTM.
   std::filesystem::path withExtension = name;
   withExtension += ".HTM";

@@ -29,6 +29,6 @@ std::u16string ShownPath(const std::filesystem::path& path);
 // A name without any "." gets ".HTM" appended; when the desktop refuses,
 // name + ".HTM" is tried once more, and if that fails too the browser
 // warning is shown in window.
-void OpenDocument(ui::Toolkit& window, const std::filesystem::path& name);
+void OpenDocument(ui::WindowBasics& window, const std::filesystem::path& name);
 
 }  // namespace kalvenor::help

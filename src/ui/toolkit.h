@@ -1,7 +1,8 @@
-// What the window's logic needs of a window toolkit, and nothing more.
-// CalculatorForm is written against this interface alone; the form host
-// (form_host.h) implements it once for every toolkit. Positions and sizes
-// are twips (1440 to the inch).
+// What the window's logic needs of a window toolkit, and nothing more, in
+// two parts: what any toolkit does as it is (WindowBasics, which every
+// backend implements), and what the form host adds its rules to (Toolkit,
+// implemented once by form_host.h). Positions and sizes are twips (1440 to
+// the inch).
 #pragma once
 
 #include <cstddef>
@@ -10,8 +11,8 @@
 
 namespace kalvenor::ui {
 
-// CalculatorForm's controls, by what each is for. The layout table gives each its
-// historical object name (Text1, Label4, Option1(0) ...).
+// The calculator form's controls, by what each is for. The layout table
+// gives each its historical object name (Text1, Label4, Option1(0) ...).
 enum class Control {
   Date1Box,
   Date2Box,
@@ -48,21 +49,40 @@ struct TwipsSize {
   Twips height = 0;
 };
 
-class Toolkit {
+class WindowBasics {
  public:
-  virtual ~Toolkit() = default;
+  virtual ~WindowBasics() = default;
 
   // A modal box with one OK button and the title "Kalvenor"; returns when it
   // is closed. A carriage return in text is a line break.
   virtual void ShowMessage(const std::u16string& text, MessageIcon icon) = 0;
 
-  // The text of a box or the caption of a label, button or frame. Setting it
-  // shows at once.
+  // The text of a box or the caption of a label, button or frame.
   virtual std::u16string Text(Control control) const = 0;
+
+  virtual void SetTitle(const std::u16string& title) = 0;
+
+  // The window as the platform knows it (an HWND on Windows), the owner of a
+  // shell request; 0 where the platform needs none.
+  virtual std::uintptr_t WindowHandle() const = 0;
+
+  // Handles the events that are pending and returns when none are left.
+  virtual void ProcessEvents() = 0;
+
+  // Queues one Tab keystroke; it moves the focus after the running handler
+  // has returned, to the next control in tab order that can take it.
+  virtual void PostTab() = 0;
+};
+
+class Toolkit {
+ public:
+  virtual ~Toolkit() = default;
+
+  // Shows at once.
   virtual void SetText(Control control, const std::u16string& text) = 0;
 
   // A disabled box takes no typing and no Tab: Tab skips it and its key
-  // events do not reach CalculatorForm.
+  // events do not reach the form.
   virtual void SetEnabled(Control control, bool enabled) = 0;
 
   // Relative to the control's container; Left and Height never change.
@@ -74,23 +94,11 @@ class Toolkit {
   virtual bool IsSelected(Control option) const = 0;
   virtual void Select(Control option) = 0;
 
-  // Queues one Tab keystroke; it moves the focus after the running handler
-  // has returned, to the next control in tab order that can take it.
-  virtual void PostTab() = 0;
-
   // The outer rectangle of the window: borders, title bar and menu bar
   // included.
   virtual TwipsSize ScreenSize() const = 0;
   virtual TwipsSize WindowSize() const = 0;
   virtual void SetWindowPosition(float left, float top) = 0;
-  virtual void SetTitle(const std::u16string& title) = 0;
-
-  // The window as the platform knows it (an HWND on Windows), the owner of a
-  // shell request; 0 where the platform needs none.
-  virtual std::uintptr_t WindowHandle() const = 0;
-
-  // Handles the events that are pending and returns when none are left.
-  virtual void ProcessEvents() = 0;
 
   // Ends the program at once: the window goes, no further handler runs.
   virtual void EndProgram() = 0;

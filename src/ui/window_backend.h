@@ -1,10 +1,10 @@
 // What a window toolkit does for the form host: it creates, moves and reads
-// its own controls, in its own pixels, and reports its events to the host.
-// Every rule about them (placing, caption widths, option groups, quitting)
-// is the host's.
+// its own controls, in its own pixels, and reports its events to the host
+// (window_events.h). Every rule about them (placing, caption widths, option
+// groups, the keys, quitting) is the host's. What it does as it is, the
+// form uses directly (WindowBasics).
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "ui/toolkit.h"
@@ -23,10 +23,8 @@ struct PixelSize {
   int height = 0;
 };
 
-class WindowBackend {
+class WindowBackend : public WindowBasics {
  public:
-  virtual ~WindowBackend() = default;
-
   // Pixels to the inch of every size given or asked for here.
   virtual int Dpi() const = 0;
 
@@ -38,7 +36,6 @@ class WindowBackend {
   // glyph included.
   virtual int CaptionWidth(Control control) const = 0;
 
-  virtual std::u16string Text(Control control) const = 0;
   virtual void SetText(Control control, const std::u16string& text) = 0;
 
   // A disabled box stays readable and copyable, out of the Tab order.
@@ -48,9 +45,8 @@ class WindowBackend {
   virtual bool IsChecked(Control option) const = 0;
   virtual void SetChecked(Control option, bool checked) = 0;
 
-  virtual void PostTab() = 0;
+  // Puts text on the clipboard.
   virtual void CopyText(const std::u16string& text) = 0;
-  virtual void ShowMessage(const std::u16string& text, MessageIcon icon) = 0;
 
   // The screen and the window's outer rectangle; the window's place on the
   // screen.
@@ -59,10 +55,7 @@ class WindowBackend {
   virtual void MoveWindow(int left, int top) = 0;
   // The client area: the window without its borders, title and menu bars.
   virtual void SizeClient(PixelSize size) = 0;
-  virtual void SetTitle(const std::u16string& title) = 0;
-  virtual std::uintptr_t WindowHandle() const = 0;
 
-  virtual void ProcessEvents() = 0;
   virtual void ShowWindow() = 0;
   // Takes the window away and ends the event loop.
   virtual void Close() = 0;

@@ -42,12 +42,8 @@ class HeadlessWindow : public ui::WindowBackend {
     Type(addition ? ui::Control::DaysBox : ui::Control::Date2Box, input);
     writes.clear();
   }
-  // Enter in a box; true when the handler discarded the key.
-  bool Enter(ui::Control box) {
-    std::int16_t code = 13;
-    host.KeyTyped(box, code);
-    return code == 0;
-  }
+  // Enter in a box; true when the host took the key.
+  bool Enter(ui::Control box) { return host.KeyPressed({.control = box, .character = u'\r'}); }
 
   int Dpi() const override { return 96; }
   void Move(ui::Control control, const ui::PixelRect& rect) override { rects[control] = rect; }

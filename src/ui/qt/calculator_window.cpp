@@ -63,7 +63,7 @@ QWidget* MakeWidget(const layout::ControlRow& row, QWidget* parent) {
 
 }  // namespace
 
-CalculatorWindow::CalculatorWindow() {
+CalculatorWindow::CalculatorWindow(WindowEvents& events) : events_(events) {
   setWindowIcon(QIcon(QPixmap(icon_xpm)));
   BuildMenus();
   BuildControls();
@@ -97,13 +97,14 @@ void CalculatorWindow::BuildControls() {
       QWidget* widget = MakeWidget(row, row.container ? Widget(*row.container) : client);
       widget->setObjectName(QStringOf(row.name));
       controls_.at(IndexOf(row.id)) = widget;
+      ReportClicks(row.id);
     }
   }
   // The results can be selected and copied, though not typed into.
   for (Control display : {Control::Date1Display, Control::Date2Display}) {
     qobject_cast<QLabel*>(Widget(display))->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
-  // Every control: the boxes' typing, and Ctrl+C wherever the focus is.
+  // Every control's keys: the boxes' typing, and Ctrl+C wherever the focus is.
   for (QWidget* control : controls_) control->installEventFilter(this);
   Widget(Control::Date1Box)->setFocus();
 }
@@ -122,45 +123,59 @@ void CalculatorWindow::BuildMenus() {
     }
     action->setObjectName(QStringOf(row.name));
     menus_.at(static_cast<std::size_t>(row.id)) = action;
+    const Menu item = row.id;
+    connect(action, &QAction::triggered, this, [this, item] { events_.MenuChosen(item); });
   }
-  // F1 asks for the help document, as on any desktop; the menu item keeps
-  // its caption as it is.
+  // F1 wherever the focus is in the window, the menu bar included.
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(help, &QShortcut::activated, Action(Menu::HelpDocument), &QAction::trigger);
+  connect(help, &QShortcut::activated, this, [this] {
+    events_.KeyPressed({ControlOf(focusWidget()), Key::F1});
+  });
+}
+
+void CalculatorWindow::ReportClicks(Control control) {
+  QWidget* widget = Widget(control);
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    connect(button, &QPushButton::clicked, this, [this, control] { events_.Clicked(control); });
+  } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+    // Checked by the click, or by the arrow keys inside its group.
+    connect(option, &QRadioButton::toggled, this, [this, control](bool on) {
+      if (on) events_.Clicked(control);
+    });
+  }
 }
 
 void CalculatorWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  emit resized();
+  events_.Resized();
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
-  emit closing();
+  events_.Closing();
   event->accept();
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
-  const auto* key = static_cast<QKeyEvent*>(event);
-  if (key->matches(QKeySequence::Copy)) {
-    // A selection is copied by its own control; otherwise the result is.
-    const auto* box = qobject_cast<const QLineEdit*>(watched);
-    const auto* label = qobject_cast<const QLabel*>(watched);
-    if ((box != nullptr && box->hasSelectedText()) ||
-        (label != nullptr && label->hasSelectedText())) {
-      return false;
-    }
-    emit copyRequested();
-    return true;
+  return events_.KeyPressed(KeyOn(watched, *static_cast<QKeyEvent*>(event)));
+}
+
+KeyPress CalculatorWindow::KeyOn(const QObject* watched, const QKeyEvent& key) const {
+  KeyPress press{ControlOf(watched)};
+  if (key.matches(QKeySequence::Copy)) press.key = Key::Copy;
+  if (key.text().size() == 1) press.character = key.text()[0].unicode();
+  const auto* box = qobject_cast<const QLineEdit*>(watched);
+  const auto* label = qobject_cast<const QLabel*>(watched);
+  press.selection =
+      (box != nullptr && box->hasSelectedText()) || (label != nullptr && label->hasSelectedText());
+  return press;
+}
+
+std::optional<Control> CalculatorWindow::ControlOf(const QObject* widget) const {
+  for (const auto& row : layout::Controls()) {
+    if (Widget(row.id) == widget) return row.id;
   }
-  const QString text = key->text();
-  // Keys that type no single character, and Tab, go their usual way.
-  if (text.size() != 1 || text[0] == QChar(u'\t')) return false;
-  auto code = static_cast<std::int16_t>(text[0].unicode());
-  for (Control control : {Control::Date1Box, Control::Date2Box, Control::DaysBox}) {
-    if (watched == Widget(control)) emit typed(control, &code);
-  }
-  return code == 0;
+  return std::nullopt;
 }
 
 bool CalculatorWindow::TakesTab(const QWidget& widget) const {

@@ -1,15 +1,18 @@
-// The Qt window: CalculatorForm's controls and menus created from the layout table,
-// reached by their ids, and the window's own keyboard rules. It knows
-// nothing of CalculatorForm: the backend (qt_backend.h) connects it to the host.
+// The Qt window: the calculator form's controls and menus created from the
+// layout table and reached by their ids, its own Tab walk, and its events
+// reported as they come to the form host. The backend (qt_backend.h) reads
+// and moves the controls for the host.
 #pragma once
 
 #include <QMainWindow>
 #include <array>
-#include <cstdint>
+#include <optional>
 
 #include "ui/toolkit.h"
+#include "ui/window_events.h"
 
 class QAction;
+class QKeyEvent;
 class QLineEdit;
 class QRadioButton;
 
@@ -19,22 +22,13 @@ class CalculatorWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  CalculatorWindow();
+  explicit CalculatorWindow(WindowEvents& events);
 
   QWidget* Widget(Control control) const;
   QLineEdit* Box(Control box) const;           // a text box
   QRadioButton* Option(Control option) const;  // an option button
-  QAction* Action(Menu item) const;
   // The window's size below its menu bar.
   void SizeClient(int width, int height);
-
- signals:
-  void resized();
-  void closing();
-  // A character typed into a box; setting *code to 0 discards it.
-  void typed(kalvenor::ui::Control box, std::int16_t* code);
-  // Ctrl+C on a control with nothing selected.
-  void copyRequested();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -45,8 +39,15 @@ class CalculatorWindow final : public QMainWindow {
  private:
   void BuildControls();
   void BuildMenus();
+  // Reports the clicks of a button, or of an option as it is checked.
+  void ReportClicks(Control control);
+  QAction* Action(Menu item) const;
   bool TakesTab(const QWidget& widget) const;
+  // The key pressed on watched, one of the controls.
+  KeyPress KeyOn(const QObject* watched, const QKeyEvent& key) const;
+  std::optional<Control> ControlOf(const QObject* widget) const;
 
+  WindowEvents& events_;
   std::array<QWidget*, kControlCount> controls_{};
   std::array<QAction*, 4> menus_{};  // by Menu
 };

@@ -1,6 +1,5 @@
 #include "ui/qt/qt_backend.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -8,11 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
-#include "ui/layout.h"
 #include "ui/qt/caption_width.h"
 #include "ui/qt/look.h"
 #include "ui/qt/qstring_of.h"
@@ -20,34 +17,6 @@
 #include "ui/units.h"
 
 namespace kalvenor::ui::qt {
-
-QtBackend::QtBackend() { ConnectEvents(); }
-
-void QtBackend::ConnectEvents() {
-  QObject::connect(&window_, &CalculatorWindow::resized, &window_, [this] { host_.Resized(); });
-  QObject::connect(&window_, &CalculatorWindow::closing, &window_, [this] { host_.Closing(); });
-  QObject::connect(&window_, &CalculatorWindow::copyRequested, &window_,
-                   [this] { host_.CopyRequested(); });
-  QObject::connect(&window_, &CalculatorWindow::typed, &window_,
-                   [this](Control box, std::int16_t* code) { host_.KeyTyped(box, *code); });
-  for (Menu item : {Menu::Quit, Menu::HelpDocument, Menu::About}) {
-    QObject::connect(window_.Action(item), &QAction::triggered, &window_,
-                     [this, item] { host_.MenuChosen(item); });
-  }
-  for (const layout::ControlRow& row : layout::Controls()) {
-    const Control control = row.id;
-    if (row.kind == layout::Kind::Button) {
-      QObject::connect(qobject_cast<QPushButton*>(window_.Widget(control)), &QPushButton::clicked,
-                       &window_, [this, control] { host_.Clicked(control); });
-    }
-    if (row.kind == layout::Kind::OptionButton) {
-      QObject::connect(window_.Option(control), &QRadioButton::toggled, &window_,
-                       [this, control](bool on) {
-                         if (on) host_.Clicked(control);
-                       });
-    }
-  }
-}
 
 // Qt scales its logical pixels to the screen itself.
 int QtBackend::Dpi() const { return kBaseDpi; }

@@ -1,6 +1,5 @@
-// The Qt backend: owns the window and the form host, turns the host's
-// requests into widget calls and the widgets' signals into the host's
-// events.
+// The Qt backend: owns the form host and the window, and reads and moves
+// the window's controls for the host.
 #pragma once
 
 #include <cstdint>
@@ -14,10 +13,8 @@ namespace kalvenor::ui::qt {
 
 class QtBackend final : public WindowBackend {
  public:
-  QtBackend();
-
-  CalculatorWindow& Window() { return window_; }
   FormHost& Host() { return host_; }
+  CalculatorWindow& Window() { return window_; }
 
   int Dpi() const override;
   void Move(Control control, const PixelRect& rect) override;
@@ -41,10 +38,8 @@ class QtBackend final : public WindowBackend {
   void Close() override;
 
  private:
-  void ConnectEvents();
-
-  CalculatorWindow window_;
   FormHost host_{*this};
+  CalculatorWindow window_{host_};
 };
 
 }  // namespace kalvenor::ui::qt

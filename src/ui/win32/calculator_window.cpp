@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <map>
 #include <string>
 
@@ -28,6 +27,16 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 // The icon of the program's resources.
 constexpr WORD kIconId = 1;
 
+// Whether control is an edit control with text selected.
+bool HasSelection(HWND control) {
+  if ((SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) == 0) return false;
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  return start != end;
+}
+
 HICON LoadProgramIcon(HINSTANCE instance, int metricX, int metricY) {
   auto* icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
                                              GetSystemMetrics(metricX), GetSystemMetrics(metricY),
@@ -37,7 +46,7 @@ HICON LoadProgramIcon(HINSTANCE instance, int metricX, int metricY) {
 
 }  // namespace
 
-CalculatorWindow::CalculatorWindow(HINSTANCE instance, FormHost& host) : host_(host) {
+CalculatorWindow::CalculatorWindow(HINSTANCE instance, WindowEvents& events) : events_(events) {
   CreateMainWindow(instance);
   dpi_ = DpiOf(Handle());
   BuildMenus();
@@ -147,22 +156,21 @@ bool CalculatorWindow::OnKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN || (msg.hwnd != Handle() && IsChild(Handle(), msg.hwnd) == FALSE)) {
     return false;
   }
-  // F1 asks for the help document, as in any Windows program.
-  if (msg.wParam == VK_F1) {
-    host_.MenuChosen(Menu::HelpDocument);
-    return true;
+  KeyPress press{.control = ControlOf(msg.hwnd), .selection = HasSelection(msg.hwnd)};
+  if (msg.wParam == VK_F1) press.key = Key::F1;
+  // Ctrl+C, Shift or not, as an edit control copies; Ctrl+Alt+C types a
+  // character on some keyboards.
+  if (msg.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+    press.key = Key::Copy;
   }
-  if (msg.wParam != 'C' || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return false;
-  // A box's selection is copied by the box; otherwise the result is.
-  DWORD start = 0;
-  DWORD end = 0;
-  if ((SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
-    SendMessageW(msg.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
+  return events_.KeyPressed(press);
+}
+
+std::optional<Control> CalculatorWindow::ControlOf(HWND child) const {
+  for (const layout::ControlRow& row : layout::Controls()) {
+    if (Child(row.id) == child) return row.id;
   }
-  if (start != end) return false;
-  host_.CopyRequested();
-  return true;
+  return std::nullopt;
 }
 
 LRESULT CALLBACK CalculatorWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -191,9 +199,9 @@ LRESULT CalculatorWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
       return 0;
     case WM_SIZE:
-      if (built_) host_.Resized();
+      if (built_) events_.Resized();
       return 0;
-    case WM_CLOSE: host_.Closing(); return 0;
+    case WM_CLOSE: events_.Closing(); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *FromInteger<const RECT*>(lParam)); return 0;
@@ -207,14 +215,14 @@ LRESULT CalculatorWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 
 void CalculatorWindow::OnCommand(int id) {
   for (const layout::MenuRow& menu : layout::Menus()) {
-    if (id == MenuId(menu.name)) host_.MenuChosen(menu.id);
+    if (id == MenuId(menu.name)) events_.MenuChosen(menu.id);
   }
   const auto controls = layout::Controls();
   const auto index = static_cast<std::size_t>(id - kFirstControlId);
   if (id < kFirstControlId || index >= controls.size()) return;
   const layout::ControlRow& row = controls[index];
   if (row.kind == layout::Kind::Button || row.kind == layout::Kind::OptionButton) {
-    host_.Clicked(row.id);
+    events_.Clicked(row.id);
   }
 }
 
@@ -245,7 +253,7 @@ void CalculatorWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   UseFont();
-  host_.PlaceAll();
+  events_.DpiChanged();
 }
 
 void CalculatorWindow::MoveFocusOn() {
@@ -264,7 +272,8 @@ LRESULT CALLBACK CalculatorWindow::BoxProc(HWND box, UINT message, WPARAM wParam
                                            UINT_PTR /*id*/, DWORD_PTR self) {
   switch (message) {
     case WM_GETDLGCODE: {
-      // Enter belongs to the box's key handler, not to the dialog keys.
+      // Enter reaches the box as a character, as other keys do, instead of
+      // the dialog keys' default button.
       LRESULT code = DefSubclassProc(box, message, wParam, lParam);
       const auto* msg = FromInteger<const MSG*>(lParam);
       if (msg != nullptr && msg->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
@@ -278,11 +287,11 @@ LRESULT CALLBACK CalculatorWindow::BoxProc(HWND box, UINT message, WPARAM wParam
 }
 
 LRESULT CalculatorWindow::OnBoxChar(HWND box, WPARAM wParam, LPARAM lParam) {
-  auto code = static_cast<std::int16_t>(wParam);
-  const auto index = static_cast<std::size_t>(GetDlgCtrlID(box) - kFirstControlId);
-  host_.KeyTyped(layout::Controls()[index].id, code);
-  if (code == 0) return 0;
-  return DefSubclassProc(box, WM_CHAR, static_cast<std::uint16_t>(code), lParam);
+  const KeyPress press{.control = ControlOf(box),
+                       .character = static_cast<char16_t>(wParam),
+                       .selection = HasSelection(box)};
+  if (events_.KeyPressed(press)) return 0;
+  return DefSubclassProc(box, WM_CHAR, wParam, lParam);
 }
 
 }  // namespace kalvenor::ui::win32

@@ -1,22 +1,23 @@
-// The Windows window: CalculatorForm's controls and menus created from the layout
-// table as Windows controls, the window's own keyboard and focus rules,
-// and its messages reported to the form host. The backend
-// (win32_backend.h) reads and moves the controls for the host.
+// The Windows window: the calculator form's controls and menus created from
+// the layout table as Windows controls, its own dialog keys and focus
+// rules, and its messages reported as they come to the form host. The
+// backend (win32_backend.h) reads and moves the controls for the host.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
-#include "ui/form_host.h"
 #include "ui/toolkit.h"
 #include "ui/win32/handles.h"
+#include "ui/window_events.h"
 
 namespace kalvenor::ui::win32 {
 
 class CalculatorWindow {
  public:
-  CalculatorWindow(HINSTANCE instance, FormHost& host);
+  CalculatorWindow(HINSTANCE instance, WindowEvents& events);
   CalculatorWindow(const CalculatorWindow&) = delete;
   CalculatorWindow& operator=(const CalculatorWindow&) = delete;
 
@@ -26,8 +27,8 @@ class CalculatorWindow {
   UINT Dpi() const { return dpi_; }
   HFONT Font() const { return font_.get(); }
 
-  // Gives the dialog keys (Tab, arrows, Alt) and the window's own (F1,
-  // Ctrl+C) their meaning for msg; true when msg was handled.
+  // Reports a key going down in the window to the host, then gives the
+  // dialog keys (Tab, arrows, Alt) their meaning; true when msg was handled.
   bool HandleDialogKeys(MSG& msg);
 
   // Moves the focus on as Tab does: now, or once the running handler has
@@ -53,13 +54,14 @@ class CalculatorWindow {
   void OnActivate(bool active);
   bool OnContextMenu(HWND target, LPARAM where);
   bool OnKey(const MSG& msg);
+  std::optional<Control> ControlOf(HWND child) const;
 
   void CreateMainWindow(HINSTANCE instance);
   void BuildControls();
   void BuildMenus();
   void UseFont();
 
-  FormHost& host_;
+  WindowEvents& events_;
   OwnedWindow window_;
   OwnedFont font_;
   UINT dpi_ = 96;
