@@ -10,11 +10,8 @@ namespace {
 std::string DescribeRefusal(const Failure& failure, std::string_view text) {
   switch (failure.refusal) {
     case Refusal::Empty: return messages::NoDate();
-    case Refusal::WrongWeekday: {
-      std::string iso;
-      AppendDate(failure.date, OutputStyle::Iso, iso);
-      return messages::WrongWeekday(text, iso, WeekdayOf(failure.date));
-    }
+    case Refusal::WrongWeekday:
+      return messages::WrongWeekday(text, IsoText(failure.date), WeekdayOf(failure.date));
     case Refusal::OutsideEra: return messages::OutsideEra(text);
     case Refusal::NotADate: break;
   }

@@ -13,6 +13,9 @@ namespace kalvenor::commands::messages {
 
 // msgid's translation (translation::Translate).
 std::string_view Tr(std::string_view msgid);
+// Marks a msgid kept for translating later, as the command table's texts
+// are, for xgettext (--keyword=Msgid).
+constexpr std::string_view Msgid(std::string_view msgid) { return msgid; }
 // pattern with each "%s" replaced by the next of args.
 std::string Format(std::string_view pattern, std::initializer_list<std::string_view> args);
 // The user's text cut short, never inside a UTF-8 sequence, with controls

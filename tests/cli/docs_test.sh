@@ -47,7 +47,9 @@ env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$cli_dir/kalvenor-cli" -h |
   grep '^使い方:' >/dev/null || fail "-h is not Japanese"
 
 pot=$(mktemp)
-xgettext --from-code=UTF-8 --keyword=Tr --language=C++ -o - "$source_dir/src/commands/messages.cpp" "$source_dir/src/cli/messages.cpp" |
+xgettext --from-code=UTF-8 --keyword=Tr --keyword=Msgid --language=C++ -o - \
+  "$source_dir/src/commands/messages.cpp" "$source_dir/src/commands/command_table.cpp" \
+  "$source_dir/src/cli/messages.cpp" |
   sed s/charset=CHARSET/charset=UTF-8/ >"$pot" || fail "xgettext"
 for language in ja en; do
   msgcmp "$source_dir/po/$language.po" "$pot" || fail "po/$language.po lacks a message"
