@@ -26,7 +26,7 @@ using kalvenor::testing::Require;
 const std::pair<std::string_view, std::vector<std::string_view>> kCommandLines[] = {
     {"show", {"-"}}, {"add", {"-", "365"}}, {"add", {"2000/1/1", "-"}},
     {"diff", {"-", "h12/1/1"}}, {"workdays", {"h12/1/1", "-"}}, {"span", {"2000/1/31", "-"}},
-    {"holidays", {"2000/1/1", "-"}}};
+    {"holidays", {"2000/1/1", "-"}}, {"age", {"-"}}, {"age", {"1990/2/28", "-"}}};
 // clang-format on
 
 // The lines of text, without their "\n"; an unended last line counts.
@@ -50,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   invocation.command = kalvenor::commands::FindCommand(word);
   invocation.operands = operands;
   invocation.style = static_cast<kalvenor::commands::OutputStyle>(data[0] / lines % styles);
+  invocation.long_form = data[0] / lines / styles % 2 == 1;
   invocation.encoding = kalvenor::cli::Encoding::Utf8;  // lines countable by their "\n" bytes
   std::string input(reinterpret_cast<const char*>(data) + 3, size - 3);
   char *out = nullptr, *err = nullptr;

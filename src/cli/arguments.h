@@ -38,6 +38,7 @@ struct Invocation {
   std::vector<std::string_view> operands;
   bool inclusive = false;      // --inclusive: diff, workdays and span count the first day
   bool holiday_names = false;  // --holiday: show and add name a national holiday
+  bool long_form = false;      // --long: age adds months and days
   BusinessOptions business{};  // what a business day is: workdays, add
 };
 

@@ -17,6 +17,7 @@ constexpr std::string_view kHolidays = "--holidays=";
 constexpr std::string_view kClosed = "--closed=";
 constexpr std::string_view kOpen = "--open=";
 constexpr std::string_view kYearEnd = "--year-end=";
+constexpr std::string_view kLong = "--long";
 
 struct YearEndName {
   std::string_view name;
@@ -68,6 +69,7 @@ bool IsBusinessOption(std::string_view arg) {
 bool AppliesTo(std::string_view option, const CommandRow& command) {
   if (option == kInclusive) return command.takes.inclusive;
   if (option == kHolidayNames) return command.takes.holiday_names;
+  if (option == kLong) return command.takes.long_form;
   return command.takes.business_days;
 }
 
@@ -79,7 +81,8 @@ bool TakeCalendarOption(std::string_view arg, Invocation& invocation,
     invocation.inclusive = true;
   } else if (arg == kHolidayNames) {
     invocation.holiday_names = true;
-
+  } else if (arg == kLong) {
+    invocation.long_form = true;
   } else if (IsBusinessOption(arg)) {
     error = TakeBusinessOption(arg, invocation.business);
   } else {

@@ -1,5 +1,5 @@
-// The options that only some commands take: --inclusive, --holiday and
-// what a business day is (--rest=, --holidays=, --closed=, --open=,
+// The options that only some commands take: --inclusive, --holiday, --long
+// and what a business day is (--rest=, --holidays=, --closed=, --open=,
 // --year-end=).
 #pragma once
 

@@ -139,6 +139,10 @@ constexpr std::string_view kCalendarExamples =
     "    2026-12-30\n"
     "  $ kalvenor-cli span 2026/4/1 2027/5/4\n"
     "    1年1か月3日\n"
+    "  $ kalvenor-cli age 2000/2/29 2026/3/1\n"
+    "    満26歳\n"
+    "  $ kalvenor-cli --long age 2000/2/29 2026/2/28\n"
+    "    満25歳11か月30日\n"
     "  $ kalvenor-cli --year-end=12/29 workdays 2026/12/25 2027/1/8\n"
     "    6\n"
     "  $ kalvenor-cli --inclusive diff 2026/12/1 2026/12/31\n"
@@ -151,6 +155,7 @@ std::string CalendarHelp() {
          "  --inclusive            diff, workdays and span count the first day too\n"
          "  --holiday              show and add: a tab and the holiday's name after\n"
          "                         a date that is a national holiday\n"
+         "  --long                 age: the months and days too (%s)\n"
          "  --rest=WEEKDAYS        the weekdays without business, in kanji: %s (the\n"
          "                         default), %s, or nothing for none\n"
          "  --holidays=jp|none     national holidays are days off (jp) or not (none)\n"
@@ -158,13 +163,13 @@ std::string CalendarHelp() {
          "                         (government offices) or from 12/31 (banks)\n"
          "  --closed=FILE          the dates of FILE are days off (one a line, # comments)\n"
          "  --open=FILE            the dates of FILE are business days, whatever else says\n"
-         "add counts business days as Nb or N%s; span writes %s.\n"
+         "add counts business days as Nb or N%s; span writes %s and age %s.\n"
          "National holidays are known from %s to %s; a calculation\n"
          "that needs them elsewhere is refused unless --holidays=none is given.\n"
          "\n"
          "Examples:\n"
          "%s"),
-      {"土日", "日", "営業日", "1年2か月3日",
+      {"満36歳2か月3日", "土日", "日", "営業日", "1年2か月3日", "満36歳",
        commands::IsoText(kFirstHolidayDataDay), commands::IsoText(kLastHolidayDataDay),
        WithPrompt(kCalendarExamples)});
 }

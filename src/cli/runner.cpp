@@ -99,7 +99,7 @@ class Runner {
       : invocation_(invocation),
         command_(*invocation.command),
         settings_{read, invocation.inclusive, invocation.holiday_names, false, business},
-        format_{invocation.style, false},
+        format_{invocation.style, invocation.long_form, false},
         readBytes_(blocks.read),
         flushEachLine_(invocation.lineBuffered || InputIsTerminal()),
         output_(stdout, blocks.write, invocation.encoding == Encoding::Cp932) {}

@@ -68,6 +68,16 @@ constexpr std::array kCommands = std::to_array<CommandRow>({
      .summary = Msgid("years, months and days from DATE1 to DATE2 (--iso:\n"
                       "                         P1Y2M3D)"),
      .calculation = Span},
+    {.word = "age",
+     .operands = "BIRTH [DATE]",
+     .least = 1,
+     .most = 2,
+     .takes = {.style = true, .long_form = true},
+     .wrong_count = Msgid("%s needs a date of birth and at most one date more"),
+     .summary = Msgid("the completed years of age on DATE (today if left\n"
+                      "                         out) as Japanese law counts them; --long adds\n"
+                      "                         the months and days (--iso: P36Y, P36Y2M3D)"),
+     .calculation = Age},
 });
 
 }  // namespace

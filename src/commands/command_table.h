@@ -21,6 +21,7 @@ struct Takes {
   // --rest=, --holidays=, --closed=, --open=, --year-end=; the command runs
   // on the business-day calendar they describe.
   bool business_days = false;
+  bool long_form = false;  // --long
 };
 
 inline constexpr std::size_t kAnyNumber = std::numeric_limits<std::size_t>::max();

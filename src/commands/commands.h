@@ -25,13 +25,14 @@ enum class Problem {
   Overflow,         // a number too large for its width on the way
   NotAYear,         // holidays' YEAR
   HolidaysUnknown,  // national holidays asked for outside their data
+  BirthAfterDate,   // age's BIRTH after its DATE (Failure::date is DATE)
 };
 
 struct Failure {
   Problem problem;
   std::size_t operand = 0;  // the text to blame for NotADate and NotANumber
   Refusal refusal = {};     // for NotADate
-  DateParts date;           // for Refusal::WrongWeekday, the date read
+  DateParts date;           // for Refusal::WrongWeekday, the date read; BirthAfterDate
 };
 
 // An operand's text and, once read, its date: an operand that stays the
@@ -65,10 +66,11 @@ using Calculation = std::optional<Failure> (*)(Operands operands, const Settings
 std::optional<Failure> Show(Operands operands, const Settings& settings, Result& result);
 std::optional<Failure> Add(Operands operands, const Settings& settings, Result& result);
 std::optional<Failure> Diff(Operands operands, const Settings& settings, Result& result);
-// In business_days.cpp, span.cpp and holiday_list.cpp.
+// In business_days.cpp, span.cpp, holiday_list.cpp and age.cpp.
 std::optional<Failure> Workdays(Operands operands, const Settings& settings, Result& result);
 std::optional<Failure> Span(Operands operands, const Settings& settings, Result& result);
 std::optional<Failure> Holidays(Operands operands, const Settings& settings, Result& result);
+std::optional<Failure> Age(Operands operands, const Settings& settings, Result& result);
 
 // Runs the calculation; an overflow or a day past the calendar on the way,
 // or a day without holiday data, comes back as its failure.

@@ -28,6 +28,7 @@ std::string DescribeFailure(const Failure& failure, std::span<const std::string_
     case Problem::Overflow: return messages::Overflow(texts);
     case Problem::NotAYear: return messages::NotAYear(texts[failure.operand]);
     case Problem::HolidaysUnknown: return messages::HolidaysUnknown();
+    case Problem::BirthAfterDate: return messages::BirthAfterDate(texts[0], IsoText(failure.date));
   }
   return {};
 }

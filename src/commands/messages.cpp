@@ -123,6 +123,9 @@ std::string HolidaysUnknown() {
   return Format(Tr("national holidays are known from %s to %s"),
                 {IsoText(kFirstHolidayDataDay), IsoText(kLastHolidayDataDay)});
 }
+std::string BirthAfterDate(std::string_view birth, std::string_view date) {
+  return Format(Tr("'%s' is after %s: there is no age before birth"), {Quote(birth), date});
+}
 std::string NotAYear(std::string_view text) { return Quoted(Tr("'%s' is not a year"), text); }
 std::string CannotOpen(std::string_view file) { return Quoted(Tr("cannot open '%s'"), file); }
 std::string NotADateInFile(std::string_view file, long long lineNumber, std::string_view text) {

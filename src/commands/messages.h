@@ -36,6 +36,8 @@ std::string OutOfRange(std::string_view date, std::string_view days);
 // texts: the one or two operands of the calculation.
 std::string Overflow(std::span<const std::string_view> texts);
 std::string HolidaysUnknown();
+// date: the ISO text of the day the age was asked for.
+std::string BirthAfterDate(std::string_view birth, std::string_view date);
 std::string NotAYear(std::string_view text);
 std::string CannotOpen(std::string_view file);
 std::string NotADateInFile(std::string_view file, long long lineNumber, std::string_view text);

@@ -31,12 +31,20 @@ struct CountResult {
   std::optional<DaysOff> left_out;
 };
 
+// age: completed years, then months and days, under the age law.
+struct AgeResult {
+  std::int32_t years = 0;
+  std::int32_t months = 0;
+  std::int32_t days = 0;
+  friend bool operator==(const AgeResult&, const AgeResult&) = default;
+};
+
 // holidays: the days in order; HolidayOn (holidays/holidays.h) names each.
 struct HolidayListResult {
   std::span<const SerialDay> days;
 };
 
 // span's is the engine's CalendarSpan.
-using Result = std::variant<DateResult, CountResult, CalendarSpan, HolidayListResult>;
+using Result = std::variant<DateResult, CountResult, CalendarSpan, AgeResult, HolidayListResult>;
 
 }  // namespace kalvenor::commands
