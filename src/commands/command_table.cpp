@@ -85,7 +85,9 @@ constexpr std::array kCommands = std::to_array<CommandRow>({
 std::span<const CommandRow> Commands() { return kCommands; }
 
 const CommandRow* FindCommand(std::string_view word) {
-  const auto* row = std::ranges::find(kCommands, word, &CommandRow::word);
+  // em++'s libc++ has no std::ranges::find.
+  const auto* row = std::find_if(kCommands.begin(), kCommands.end(),
+                                 [word](const CommandRow& command) { return command.word == word; });
   return row == kCommands.end() ? nullptr : row;
 }
 
