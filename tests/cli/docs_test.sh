@@ -69,8 +69,9 @@ offers() {
   _kalvenor_cli
   [ "${COMPREPLY[*]}" = "$want" ] || fail "completion of '$*': '${COMPREPLY[*]}', not '$want'"
 }
-offers '--strict --window-language --encoding= --inclusive --holiday --long --holidays= --closed= --open=' --iso --line-buffered --rest=日 --
+offers '--strict --window-language --encoding= --inclusive --holiday --long --holidays= --year-end= --closed= --open=' --iso --line-buffered --rest=日 --
 offers '--encoding=cp932' --encoding=c
+offers '--year-end=12/29 --year-end=12/31' --year-end=
 offers 'show add holidays span age' --iso ''
 offers 'today' diff - ''
 offers '-' add 2000/1/1 ''
