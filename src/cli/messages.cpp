@@ -39,9 +39,11 @@ std::string CommandList() {
     // A synopsis too long for the column puts its summary on the next line.
     if (line.size() >= kSummaryColumn) line += '\n' + std::string(kSummaryColumn, ' ');
     line.resize(std::max(line.size(), kSummaryColumn), ' ');
-    text += line;
-    text += Tr(command.summary);
-    text += '\n';
+    std::string summary{Tr(command.summary)};
+    for (auto at = summary.find('\n'); at != std::string::npos; at = summary.find('\n', at + 1)) {
+      summary.insert(at + 1, kSummaryColumn, ' ');
+    }
+    text += line + summary + '\n';
   }
   return text;
 }

@@ -160,8 +160,7 @@ bool Runner::Calculate(Arguments arguments) {
 }
 
 bool Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
-  const std::optional<Failure> failure =
-      Run(command_.calculation, operands_, settings_, result_);
+  const std::optional<Failure> failure = Run(command_.calculation, operands_, settings_, result_);
   if (!failure) return !AppendResult(result_, format_, output_.Line()) || EndLine();
   Refuse(DescribeFailure(*failure, arguments), lineNumber);
   // A refused stream line or operand of its own still gets its (empty)

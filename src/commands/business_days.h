@@ -1,5 +1,6 @@
 // kalvenor-cli's business days and national holidays: the calendar the
-// options describe, add's business-day steps, and a holiday's name. workdays itself is declared with the other calculations.
+// options describe, add's business-day steps, and a holiday's name.
+// workdays itself is declared with the other calculations.
 #pragma once
 
 #include <optional>

@@ -38,7 +38,8 @@ static_assert(kCycleDays % 7 == 0);
 std::int16_t YearEndFrom(YearEnd yearEnd) { return yearEnd == YearEnd::FromDecember29 ? 29 : 31; }
 bool InYearEnd(YearEnd yearEnd, const DateParts& date) {
   if (yearEnd == YearEnd::None) return false;
-  return (date.month == 1 && date.day <= 3) || (date.month == 12 && date.day >= YearEndFrom(yearEnd));
+  return (date.month == 1 && date.day <= 3) ||
+         (date.month == 12 && date.day >= YearEndFrom(yearEnd));
 }
 
 }  // namespace

@@ -112,8 +112,8 @@ TEST(BusinessDays, EachRuleOfWhatABusinessDayIs) {
        "before the data, no rest day: only 1/4"},
       {Rules(0, false, {}, {}, YearEnd::FromDecember29), 0, Day(4001231), 146097 - 2400,
        "400 years of no rest day lose their 6 closed days a year"},
-      {Rules(0, false, {}, {}, YearEnd::FromDecember31), Day(327661231), kLastSerialDay,
-       365 - 4, "the calendar's last year"},
+      {Rules(0, false, {}, {}, YearEnd::FromDecember31), Day(327661231), kLastSerialDay, 365 - 4,
+       "the calendar's last year"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.count, BusinessCalendar(c.rules).Count(c.from, c.to)) << c.reason;
@@ -147,10 +147,16 @@ TEST(BusinessDays, LeftOutByReason) {
       {Rules(kWeekends, true), holiday + 1, holiday - 3, {2, 1, 0}, "the same going back"},
       {Rules(kWeekends, false), holiday - 3, holiday + 1, {2, 0, 0}, "holidays not left out"},
       {Rules(kWeekends, true, {holiday + 1}), holiday - 3, holiday + 1, {2, 1, 1}, "a closed day"},
-      {Rules(kWeekends, true, {}, {holiday - 1}), holiday - 3, holiday + 1, {1, 1, 0},
+      {Rules(kWeekends, true, {}, {holiday - 1}),
+       holiday - 3,
+       holiday + 1,
+       {1, 1, 0},
        "an open Sunday is counted"},
-      {Rules(kWeekends, true, {}, {}, YearEnd::FromDecember29), Day(20261225), Day(20270108),
-       {4, 1, 3}, "12/29..31 closed, 1/1 a holiday, 1/2 and 1/3 a weekend"},
+      {Rules(kWeekends, true, {}, {}, YearEnd::FromDecember29),
+       Day(20261225),
+       Day(20270108),
+       {4, 1, 3},
+       "12/29..31 closed, 1/1 a holiday, 1/2 and 1/3 a weekend"},
       {Rules(kWeekends, true), holiday, holiday, {0, 0, 0}, "no day covered"},
   };
   for (const auto& c : cases) {
