@@ -48,8 +48,8 @@ void AppendAge(const commands::AgeResult& age, bool iso, bool longAge, std::stri
 
 bool AppendHolidays(const commands::HolidayListResult& list, const ResultFormat& format,
                     std::string& out) {
-  for (const SerialDay day : list.days) {
-    if (day != list.days.front()) out += format.one_line ? '\t' : '\n';
+  for (const SerialDay& day : list.days) {
+    if (&day != list.days.data()) out += format.one_line ? '\t' : '\n';
     AppendDate(DateOf(day), format.style, out);
     AppendName(*HolidayOn(day), out);
   }
