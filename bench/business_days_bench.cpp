@@ -40,17 +40,15 @@ std::vector<std::u16string> DateLines() {
 void Lines(benchmark::State& state, kalvenor::commands::Calculation calculation) {
   static const std::vector<std::u16string> lines = DateLines();
   static kalvenor::commands::BusinessDays business({});
-  const kalvenor::commands::Settings settings{kalvenor::commands::OutputStyle::Iso,
-                                              kalvenor::reader::ReadOptions{{2026, 12, 7}}, false,
-                                              false, &business};
+  const kalvenor::commands::Settings settings{.read = kalvenor::reader::ReadOptions{{2026, 12, 7}},
+                                              .business = &business};
   std::vector<kalvenor::commands::Operand> operands(2);
-  std::string out;
+  kalvenor::commands::Result result;
   std::size_t i = 0;
   while (state.KeepRunning()) {
     operands[0] = {lines[i % kLines], {}};
     operands[1] = {lines[(i + 1) % kLines], {}};
-    out.clear();
-    benchmark::DoNotOptimize(calculation(operands, settings, out));
+    benchmark::DoNotOptimize(calculation(operands, settings, result));
     ++i;
   }
 }

@@ -9,7 +9,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -19,14 +18,15 @@
 
 namespace {
 
-using enum kalvenor::cli::Command;
 using kalvenor::testing::Require;
 
-// The stream stands in each place an operand can take.
+// The stream stands in each place an operand can take. Every holiday list
+// from 2000-01-01 holds its 元日, so only a refused line is empty.
 // clang-format off
-const std::pair<kalvenor::cli::Command, std::vector<std::string_view>> kCommandLines[] = {
-    {Show, {"-"}}, {Add, {"-", "365"}}, {Add, {"2000/1/1", "-"}}, {Diff, {"-", "h12/1/1"}},
-    {Workdays, {"h12/1/1", "-"}}, {Span, {"2000/1/31", "-"}}};
+const std::pair<std::string_view, std::vector<std::string_view>> kCommandLines[] = {
+    {"show", {"-"}}, {"add", {"-", "365"}}, {"add", {"2000/1/1", "-"}},
+    {"diff", {"-", "h12/1/1"}}, {"workdays", {"h12/1/1", "-"}}, {"span", {"2000/1/31", "-"}},
+    {"holidays", {"2000/1/1", "-"}}, {"age", {"-"}}, {"age", {"1990/2/28", "-"}}};
 // clang-format on
 
 // The lines of text, without their "\n"; an unended last line counts.
@@ -45,8 +45,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < 3) return 0;
   kalvenor::cli::Invocation invocation;
   const std::size_t lines = std::size(kCommandLines), styles = 5;  // Era .. Iso
-  std::tie(invocation.command, invocation.operands) = kCommandLines[data[0] % lines];
+  const auto& [word, operands] = kCommandLines[data[0] % lines];
+  invocation.action = kalvenor::cli::Action::Calculate;
+  invocation.command = kalvenor::commands::FindCommand(word);
+  invocation.operands = operands;
   invocation.style = static_cast<kalvenor::commands::OutputStyle>(data[0] / lines % styles);
+  invocation.long_form = data[0] / lines / styles % 2 == 1;
   invocation.encoding = kalvenor::cli::Encoding::Utf8;  // lines countable by their "\n" bytes
   std::string input(reinterpret_cast<const char*>(data) + 3, size - 3);
   char *out = nullptr, *err = nullptr;

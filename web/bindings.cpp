@@ -1,5 +1,5 @@
-// The page's calculator: kalvenor-cli's show, add, diff and workdays, each
-// on the page's texts and the page's today (the browser's local date),
+// The page's calculator: the command layer's show, add, diff and workdays,
+// each on the page's texts and the page's today (the browser's local date),
 // answering with the text to show, and the national holiday a date falls
 // on, or the message to give.
 #include <emscripten/bind.h>
@@ -13,9 +13,11 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "commands/business_days.h"
 #include "commands/commands.h"
+#include "commands/date_output.h"
 #include "commands/failure_text.h"
 #include "commands/translation.h"
 #include "holidays/business_days.h"
@@ -50,56 +52,67 @@ commands::BusinessDays& BusinessDaysResting(int restWeekdays) {
   return calendars.try_emplace(restWeekdays, rules).first->second;
 }
 
+// The answer's text: a date in the style with its holiday's name apart, or
+// a number of days.
+void Answered(const commands::Result& result, commands::OutputStyle style, Answer& answer) {
+  if (const auto* date = std::get_if<commands::DateResult>(&result)) {
+    commands::AppendDate(date->date, style, answer.text);
+    if (date->holiday) answer.holiday = text::ToUtf8(*date->holiday);
+  } else {
+    commands::AppendNumber(std::get<commands::CountResult>(result).days, answer.text);
+  }
+}
+
 Answer Calculate(commands::Calculation calculation, std::initializer_list<std::string_view> texts,
-                 commands::Settings settings) {
+                 commands::Settings settings, commands::OutputStyle style) {
   commands::Operand operands[2];
   std::size_t count = 0;
   for (const std::string_view typed : texts) reader::DecodeOperand(typed, operands[count++].text);
   const commands::Operands used(operands, count);
-  Answer answer;
+  commands::Result result;
   // A date's holiday is named where the holiday data reach; elsewhere the
   // date alone is the answer.
-  auto failure = commands::Run(calculation, used, settings, answer.text);
+  auto failure = commands::Run(calculation, used, settings, result);
   if (failure && failure->problem == commands::Problem::HolidaysUnknown && settings.holiday_names) {
     settings.holiday_names = false;
-    failure = commands::Run(calculation, used, settings, answer.text);
+    failure = commands::Run(calculation, used, settings, result);
   }
+  Answer answer;
   answer.ok = !failure;
-  if (failure) answer.text = Describe(*failure, std::span(texts.begin(), texts.size()));
-  if (const auto tab = answer.text.find('\t'); answer.ok && tab != std::string::npos) {
-    answer.holiday = answer.text.substr(tab + 1);
-    answer.text.resize(tab);
+  if (failure) {
+    answer.text = Describe(*failure, std::span(texts.begin(), texts.size()));
+  } else {
+    Answered(result, style, answer);
   }
   return answer;
 }
 
-commands::Settings SettingsOf(const DateParts& today, commands::OutputStyle style,
-                              int restWeekdays = 0) {
-  commands::Settings settings{.style = style, .read = reader::ReadOptions{today}};
+commands::Settings SettingsOf(const DateParts& today, int restWeekdays = 0) {
+  commands::Settings settings{.read = reader::ReadOptions{today}};
   settings.holiday_names = true;
   settings.business = &BusinessDaysResting(restWeekdays);
   return settings;
 }
 
 Answer Show(const std::string& date, const DateParts& today, commands::OutputStyle style) {
-  return Calculate(commands::Show, {date}, SettingsOf(today, style));
+  return Calculate(commands::Show, {date}, SettingsOf(today), style);
 }
 
 // days may count business days ("3営業日", "3b").
 Answer Add(const std::string& date, const std::string& days, const DateParts& today,
            commands::OutputStyle style, int restWeekdays) {
-  return Calculate(commands::Add, {date, days}, SettingsOf(today, style, restWeekdays));
+  return Calculate(commands::Add, {date, days}, SettingsOf(today, restWeekdays), style);
 }
 
 // diff and workdays write no date: any style does.
 Answer Diff(const std::string& date1, const std::string& date2, const DateParts& today) {
-  return Calculate(commands::Diff, {date1, date2}, SettingsOf(today, commands::OutputStyle::Iso));
+  return Calculate(commands::Diff, {date1, date2}, SettingsOf(today), commands::OutputStyle::Iso);
 }
 
 Answer Workdays(const std::string& date1, const std::string& date2, const DateParts& today,
                 int restWeekdays) {
-  return Calculate(commands::Workdays, {date1, date2},
-                   SettingsOf(today, commands::OutputStyle::Iso, restWeekdays));
+  return Calculate(commands::Workdays, {date1, date2}, SettingsOf(today, restWeekdays),
+                   commands::OutputStyle::Iso);
 }
 
 // The messages in Japanese, from the catalogue built into the module.

@@ -39,19 +39,9 @@ struct EncodingName {
 constexpr std::array<EncodingName, 3> kEncodings = {
     {{"utf-8", Encoding::Utf8}, {"utf-16", Encoding::Utf16}, {"cp932", Encoding::Cp932}}};
 
-std::optional<Command> HelpOrVersion(std::string_view arg) {
-  if (arg == "-h" || arg == "--help") return Command::Help;
-  if (arg == "-V" || arg == "--version") return Command::Version;
-  return std::nullopt;
-}
-
-std::optional<Command> CommandWord(std::string_view arg) {
-  if (arg == "show") return Command::Show;
-  if (arg == "add") return Command::Add;
-  if (arg == "diff") return Command::Diff;
-  if (arg == "holidays") return Command::Holidays;
-  if (arg == "workdays") return Command::Workdays;
-  if (arg == "span") return Command::Span;
+std::optional<Action> HelpOrVersion(std::string_view arg) {
+  if (arg == "-h" || arg == "--help") return Action::Help;
+  if (arg == "-V" || arg == "--version") return Action::Version;
   return std::nullopt;
 }
 
@@ -91,28 +81,10 @@ std::optional<UsageError> TakeOption(std::string_view arg, bool& styled, Invocat
 
 // Why the operands do not suit the command, if they do not.
 std::optional<UsageError> CheckOperands(const Invocation& invocation) {
+  const CommandRow& command = *invocation.command;
   const auto count = invocation.operands.size();
-  switch (invocation.command) {
-    case Command::Show:
-      if (count == 0) return UsageError{messages::ShowNeedsText()};
-      break;
-    case Command::Add:
-      if (count != 2) return UsageError{messages::AddNeedsTwo()};
-      break;
-    case Command::Diff:
-      if (count != 2) return UsageError{messages::DiffNeedsTwo()};
-      break;
-    case Command::Holidays:
-      if (count != 1 && count != 2) return UsageError{messages::HolidaysNeedsRange()};
-      break;
-    case Command::Workdays:
-      if (count != 2) return UsageError{messages::WorkdaysNeedsTwo()};
-      break;
-    case Command::Span:
-      if (count != 2) return UsageError{messages::SpanNeedsTwo()};
-      break;
-    case Command::Help:
-    case Command::Version: break;
+  if (count < command.least || count > command.most) {
+    return UsageError{messages::WrongOperandCount(command)};
   }
   // Standard input can be read only once.
   if (std::ranges::count(invocation.operands, kStdinOperand) > 1) {
@@ -138,10 +110,10 @@ std::optional<UsageError> TakeOperands(std::span<const std::string_view> args, b
 }
 
 // --help or --version, the first of them before any "--".
-std::optional<Command> AskedForHelpOrVersion(std::span<const std::string_view> args) {
+std::optional<Action> AskedForHelpOrVersion(std::span<const std::string_view> args) {
   for (const std::string_view arg : args) {
     if (arg == kEndOfOptions) break;
-    if (const auto command = HelpOrVersion(arg)) return command;
+    if (const auto action = HelpOrVersion(arg)) return action;
   }
   return std::nullopt;
 }
@@ -150,8 +122,8 @@ std::optional<Command> AskedForHelpOrVersion(std::span<const std::string_view> a
 
 std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_view> args) {
   Invocation invocation;
-  if (const auto command = AskedForHelpOrVersion(args)) {
-    invocation.command = *command;
+  if (const auto action = AskedForHelpOrVersion(args)) {
+    invocation.action = *action;
     return invocation;
   }
   bool styled = false;
@@ -160,8 +132,9 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
   std::size_t next = 0;
   for (; next < args.size(); ++next) {
     const std::string_view arg = args[next];
-    if (const auto command = CommandWord(arg)) {
-      invocation.command = *command;
+    if (const CommandRow* command = commands::FindCommand(arg)) {
+      invocation.action = Action::Calculate;
+      invocation.command = command;
       break;
     }
     if (optionsEnded) return UsageError{messages::UnknownCommand(arg)};
@@ -176,13 +149,10 @@ std::variant<Invocation, UsageError> ParseArguments(std::span<const std::string_
     }
   }
   if (next == args.size()) return UsageError{messages::MissingCommand()};
-  if (styled && invocation.command == Command::Diff) {
-    return UsageError{messages::DiffTakesNoStyle()};
+  if (styled && !invocation.command->takes.style) {
+    return UsageError{messages::TakesNoStyle(invocation.command->word)};
   }
-  if (styled && invocation.command == Command::Workdays) {
-    return UsageError{messages::WorkdaysTakesNoStyle()};
-  }
-  if (auto error = CheckCalendarOptions(invocation.command, calendarOptions)) return *error;
+  if (auto error = CheckCalendarOptions(*invocation.command, calendarOptions)) return *error;
   if (auto error = TakeOperands(args.subspan(next + 1), optionsEnded, invocation)) return *error;
   return invocation;
 }

@@ -12,20 +12,23 @@
 #include <vector>
 
 #include "cli/business_options.h"
+#include "commands/command_table.h"
 #include "commands/date_output.h"
 
 namespace kalvenor::cli {
 
+using commands::CommandRow;
 using commands::OutputStyle;
 
-enum class Command { Show, Add, Diff, Holidays, Workdays, Span, Help, Version };
+enum class Action { Calculate, Help, Version };
 
 // The encoding of standard input (and, for Cp932, of the output); Auto
 // finds it from a byte-order mark or from bytes that are not UTF-8.
 enum class Encoding { Auto, Utf8, Utf16, Cp932 };
 
 struct Invocation {
-  Command command = Command::Help;
+  Action action = Action::Help;
+  const CommandRow* command = nullptr;  // the command's row, for Calculate
   OutputStyle style = OutputStyle::Era;
   Encoding encoding = Encoding::Auto;
   bool lineBuffered = false;    // flush after every output line
@@ -35,6 +38,7 @@ struct Invocation {
   std::vector<std::string_view> operands;
   bool inclusive = false;      // --inclusive: diff, workdays and span count the first day
   bool holiday_names = false;  // --holiday: show and add name a national holiday
+  bool long_form = false;      // --long: age adds months and days
   BusinessOptions business{};  // what a business day is: workdays, add
 };
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "holidays/business_days.h"
+
 namespace kalvenor::cli {
 
 struct BusinessOptions {
@@ -13,6 +15,7 @@ struct BusinessOptions {
   bool national_holidays = true;            // --holidays=jp (none: false)
   std::vector<std::string_view> closed_files;
   std::vector<std::string_view> open_files;
+  YearEnd year_end = YearEnd::None;  // --year-end=12/29 or 12/31
 };
 
 }  // namespace kalvenor::cli

@@ -1,7 +1,7 @@
 #include "cli/calendar_options.h"
 
 #include <algorithm>
-#include <initializer_list>
+#include <array>
 
 #include "calendar/weekday_chars.h"
 #include "cli/messages.h"
@@ -16,6 +16,15 @@ constexpr std::string_view kRest = "--rest=";
 constexpr std::string_view kHolidays = "--holidays=";
 constexpr std::string_view kClosed = "--closed=";
 constexpr std::string_view kOpen = "--open=";
+constexpr std::string_view kYearEnd = "--year-end=";
+constexpr std::string_view kLong = "--long";
+
+struct YearEndName {
+  std::string_view name;
+  YearEnd yearEnd;
+};
+constexpr std::array<YearEndName, 2> kYearEnds = {
+    {{"12/29", YearEnd::FromDecember29}, {"12/31", YearEnd::FromDecember31}}};
 
 // The weekday kanji of value as bits, Sunday (日) bit 0.
 std::optional<std::uint8_t> RestWeekdays(std::string_view value) {
@@ -39,6 +48,11 @@ std::optional<UsageError> TakeBusinessOption(std::string_view arg, BusinessOptio
     const std::string_view value = arg.substr(kHolidays.size());
     if (value != "jp" && value != "none") return UsageError{messages::BadHolidays(value)};
     business.national_holidays = value == "jp";
+  } else if (arg.starts_with(kYearEnd)) {
+    const std::string_view value = arg.substr(kYearEnd.size());
+    const auto* known = std::ranges::find(kYearEnds, value, &YearEndName::name);
+    if (known == kYearEnds.end()) return UsageError{messages::BadYearEnd(value)};
+    business.year_end = known->yearEnd;
   } else if (arg.starts_with(kClosed)) {
     business.closed_files.push_back(arg.substr(kClosed.size()));
   } else {
@@ -49,16 +63,14 @@ std::optional<UsageError> TakeBusinessOption(std::string_view arg, BusinessOptio
 
 bool IsBusinessOption(std::string_view arg) {
   return arg.starts_with(kRest) || arg.starts_with(kHolidays) || arg.starts_with(kClosed) ||
-         arg.starts_with(kOpen);
+         arg.starts_with(kOpen) || arg.starts_with(kYearEnd);
 }
 
-bool AppliesTo(std::string_view option, Command command) {
-  auto oneOf = [command](std::initializer_list<Command> commands) {
-    return std::ranges::find(commands, command) != commands.end();
-  };
-  if (option == kInclusive) return oneOf({Command::Diff, Command::Workdays, Command::Span});
-  if (option == kHolidayNames) return oneOf({Command::Show, Command::Add});
-  return oneOf({Command::Workdays, Command::Add});
+bool AppliesTo(std::string_view option, const CommandRow& command) {
+  if (option == kInclusive) return command.takes.inclusive;
+  if (option == kHolidayNames) return command.takes.holiday_names;
+  if (option == kLong) return command.takes.long_form;
+  return command.takes.business_days;
 }
 
 }  // namespace
@@ -69,6 +81,8 @@ bool TakeCalendarOption(std::string_view arg, Invocation& invocation,
     invocation.inclusive = true;
   } else if (arg == kHolidayNames) {
     invocation.holiday_names = true;
+  } else if (arg == kLong) {
+    invocation.long_form = true;
   } else if (IsBusinessOption(arg)) {
     error = TakeBusinessOption(arg, invocation.business);
   } else {
@@ -77,7 +91,7 @@ bool TakeCalendarOption(std::string_view arg, Invocation& invocation,
   return true;
 }
 
-std::optional<UsageError> CheckCalendarOptions(Command command,
+std::optional<UsageError> CheckCalendarOptions(const CommandRow& command,
                                                std::span<const std::string_view> given) {
   for (const std::string_view option : given) {
     const std::string_view name = option.substr(0, option.find('=') + 1);

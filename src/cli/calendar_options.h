@@ -1,5 +1,6 @@
-// The options of the calendar calculations: --inclusive, --holiday and
-// what a business day is (--rest=, --holidays=, --closed=, --open=).
+// The options that only some commands take: --inclusive, --holiday, --long
+// and what a business day is (--rest=, --holidays=, --closed=, --open=,
+// --year-end=).
 #pragma once
 
 #include <optional>
@@ -16,7 +17,7 @@ bool TakeCalendarOption(std::string_view arg, Invocation& invocation,
                         std::optional<UsageError>& error);
 
 // Why one of the options given does not suit the command, if one does not.
-std::optional<UsageError> CheckCalendarOptions(Command command,
+std::optional<UsageError> CheckCalendarOptions(const CommandRow& command,
                                                std::span<const std::string_view> given);
 
 }  // namespace kalvenor::cli

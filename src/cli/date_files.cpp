@@ -60,7 +60,7 @@ bool ReadDateFiles(const std::vector<std::string_view>& names, const reader::Rea
 std::optional<BusinessRules> LoadBusinessRules(const BusinessOptions& options,
                                                const reader::ReadOptions& read,
                                                std::vector<std::string>& errors) {
-  BusinessRules rules{options.rest_weekdays, options.national_holidays, {}, {}};
+  BusinessRules rules{options.rest_weekdays, options.national_holidays, {}, {}, options.year_end};
   const bool closedRead = ReadDateFiles(options.closed_files, read, rules.closed, errors);
   if (!ReadDateFiles(options.open_files, read, rules.open, errors) || !closedRead) {
     return std::nullopt;

@@ -1,10 +1,15 @@
 #include "cli/messages.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
 
+#include "calendar/weekday_chars.h"
+#include "commands/date_output.h"
 #include "commands/messages.h"
+#include "holidays/holidays.h"
+#include "text/utf8.h"
 
 namespace kalvenor::cli::messages {
 namespace {
@@ -16,14 +21,31 @@ using commands::messages::Tr;
 
 }  // namespace
 
+// --help's column of what each command does.
+constexpr std::size_t kSummaryColumn = 25;
+
 std::string Usage() {
-  return std::string{
-      Tr("Usage:\n"
-         "  kalvenor-cli [OPTION]... show TEXT...\n"
-         "  kalvenor-cli [OPTION]... add DATE DAYS\n"
-         "  kalvenor-cli [OPTION]... diff DATE1 DATE2\n"
-         "  kalvenor-cli [OPTION]... holidays|workdays|span DATE1 DATE2\n"
-         "  kalvenor-cli --help | --version\n")};
+  std::string text{Tr("Usage:\n")};
+  for (const commands::CommandRow& command : commands::Commands()) {
+    text += Format(Tr("  kalvenor-cli [OPTION]... %s %s\n"), {command.word, command.operands});
+  }
+  return text + "  kalvenor-cli --help | --version\n";
+}
+
+std::string CommandList() {
+  std::string text{Tr("\nCommands:\n")};
+  for (const commands::CommandRow& command : commands::Commands()) {
+    std::string line = Format("  %s %s", {command.word, command.operands});
+    // A synopsis too long for the column puts its summary on the next line.
+    if (line.size() >= kSummaryColumn) line += '\n' + std::string(kSummaryColumn, ' ');
+    line.resize(std::max(line.size(), kSummaryColumn), ' ');
+    std::string summary{Tr(command.summary)};
+    for (auto at = summary.find('\n'); at != std::string::npos; at = summary.find('\n', at + 1)) {
+      summary.insert(at + 1, kSummaryColumn, ' ');
+    }
+    text += line + summary + '\n';
+  }
+  return text;
 }
 
 // Texts of the help that are the same in every language, kept out of the
@@ -62,11 +84,6 @@ std::string WithPrompt(std::string_view examples) {
 std::string HelpBody() {
   return Format(
       Tr("\n"
-         "Commands:\n"
-         "  show   print the date of each TEXT with its weekday, one line each\n"
-         "  add    print the date DAYS after DATE\n"
-         "  diff   print the number of days from DATE1 to DATE2 (DATE2 - DATE1)\n"
-         "\n"
          "Styles (show and add):\n"
          "  --era      era letter and year, as the window shows dates (the default):\n"
          "             %s; H stays the newest era, so 2026 is H 38\n"
@@ -124,38 +141,49 @@ constexpr std::string_view kCalendarExamples =
     "    2026-12-30\n"
     "  $ kalvenor-cli span 2026/4/1 2027/5/4\n"
     "    1年1か月3日\n"
+    "  $ kalvenor-cli age 2000/2/29 2026/3/1\n"
+    "    満26歳\n"
+    "  $ kalvenor-cli --long age 2000/2/29 2026/2/28\n"
+    "    満25歳11か月30日\n"
+    "  $ kalvenor-cli --year-end=12/29 workdays 2026/12/25 2027/1/8\n"
+    "    6\n"
     "  $ kalvenor-cli --inclusive diff 2026/12/1 2026/12/31\n"
     "    31\n";
 
 std::string CalendarHelp() {
   return Format(
       Tr("\n"
-         "Holidays, business days and spans:\n"
-         "  holidays YEAR [YEAR2]  the national holidays of the years (1948-2099), or\n"
-         "  holidays DATE1 DATE2   between the dates: the date, a tab and the name\n"
-         "  workdays DATE1 DATE2   the business days stepped onto from DATE1 to DATE2:\n"
-         "                         DATE1 is not counted, DATE2 is; negative going back\n"
-         "  add DATE Nb            the Nth business day after DATE (also N%s);\n"
-         "                         workdays DATE (add DATE Nb) is N\n"
-         "  span DATE1 DATE2       years, months and days: %s, with --iso P1Y2M3D\n"
-         "\n"
+         "Options of the calendar commands:\n"
          "  --inclusive            diff, workdays and span count the first day too\n"
          "  --holiday              show and add: a tab and the holiday's name after\n"
          "                         a date that is a national holiday\n"
+         "  --long                 age: the months and days too (%s)\n"
          "  --rest=WEEKDAYS        the weekdays without business, in kanji: %s (the\n"
          "                         default), %s, or nothing for none\n"
          "  --holidays=jp|none     national holidays are days off (jp) or not (none)\n"
+         "  --year-end=12/29|12/31 the year-end closing through January 3: from 12/29\n"
+         "                         (government offices) or from 12/31 (banks)\n"
          "  --closed=FILE          the dates of FILE are days off (one a line, # comments)\n"
          "  --open=FILE            the dates of FILE are business days, whatever else says\n"
-         "National holidays are known from 1948-07-20 to 2099-12-31; a calculation\n"
+         "add counts business days as Nb or N%s; span writes %s and age %s.\n"
+         "National holidays are known from %s to %s; a calculation\n"
          "that needs them elsewhere is refused unless --holidays=none is given.\n"
          "\n"
          "Examples:\n"
          "%s"),
-      {"営業日", "1年2か月3日", "土日", "日", WithPrompt(kCalendarExamples)});
+      {"満36歳2か月3日", "土日", "日", "営業日", "1年2か月3日", "満36歳",
+       commands::IsoText(kFirstHolidayDataDay), commands::IsoText(kLastHolidayDataDay),
+       WithPrompt(kCalendarExamples)});
 }
 
-std::string MissingCommand() { return std::string{Tr("no command (show, add, diff) given")}; }
+std::string MissingCommand() {
+  std::string words;
+  for (const commands::CommandRow& command : commands::Commands()) {
+    words += words.empty() ? "" : ", ";
+    words += command.word;
+  }
+  return Format(Tr("no command (%s) given"), {words});
+}
 std::string UnknownCommand(std::string_view word) {
   return Quoted(Tr("unknown command '%s'"), word);
 }
@@ -170,15 +198,15 @@ std::string OptionAfterCommand(std::string_view option) {
 std::string OneStyleOnly() {
   return std::string{Tr("give one style only (--era, --reiwa, --kanji, --western, --iso)")};
 }
-std::string DiffTakesNoStyle() {
-  return std::string{Tr("diff prints a number of days and takes no style")};
+std::string TakesNoStyle(std::string_view command) {
+  return Format(Tr("%s prints a number of days and takes no style"), {command});
 }
 std::string UnknownEncoding(std::string_view name) {
   return Quoted(Tr("unknown encoding '%s' (cp932, utf-8 or utf-16)"), name);
 }
-std::string ShowNeedsText() { return std::string{Tr("show needs one or more dates")}; }
-std::string AddNeedsTwo() { return std::string{Tr("add needs a date and a number of days")}; }
-std::string DiffNeedsTwo() { return std::string{Tr("diff needs two dates")}; }
+std::string WrongOperandCount(const commands::CommandRow& command) {
+  return Format(Tr(command.wrong_count), {command.word});
+}
 std::string StdinOnce() {
   return std::string{Tr("standard input (-) can stand for one operand only")};
 }
@@ -186,25 +214,21 @@ std::string StdinOnce() {
 std::string LineTooLong(std::size_t longest) {
   return Format(Tr("the line is longer than %s bytes"), {std::to_string(longest)});
 }
-std::string HolidaysNeedsRange() {
-  return std::string{Tr("holidays needs a year, two years or two dates")};
-}
-std::string WorkdaysNeedsTwo() { return std::string{Tr("workdays needs two dates")}; }
-std::string SpanNeedsTwo() { return std::string{Tr("span needs two dates")}; }
-std::string WorkdaysTakesNoStyle() {
-  return std::string{Tr("workdays prints a number of days and takes no style")};
-}
 std::string OptionNotForCommand(std::string_view option) {
   return Quoted(Tr("option '%s' does not apply to this command"), option);
 }
 std::string BadRest(std::string_view value) {
-  return Format(Tr("--rest takes weekday kanji (%s), not '%s'"), {"日月火水木金土", Quote(value)});
+  return Format(Tr("--rest takes weekday kanji (%s), not '%s'"),
+                {text::ToUtf8(kWeekdayChars), Quote(value)});
 }
 std::string NoBusinessDay() {
   return std::string(Tr("--rest names every weekday: no day would be a business day"));
 }
 std::string BadHolidays(std::string_view value) {
   return Quoted(Tr("--holidays takes jp or none, not '%s'"), value);
+}
+std::string BadYearEnd(std::string_view value) {
+  return Quoted(Tr("--year-end takes 12/29 or 12/31, not '%s'"), value);
 }
 
 // The causes a stream fails with in practice, in the words of strerror,

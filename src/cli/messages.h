@@ -8,17 +8,20 @@
 #include <string>
 #include <string_view>
 
+#include "commands/command_table.h"
 #include "version.h"
 
 namespace kalvenor::cli::messages {
 
 inline constexpr std::string_view kProgram = "kalvenor-cli";
 inline constexpr std::string_view kVersion =
-    "kalvenor-cli (Kalvenor) " KALVENOR_VERSION_TEXT "\nCopyright (C) 2026 Kalvenor developers\n";
+    "kalvenor-cli (Kalvenor) " KALVENOR_VERSION_TEXT "\n" KALVENOR_COPYRIGHT_TEXT "\n";
 
+// The usage: a line per command of the table.
 std::string Usage();
-// The rest of --help, after the usage: the date commands, then the
-// holiday and business-day ones.
+// The rest of --help, after the usage: the commands of the table, the
+// styles, options and dates, then the calendar options.
+std::string CommandList();
 std::string HelpBody();
 std::string CalendarHelp();
 
@@ -28,25 +31,20 @@ std::string UnknownCommand(std::string_view word);
 std::string UnknownOption(std::string_view option);
 std::string OptionAfterCommand(std::string_view option);
 std::string OneStyleOnly();
-std::string DiffTakesNoStyle();
+std::string TakesNoStyle(std::string_view command);
 std::string UnknownEncoding(std::string_view name);
-std::string ShowNeedsText();
-std::string AddNeedsTwo();
-std::string DiffNeedsTwo();
+std::string WrongOperandCount(const commands::CommandRow& command);
 std::string StdinOnce();
 
 // Input that cannot be read.
 std::string LineTooLong(std::size_t longest);
 
-// The holiday, business-day and span calculations.
-std::string HolidaysNeedsRange();
-std::string WorkdaysNeedsTwo();
-std::string SpanNeedsTwo();
-std::string WorkdaysTakesNoStyle();
+// The options only some commands take.
 std::string OptionNotForCommand(std::string_view option);
 std::string BadRest(std::string_view value);
 std::string NoBusinessDay();
 std::string BadHolidays(std::string_view value);
+std::string BadYearEnd(std::string_view value);
 
 // Trouble with the streams themselves.
 // error: the errno value the stream failed with, named in the message.

@@ -20,6 +20,7 @@
 #include "cli/line_reader.h"
 #include "cli/messages.h"
 #include "cli/output.h"
+#include "cli/result_text.h"
 #include "commands/business_days.h"
 #include "commands/commands.h"
 #include "commands/failure_text.h"
@@ -30,24 +31,12 @@ namespace kalvenor::cli {
 namespace {
 
 using commands::BusinessDays;
-using commands::Calculation;
 using commands::DescribeFailure;
 using commands::Failure;
 using commands::Operand;
 using commands::Settings;
 using reader::DecodeOperand;
 using reader::ReadOptions;
-
-Calculation CalculationOf(Command command) {
-  switch (command) {
-    case Command::Add: return commands::Add;
-    case Command::Diff: return commands::Diff;
-    case Command::Holidays: return commands::Holidays;
-    case Command::Workdays: return commands::Workdays;
-    case Command::Span: return commands::Span;
-    default: return commands::Show;
-  }
-}
 
 bool InputIsTerminal() {
 #ifdef _WIN32
@@ -108,8 +97,9 @@ class Runner {
   Runner(const Invocation& invocation, const BlockSizes& blocks, const ReadOptions& read,
          BusinessDays* business)
       : invocation_(invocation),
-        settings_{invocation.style, read, invocation.inclusive, invocation.holiday_names, business},
-        calculation_(CalculationOf(invocation.command)),
+        command_(*invocation.command),
+        settings_{read, invocation.inclusive, invocation.holiday_names, false, business},
+        format_{invocation.style, invocation.long_form, false},
         readBytes_(blocks.read),
         flushEachLine_(invocation.lineBuffered || InputIsTerminal()),
         output_(stdout, blocks.write, invocation.encoding == Encoding::Cp932) {}
@@ -128,8 +118,10 @@ class Runner {
   void Refuse(std::string_view message, long long lineNumber);
 
   const Invocation& invocation_;
+  const CommandRow& command_;
   Settings settings_;
-  Calculation calculation_;
+  ResultFormat format_;
+  commands::Result result_;  // reused from line to line
   std::size_t readBytes_;
   bool flushEachLine_;
   Output output_;
@@ -146,6 +138,7 @@ bool Runner::Calculate(Arguments arguments) {
   const auto stdinAt = std::ranges::find(current, kStdinOperand);
   if (stdinAt == current.end()) return CalculateOnce(current, 0);
   Operand& line = operands_[stdinAt - current.begin()];
+  format_.one_line = true;  // a line for a line
   LineReader reader(stdin, readBytes_, invocation_.encoding);
   LineDecoder decoder(invocation_.encoding);
   long long lineNumber = 0;
@@ -167,12 +160,12 @@ bool Runner::Calculate(Arguments arguments) {
 }
 
 bool Runner::CalculateOnce(Arguments arguments, long long lineNumber) {
-  const std::optional<Failure> failure = Run(calculation_, operands_, settings_, output_.Line());
-  if (failure) Refuse(DescribeFailure(*failure, arguments), lineNumber);
-  // A refused stream line or text of show still gets its (empty) line, so
-  // the output stays aligned with the input.
-  const bool aligned = lineNumber > 0 || invocation_.command == Command::Show;
-  return (failure && !aligned) || EndLine();
+  const std::optional<Failure> failure = Run(command_.calculation, operands_, settings_, result_);
+  if (!failure) return !AppendResult(result_, format_, output_.Line()) || EndLine();
+  Refuse(DescribeFailure(*failure, arguments), lineNumber);
+  // A refused stream line or operand of its own still gets its (empty)
+  // line, so the output stays aligned with the input.
+  return !(lineNumber > 0 || command_.each_operand) || EndLine();
 }
 
 bool Runner::EndLine() {
@@ -195,15 +188,16 @@ int Runner::Finish() {
 }  // namespace
 
 int Run(const Invocation& invocation, const DateParts& today, const BlockSizes& blocks) {
-  switch (invocation.command) {
-    case Command::Help:
-      return WriteAll(messages::Usage() + messages::HelpBody() + messages::CalendarHelp());
-    case Command::Version: return WriteAll(messages::kVersion);
-    default: break;
+  switch (invocation.action) {
+    case Action::Help:
+      return WriteAll(messages::Usage() + messages::CommandList() + messages::HelpBody() +
+                      messages::CalendarHelp());
+    case Action::Version: return WriteAll(messages::kVersion);
+    case Action::Calculate: break;
   }
   const ReadOptions read{today, invocation.windowLanguage, invocation.strict};
   std::optional<BusinessDays> business;
-  if (invocation.command == Command::Workdays || invocation.command == Command::Add) {
+  if (invocation.command->takes.business_days) {
     std::vector<std::string> errors;
     auto rules = LoadBusinessRules(invocation.business, read, errors);
     // Nothing is calculated on a wrong calendar.
@@ -212,8 +206,7 @@ int Run(const Invocation& invocation, const DateParts& today, const BlockSizes& 
     business.emplace(std::move(*rules));
   }
   Runner runner(invocation, blocks, read, business ? &*business : nullptr);
-  if (invocation.command == Command::Show) {
-    // Each text of show is a calculation of its own.
+  if (invocation.command->each_operand) {
     for (const std::string_view& text : invocation.operands) {
       if (!runner.Calculate(Arguments(&text, 1))) break;
     }

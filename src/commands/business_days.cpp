@@ -4,9 +4,7 @@
 
 #include "calendar/date.h"
 #include "commands/commands.h"
-#include "commands/date_output.h"
 #include "holidays/holidays.h"
-#include "text/utf8.h"
 
 namespace kalvenor::commands {
 
@@ -25,15 +23,13 @@ std::optional<DateParts> BusinessDaysAfter(const DateParts& date, double count,
   return DateOf(*day);
 }
 
-void AppendHolidayName(const DateParts& date, std::string& out) {
+std::u16string_view HolidayNameOn(const DateParts& date) {
   const auto name = HolidayOn(SerialOf(date));
   if (!name) throw HolidaysUnknownError();
-  if (name->empty()) return;
-  out += '\t';
-  out += text::ToUtf8(*name);
+  return *name;
 }
 
-std::optional<Failure> Workdays(Operands operands, const Settings& settings, std::string& out) {
+std::optional<Failure> Workdays(Operands operands, const Settings& settings, Result& result) {
   DateParts first;
   DateParts second;
   if (auto failure = ReadTwoOperands(operands, settings, first, second)) return failure;
@@ -43,7 +39,11 @@ std::optional<Failure> Workdays(Operands operands, const Settings& settings, std
   std::int32_t count = calendar.Count(from, to);
   // Both ends, as people count 営業日数.
   if (settings.inclusive && calendar.IsBusinessDay(from)) count += to >= from ? 1 : -1;
-  AppendNumber(count, out);
+  std::optional<DaysOff> leftOut;
+  // The days the count covers: with --inclusive, DATE1 too.
+  const SerialDay before = settings.inclusive ? from + (to >= from ? -1 : 1) : from;
+  if (settings.days_off) leftOut = calendar.LeftOut(before, to);
+  result = CountResult{count, leftOut};
   return std::nullopt;
 }
 

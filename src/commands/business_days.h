@@ -1,10 +1,10 @@
 // kalvenor-cli's business days and national holidays: the calendar the
-// options describe, add's business-day steps, and a holiday's name after a
-// date. workdays itself is declared with the other calculations.
+// options describe, add's business-day steps, and a holiday's name.
+// workdays itself is declared with the other calculations.
 #pragma once
 
 #include <optional>
-#include <string>
+#include <string_view>
 #include <utility>
 
 #include "calendar/gregorian.h"
@@ -31,8 +31,8 @@ class BusinessDays {
 std::optional<DateParts> BusinessDaysAfter(const DateParts& date, double count,
                                            BusinessDays& business);
 
-// A tab and the name of the national holiday on the date, if it is one.
+// The name of the national holiday on the date, empty if it is none.
 // Raises HolidaysUnknownError outside the holiday data.
-void AppendHolidayName(const DateParts& date, std::string& out);
+std::u16string_view HolidayNameOn(const DateParts& date);
 
 }  // namespace kalvenor::commands

@@ -5,17 +5,16 @@
 #include "calendar/date.h"
 #include "commands/business_days.h"
 #include "commands/date_after_count.h"
-#include "commands/date_output.h"
 #include "holidays/business_days.h"
 #include "numeric/checked.h"
 
 namespace kalvenor::commands {
 namespace {
 
-// The date, and with --holiday a tab and the national holiday's name.
-void AppendResult(const DateParts& date, const Settings& settings, std::string& out) {
-  AppendDate(date, settings.style, out);
-  if (settings.holiday_names) AppendHolidayName(date, out);
+// The date, and with --holiday the national holiday's name.
+DateResult DateWithHoliday(const DateParts& date, const Settings& settings) {
+  if (!settings.holiday_names) return {date, std::nullopt};
+  return {date, HolidayNameOn(date)};
 }
 
 }  // namespace
@@ -31,11 +30,10 @@ std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const S
 }
 
 std::optional<Failure> Run(Calculation calculation, Operands operands, const Settings& settings,
-                           std::string& out) {
-  const std::size_t start = out.size();
+                           Result& result) {
   std::optional<Failure> failure;
   try {
-    failure = calculation(operands, settings, out);
+    failure = calculation(operands, settings, result);
   } catch (const checked::OverflowError&) {
     failure = Failure{Problem::Overflow, 0, {}, {}};
   } catch (const OutsideCalendarError&) {
@@ -45,7 +43,6 @@ std::optional<Failure> Run(Calculation calculation, Operands operands, const Set
   } catch (const HolidaysUnknownError&) {
     failure = Failure{Problem::HolidaysUnknown, 0, {}, {}};
   }
-  if (failure) out.resize(start);  // nothing half-written stays
   return failure;
 }
 
@@ -55,14 +52,14 @@ std::optional<Failure> ReadTwoOperands(Operands operands, const Settings& settin
   return ReadOperand(operands, 1, settings, second);
 }
 
-std::optional<Failure> Show(Operands operands, const Settings& settings, std::string& out) {
+std::optional<Failure> Show(Operands operands, const Settings& settings, Result& result) {
   DateParts date;
   if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
-  AppendResult(date, settings, out);
+  result = DateWithHoliday(date, settings);
   return std::nullopt;
 }
 
-std::optional<Failure> Add(Operands operands, const Settings& settings, std::string& out) {
+std::optional<Failure> Add(Operands operands, const Settings& settings, Result& result) {
   DateParts date;
   if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
   const auto count = reader::ReadDayCount(operands[1].text);
@@ -71,17 +68,17 @@ std::optional<Failure> Add(Operands operands, const Settings& settings, std::str
                          ? BusinessDaysAfter(date, count->amount, *settings.business)
                          : DateAfterCount(date, *count);
   if (!moved) return Failure{Problem::OutOfRange, 0, {}, {}};
-  AppendResult(*moved, settings, out);
+  result = DateWithHoliday(*moved, settings);
   return std::nullopt;
 }
 
-std::optional<Failure> Diff(Operands operands, const Settings& settings, std::string& out) {
+std::optional<Failure> Diff(Operands operands, const Settings& settings, Result& result) {
   DateParts first;
   DateParts second;
   if (auto failure = ReadTwoOperands(operands, settings, first, second)) return failure;
   std::int32_t days = DaysBetween(first, second);
   if (settings.inclusive) days += days >= 0 ? 1 : -1;  // the first day counts too
-  AppendNumber(days, out);
+  result = CountResult{days, std::nullopt};
   return std::nullopt;
 }
 

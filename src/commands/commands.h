@@ -1,14 +1,13 @@
-// The calculations, each on one set of operand texts. Free of I/O: the web
-// page runs them too.
+// The calculations, each on one set of operand texts, each giving a result
+// (results.h). Free of I/O: the web page runs them too.
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <span>
-#include <string>
 
 #include "calendar/gregorian.h"
-#include "commands/date_output.h"
+#include "commands/results.h"
 #include "reader/date_input.h"
 
 namespace kalvenor::commands {
@@ -26,13 +25,14 @@ enum class Problem {
   Overflow,         // a number too large for its width on the way
   NotAYear,         // holidays' YEAR
   HolidaysUnknown,  // national holidays asked for outside their data
+  BirthAfterDate,   // age's BIRTH after its DATE (Failure::date is DATE)
 };
 
 struct Failure {
   Problem problem;
   std::size_t operand = 0;  // the text to blame for NotADate and NotANumber
   Refusal refusal = {};     // for NotADate
-  DateParts date;           // for Refusal::WrongWeekday, the date read
+  DateParts date;           // for Refusal::WrongWeekday, the date read; BirthAfterDate
 };
 
 // An operand's text and, once read, its date: an operand that stays the
@@ -46,36 +46,36 @@ using Operands = std::span<Operand>;
 
 // What a calculation needs besides its operands.
 struct Settings {
-  OutputStyle style = OutputStyle::Era;
   ReadOptions read;
   bool inclusive = false;      // diff, workdays and span count the first day
   bool holiday_names = false;  // show and add name a national holiday
-  // One per run for workdays and add; null for the other commands.
+  bool days_off = false;       // workdays also counts the days it left out
+  // One per run for the commands that take the business-day options; null
+  // for the others.
   BusinessDays* business = nullptr;
 };
 
-// Each appends its result, without the line end, to out, or leaves out as
-// it was and says why not; a number that leaves its width on the way raises
-// checked::OverflowError, which Run reports as Problem::Overflow, and
-// a holiday asked for outside the data raises HolidaysUnknownError
-// (Problem::HolidaysUnknown). show takes one operand, add, diff, workdays
-// and span two, holidays one or two.
+// Each stores what it found in result, or says why it could not; a number
+// that leaves its width on the way raises checked::OverflowError, which Run
+// reports as Problem::Overflow, and a holiday asked for outside the data
+// raises HolidaysUnknownError (Problem::HolidaysUnknown). The command table
+// (command_table.h) says how many operands each takes.
 using Calculation = std::optional<Failure> (*)(Operands operands, const Settings& settings,
-                                               std::string& out);
+                                               Result& result);
 
-std::optional<Failure> Show(Operands operands, const Settings& settings, std::string& out);
-std::optional<Failure> Add(Operands operands, const Settings& settings, std::string& out);
-std::optional<Failure> Diff(Operands operands, const Settings& settings, std::string& out);
-// In business_days.cpp, span.cpp and holiday_list.cpp.
-std::optional<Failure> Workdays(Operands operands, const Settings& settings, std::string& out);
-std::optional<Failure> Span(Operands operands, const Settings& settings, std::string& out);
-std::optional<Failure> Holidays(Operands operands, const Settings& settings, std::string& out);
+std::optional<Failure> Show(Operands operands, const Settings& settings, Result& result);
+std::optional<Failure> Add(Operands operands, const Settings& settings, Result& result);
+std::optional<Failure> Diff(Operands operands, const Settings& settings, Result& result);
+// In business_days.cpp, span.cpp, holiday_list.cpp and age.cpp.
+std::optional<Failure> Workdays(Operands operands, const Settings& settings, Result& result);
+std::optional<Failure> Span(Operands operands, const Settings& settings, Result& result);
+std::optional<Failure> Holidays(Operands operands, const Settings& settings, Result& result);
+std::optional<Failure> Age(Operands operands, const Settings& settings, Result& result);
 
 // Runs the calculation; an overflow or a day past the calendar on the way,
-// or a day without holiday data, comes back as its failure, with nothing
-// written to out.
+// or a day without holiday data, comes back as its failure.
 std::optional<Failure> Run(Calculation calculation, Operands operands, const Settings& settings,
-                           std::string& out);
+                           Result& result);
 
 // The date of operand `index`, read once per text.
 std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const Settings& settings,

@@ -26,6 +26,8 @@ void AppendDate(const DateParts& date, OutputStyle style, std::string& out);
 // -5年1月1日(日).
 void AppendIsoDate(const DateParts& date, std::string& out);
 void AppendKanjiDate(const DateParts& date, std::string& out);
+// AppendIsoDate's text on its own, for messages.
+std::string IsoText(const DateParts& date);
 
 // Appends a count in decimal, "-" before a negative one.
 void AppendNumber(std::int32_t number, std::string& out);

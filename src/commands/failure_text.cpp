@@ -10,11 +10,8 @@ namespace {
 std::string DescribeRefusal(const Failure& failure, std::string_view text) {
   switch (failure.refusal) {
     case Refusal::Empty: return messages::NoDate();
-    case Refusal::WrongWeekday: {
-      std::string iso;
-      AppendDate(failure.date, OutputStyle::Iso, iso);
-      return messages::WrongWeekday(text, iso, WeekdayOf(failure.date));
-    }
+    case Refusal::WrongWeekday:
+      return messages::WrongWeekday(text, IsoText(failure.date), WeekdayOf(failure.date));
     case Refusal::OutsideEra: return messages::OutsideEra(text);
     case Refusal::NotADate: break;
   }
@@ -31,6 +28,7 @@ std::string DescribeFailure(const Failure& failure, std::span<const std::string_
     case Problem::Overflow: return messages::Overflow(texts);
     case Problem::NotAYear: return messages::NotAYear(texts[failure.operand]);
     case Problem::HolidaysUnknown: return messages::HolidaysUnknown();
+    case Problem::BirthAfterDate: return messages::BirthAfterDate(texts[0], IsoText(failure.date));
   }
   return {};
 }

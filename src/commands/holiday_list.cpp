@@ -2,9 +2,7 @@
 #include <algorithm>
 
 #include "calendar/date.h"
-#include "commands/business_days.h"
 #include "commands/commands.h"
-#include "commands/date_output.h"
 #include "holidays/holidays.h"
 #include "reader/blanks.h"
 
@@ -48,19 +46,12 @@ std::optional<Failure> Range(Operands operands, const Settings& settings, Serial
 
 }  // namespace
 
-std::optional<Failure> Holidays(Operands operands, const Settings& settings, std::string& out) {
+std::optional<Failure> Holidays(Operands operands, const Settings& settings, Result& result) {
   SerialDay first = 0;
   SerialDay last = 0;
   if (auto failure = Range(operands, settings, first, last)) return failure;
   if (!HolidaysKnown(first) || !HolidaysKnown(last)) throw HolidaysUnknownError();
-  bool firstLine = true;
-  for (const SerialDay day : HolidaysBetween(first, last)) {
-    if (!firstLine) out += '\n';
-    firstLine = false;
-    const DateParts date = DateOf(day);
-    AppendDate(date, settings.style, out);
-    AppendHolidayName(date, out);
-  }
+  result = HolidayListResult{HolidaysBetween(first, last)};
   return std::nullopt;
 }
 

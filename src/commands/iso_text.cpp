@@ -43,4 +43,10 @@ void AppendIsoDate(const DateParts& date, std::string& out) {
   out.append(text, end);
 }
 
+std::string IsoText(const DateParts& date) {
+  std::string text;
+  AppendIsoDate(date, text);
+  return text;
+}
+
 }  // namespace kalvenor::commands

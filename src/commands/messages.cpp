@@ -5,7 +5,11 @@
 #include <initializer_list>
 #include <string>
 
+#include "calendar/date.h"
+#include "calendar/weekday_chars.h"
+#include "commands/date_output.h"
 #include "commands/translation.h"
+#include "holidays/holidays.h"
 #include "text/utf8.h"
 
 namespace kalvenor::commands::messages {
@@ -98,15 +102,15 @@ std::string NoDate() { return std::string{Tr("no date: write \"today\" for today
 std::string WrongWeekday(std::string_view text, std::string_view date, int weekday) {
   const std::string_view names[] = {Tr("Sunday"),   Tr("Monday"), Tr("Tuesday"), Tr("Wednesday"),
                                     Tr("Thursday"), Tr("Friday"), Tr("Saturday")};
-  static constexpr std::string_view kKanji[] = {"日", "月", "火", "水", "木", "金", "土"};
-  return Format(Tr("'%s': %s is a %s (%s)"), {Quote(text), date, names[weekday], kKanji[weekday]});
+  const std::string kanji = text::ToUtf8(kWeekdayChars.substr(weekday, 1));
+  return Format(Tr("'%s': %s is a %s (%s)"), {Quote(text), date, names[weekday], kanji});
 }
 std::string OutsideEra(std::string_view text) {
   return Quoted(Tr("'%s' lies outside its era (--strict)"), text);
 }
 std::string OutOfRange(std::string_view date, std::string_view days) {
-  return Format(Tr("'%s' plus '%s' lies outside 0001-01-01 to 32767-12-31"),
-                {Quote(date), Quote(days)});
+  return Format(Tr("'%s' plus '%s' lies outside %s to %s"),
+                {Quote(date), Quote(days), IsoText(DateOf(1)), IsoText(DateOf(kLastSerialDay))});
 }
 std::string Overflow(std::span<const std::string_view> texts) {
   if (texts.size() == 1) {
@@ -116,7 +120,11 @@ std::string Overflow(std::span<const std::string_view> texts) {
                 {Quote(texts[0]), Quote(texts[1])});
 }
 std::string HolidaysUnknown() {
-  return std::string{Tr("national holidays are known from 1948-07-20 to 2099-12-31")};
+  return Format(Tr("national holidays are known from %s to %s"),
+                {IsoText(kFirstHolidayDataDay), IsoText(kLastHolidayDataDay)});
+}
+std::string BirthAfterDate(std::string_view birth, std::string_view date) {
+  return Format(Tr("'%s' is after %s: there is no age before birth"), {Quote(birth), date});
 }
 std::string NotAYear(std::string_view text) { return Quoted(Tr("'%s' is not a year"), text); }
 std::string CannotOpen(std::string_view file) { return Quoted(Tr("cannot open '%s'"), file); }

@@ -13,6 +13,9 @@ namespace kalvenor::commands::messages {
 
 // msgid's translation (translation::Translate).
 std::string_view Tr(std::string_view msgid);
+// Marks a msgid kept for translating later, as the command table's texts
+// are, for xgettext (--keyword=Msgid).
+constexpr std::string_view Msgid(std::string_view msgid) { return msgid; }
 // pattern with each "%s" replaced by the next of args.
 std::string Format(std::string_view pattern, std::initializer_list<std::string_view> args);
 // The user's text cut short, never inside a UTF-8 sequence, with controls
@@ -33,6 +36,8 @@ std::string OutOfRange(std::string_view date, std::string_view days);
 // texts: the one or two operands of the calculation.
 std::string Overflow(std::span<const std::string_view> texts);
 std::string HolidaysUnknown();
+// date: the ISO text of the day the age was asked for.
+std::string BirthAfterDate(std::string_view birth, std::string_view date);
 std::string NotAYear(std::string_view text);
 std::string CannotOpen(std::string_view file);
 std::string NotADateInFile(std::string_view file, long long lineNumber, std::string_view text);

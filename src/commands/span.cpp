@@ -2,27 +2,10 @@
 #include "calendar/calendar_span.h"
 #include "calendar/date.h"
 #include "commands/commands.h"
-#include "commands/date_output.h"
 
 namespace kalvenor::commands {
-namespace {
 
-// "P1Y2M3D" in ISO 8601, every field written; else "1年2か月3日".
-void AppendSpan(const CalendarSpan& span, OutputStyle style, std::string& out) {
-  const bool iso = style == OutputStyle::Iso;
-  if (span.backwards) out += '-';
-  if (iso) out += 'P';
-  AppendNumber(span.years, out);
-  out += iso ? "Y" : "年";
-  AppendNumber(span.months, out);
-  out += iso ? "M" : "か月";
-  AppendNumber(span.days, out);
-  out += iso ? "D" : "日";
-}
-
-}  // namespace
-
-std::optional<Failure> Span(Operands operands, const Settings& settings, std::string& out) {
+std::optional<Failure> Span(Operands operands, const Settings& settings, Result& result) {
   DateParts first;
   DateParts second;
   if (auto failure = ReadTwoOperands(operands, settings, first, second)) return failure;
@@ -35,7 +18,7 @@ std::optional<Failure> Span(Operands operands, const Settings& settings, std::st
     span = SpanBetween(second, DateAfter(first, 1));
     span.backwards = true;
   }
-  AppendSpan(span, settings.style, out);
+  result = span;
   return std::nullopt;
 }
 

@@ -1,10 +1,12 @@
 #include "holidays/business_days.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <tuple>
 #include <utility>
 
 #include "calendar/date.h"
@@ -27,6 +29,19 @@ void SortUnique(std::vector<SerialDay>& days) {
   days.erase(std::unique(days.begin(), days.end()), days.end());
 }
 
+// 400 Gregorian years: a whole number of weeks, so their weekdays repeat.
+constexpr SerialDay kCycleDays = 146097;
+constexpr std::int16_t kCycleYears = 400;
+static_assert(kCycleDays % 7 == 0);
+
+// The first closed day of December, and whether the date is closed.
+std::int16_t YearEndFrom(YearEnd yearEnd) { return yearEnd == YearEnd::FromDecember29 ? 29 : 31; }
+bool InYearEnd(YearEnd yearEnd, const DateParts& date) {
+  if (yearEnd == YearEnd::None) return false;
+  return (date.month == 1 && date.day <= 3) ||
+         (date.month == 12 && date.day >= YearEndFrom(yearEnd));
+}
+
 }  // namespace
 
 BusinessCalendar::BusinessCalendar(BusinessRules rules) : rules_(std::move(rules)) {
@@ -36,6 +51,10 @@ BusinessCalendar::BusinessCalendar(BusinessRules rules) : rules_(std::move(rules
     weekPrefix_[weekday] = weekPrefix_[weekday - 1] + ((rules_.rest_weekdays >> weekday & 1) == 0);
   }
   perWeek_ = weekPrefix_[6] + ((rules_.rest_weekdays & 1) == 0);
+  yearEndPrefix_.assign(kCycleYears + 1, 0);
+  for (std::int16_t year = 1; rules_.year_end != YearEnd::None && year <= kCycleYears; ++year) {
+    yearEndPrefix_[year] = yearEndPrefix_[year - 1] + YearEndInYear(year, kLastSerialDay);
+  }
   CountListedOutsideData();
   CountDataDays();
 }
@@ -47,15 +66,14 @@ void BusinessCalendar::CountListedOutsideData() {
   SortUnique(outsideDays_);
   std::int32_t correction = 0;
   for (const SerialDay day : outsideDays_) {
-    const auto weekdayRule =
-        static_cast<std::int32_t>(WeekdaysThrough(day) - WeekdaysThrough(day - 1));
-    correction += std::int32_t{Decide(day)} - weekdayRule;
+    const auto rules = static_cast<std::int32_t>(RulesThrough(day) - RulesThrough(day - 1));
+    correction += std::int32_t{Decide(day)} - rules;
     outsideRunning_.push_back(correction);
   }
 }
 
 void BusinessCalendar::CountDataDays() {
-  beforeData_ = WeekdaysThrough(kHolidayDataFrom - 1) + ListedThrough(kHolidayDataFrom - 1);
+  beforeData_ = RulesThrough(kHolidayDataFrom - 1) + ListedThrough(kHolidayDataFrom - 1);
   auto anyInData = [](const std::vector<SerialDay>& days) {
     return std::any_of(days.begin(), days.end(), [](SerialDay day) { return HolidaysKnown(day); });
   };
@@ -66,27 +84,35 @@ void BusinessCalendar::CountDataDays() {
   // Calendars that differ only outside the data share the counts, worked
   // out once per process: a run of the program, or of a test, may make many.
   static std::mutex mutex;
-  static std::map<std::pair<std::uint8_t, bool>, std::shared_ptr<const std::vector<std::uint16_t>>>
+  static std::map<std::tuple<std::uint8_t, bool, YearEnd>,
+                  std::shared_ptr<const std::vector<std::uint16_t>>>
       shared;
   const std::lock_guard lock(mutex);
-  auto& counts = shared[{rules_.rest_weekdays, rules_.national_holidays}];
+  auto& counts = shared[{rules_.rest_weekdays, rules_.national_holidays, rules_.year_end}];
   if (!counts) counts = std::make_shared<const std::vector<std::uint16_t>>(RunningCounts());
   inData_ = counts;
 }
 
 std::vector<std::uint16_t> BusinessCalendar::RunningCounts() const {
-  // Only holidays and listed days can be other than their weekday makes
-  // them: what each changes, then one pass of running sums.
+  // Only holidays, year-end and listed days can be other than their
+  // weekday makes them: what each changes, then one pass of running sums.
   std::vector<std::int8_t> change(kDataDays, 0);
   auto mark = [this, &change](SerialDay day) {
     if (!HolidaysKnown(day)) return;
-    const bool restWeekday = (rules_.rest_weekdays >> WeekdayOfSerial(day) & 1) != 0;
-    change[day - kHolidayDataFrom] = static_cast<std::int8_t>(Decide(day) - !restWeekday);
+    change[day - kHolidayDataFrom] = static_cast<std::int8_t>(Decide(day) - !RestWeekday(day));
   };
   for (const SerialDay day : rules_.closed) mark(day);
   for (const SerialDay day : rules_.open) mark(day);
   if (rules_.national_holidays) {
     for (const SerialDay day : HolidaysBetween(kHolidayDataFrom, kHolidayDataThrough)) mark(day);
+  }
+  if (rules_.year_end != YearEnd::None) {
+    for (std::int16_t year = kFirstHolidayDataDay.year; year <= kLastHolidayDataDay.year; ++year) {
+      for (int day = 0; day < 3; ++day) mark(SerialOf({year, 1, 1}) + day);
+      for (std::int16_t day = YearEndFrom(rules_.year_end); day <= 31; ++day) {
+        mark(SerialOf({year, 12, day}));
+      }
+    }
   }
   std::vector<std::uint16_t> counts(kDataDays);
   std::uint16_t running = 0;
@@ -102,7 +128,7 @@ std::vector<std::uint16_t> BusinessCalendar::RunningCounts() const {
 bool BusinessCalendar::Decide(SerialDay day) const {
   if (Listed(rules_.open, day)) return true;
   if (Listed(rules_.closed, day)) return false;
-  if ((rules_.rest_weekdays >> WeekdayOfSerial(day) & 1) != 0) return false;
+  if (RestWeekday(day) || InYearEnd(rules_.year_end, DateOf(day))) return false;
   if (!rules_.national_holidays) return true;
   const auto holiday = HolidayOn(day);
   return !holiday || holiday->empty();  // unknown days are refused before they are asked
@@ -113,9 +139,39 @@ bool BusinessCalendar::IsBusinessDay(SerialDay day) const {
   return Decide(day);
 }
 
+bool BusinessCalendar::RestWeekday(SerialDay day) const {
+  return (rules_.rest_weekdays >> WeekdayOfSerial(day) & 1) != 0;
+}
+
 std::int64_t BusinessCalendar::WeekdaysThrough(SerialDay day) const {
   const SerialDay weeks = FloorDiv(day, 7);
   return std::int64_t{weeks} * perWeek_ + weekPrefix_[day - 7 * weeks];
+}
+
+std::int32_t BusinessCalendar::YearEndInYear(std::int16_t year, SerialDay day) const {
+  std::int32_t count = 0;
+  auto countFrom = [&](SerialDay first, SerialDay last) {
+    for (SerialDay closed = first; closed <= std::min(last, day); ++closed) {
+      count += !RestWeekday(closed);
+    }
+  };
+  const SerialDay newYear = SerialOf({year, 1, 1});
+  countFrom(newYear, newYear + 2);
+  countFrom(SerialOf({year, 12, YearEndFrom(rules_.year_end)}), SerialOf({year, 12, 31}));
+  return count;
+}
+
+std::int64_t BusinessCalendar::YearEndThrough(SerialDay day) const {
+  if (rules_.year_end == YearEnd::None) return 0;
+  // The same day of the first cycle (years 1..400) has the same weekday.
+  const SerialDay cycles = FloorDiv(day - 1, kCycleDays);
+  const DateParts date = DateOf(day - cycles * kCycleDays);
+  return std::int64_t{cycles} * yearEndPrefix_[kCycleYears] + yearEndPrefix_[date.year - 1] +
+         YearEndInYear(date.year, SerialOf(date));
+}
+
+std::int64_t BusinessCalendar::RulesThrough(SerialDay day) const {
+  return WeekdaysThrough(day) - YearEndThrough(day);
 }
 
 std::int64_t BusinessCalendar::ListedThrough(SerialDay day) const {
@@ -125,12 +181,12 @@ std::int64_t BusinessCalendar::ListedThrough(SerialDay day) const {
 
 std::int64_t BusinessCalendar::Through(SerialDay day) const {
   if (HolidaysKnown(day)) return beforeData_ + (*inData_)[day - kHolidayDataFrom];
-  // Outside the data the weekdays and the listed days alone decide, counted
-  // on from the data's nearer end.
+  // Outside the data the weekday and year-end rules and the listed days
+  // alone decide, counted on from the data's nearer end.
   const SerialDay edge = day < kHolidayDataFrom ? kHolidayDataFrom - 1 : kHolidayDataThrough;
   const std::int64_t throughEdge =
       beforeData_ + (day < kHolidayDataFrom ? 0 : std::int64_t{inData_->back()});
-  return throughEdge + WeekdaysThrough(day) - WeekdaysThrough(edge) + ListedThrough(day) -
+  return throughEdge + RulesThrough(day) - RulesThrough(edge) + ListedThrough(day) -
          ListedThrough(edge);
 }
 
@@ -148,6 +204,28 @@ std::int32_t BusinessCalendar::Count(SerialDay from, SerialDay to) const {
   }
   RequireData(to, from - 1);
   return static_cast<std::int32_t>(Through(to - 1) - Through(from - 1));
+}
+
+DaysOff BusinessCalendar::LeftOut(SerialDay from, SerialDay to) const {
+  const SerialDay first = to >= from ? from + 1 : to;
+  const SerialDay last = to >= from ? to : from - 1;
+  DaysOff off;
+  if (first > last) return off;
+  RequireData(first, last);
+  const std::int32_t counted = std::abs(Count(from, to));
+  const auto openFrom = std::lower_bound(rules_.open.begin(), rules_.open.end(), first);
+  const auto openTo = std::upper_bound(openFrom, rules_.open.end(), last);
+  const auto openRestDays =
+      std::count_if(openFrom, openTo, [this](SerialDay day) { return RestWeekday(day); });
+  const auto weekdays = WeekdaysThrough(last) - WeekdaysThrough(first - 1);
+  off.rest_weekdays = static_cast<std::int32_t>(last - first + 1 - weekdays - openRestDays);
+  if (rules_.national_holidays) {
+    for (const SerialDay day : HolidaysBetween(first, last)) {
+      off.holidays += !RestWeekday(day) && !Decide(day);
+    }
+  }
+  off.closed = last - first + 1 - counted - off.rest_weekdays - off.holidays;
+  return off;
 }
 
 std::optional<SerialDay> BusinessCalendar::After(SerialDay from, std::int32_t count) const {

@@ -47,7 +47,9 @@ env -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$cli_dir/kalvenor-cli" -h |
   grep '^使い方:' >/dev/null || fail "-h is not Japanese"
 
 pot=$(mktemp)
-xgettext --from-code=UTF-8 --keyword=Tr --language=C++ -o - "$source_dir/src/commands/messages.cpp" "$source_dir/src/cli/messages.cpp" |
+xgettext --from-code=UTF-8 --keyword=Tr --keyword=Msgid --language=C++ -o - \
+  "$source_dir/src/commands/messages.cpp" "$source_dir/src/commands/command_table.cpp" \
+  "$source_dir/src/cli/messages.cpp" |
   sed s/charset=CHARSET/charset=UTF-8/ >"$pot" || fail "xgettext"
 for language in ja en; do
   msgcmp "$source_dir/po/$language.po" "$pot" || fail "po/$language.po lacks a message"
@@ -67,9 +69,10 @@ offers() {
   _kalvenor_cli
   [ "${COMPREPLY[*]}" = "$want" ] || fail "completion of '$*': '${COMPREPLY[*]}', not '$want'"
 }
-offers '--strict --window-language --encoding= --inclusive --holiday --holidays= --closed= --open=' --iso --line-buffered --rest=日 --
+offers '--strict --window-language --encoding= --inclusive --holiday --long --holidays= --year-end= --closed= --open=' --iso --line-buffered --rest=日 --
 offers '--encoding=cp932' --encoding=c
-offers 'show add holidays span' --iso ''
+offers '--year-end=12/29 --year-end=12/31' --year-end=
+offers 'show add holidays span age' --iso ''
 offers 'today' diff - ''
 offers '-' add 2000/1/1 ''
 exit "$failures"

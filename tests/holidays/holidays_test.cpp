@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "calendar/date.h"
 #include "holidays/business_days.h"
 #include "holidays/holidays.h"
 #include "text/utf8.h"
@@ -41,6 +42,10 @@ TEST(Holidays, EachRuleAndEachChangeOfTheLaw) {
       {"文化の日", {19481103}, "the law's first November"},
       {"勤労感謝の日", {19481123}, "the law's first November"},
       {"振替休日", {19730430, 19870504, 20080506}, "the first; not 国民の休日; the 2007 rule"},
+      {"振替休日", {20090506, 20150506, 20200506, 20260506}, "5/3 a Sunday: past 5/4 and 5/5"},
+      {"振替休日", {20070212, 20070430, 20070924, 20071224}, "the amended rule's first year"},
+      {"振替休日", {19920504, 19980504, 20060102}, "before 2007, the Monday after"},
+      {"", {19920506, 19980506}, "before 2007 a Sunday 5/3 moved to 5/4, never to 5/6"},
       {"国民の休日", {19880504, 20060504, 20190430}, "between holidays, one-off days too"},
       {"皇太子明仁親王の結婚の儀", {19590410}, "one-off"},
       {"昭和天皇の大喪の礼", {19890224}, "one-off"},
@@ -68,8 +73,14 @@ TEST(Holidays, EachRuleAndEachChangeOfTheLaw) {
 constexpr std::uint8_t kWeekends = 0b100'0001;
 
 BusinessRules Rules(std::uint8_t rest, bool holidays, std::vector<SerialDay> closed = {},
-                    std::vector<SerialDay> open = {}) {
-  return {rest, holidays, std::move(closed), std::move(open)};
+                    std::vector<SerialDay> open = {}, YearEnd yearEnd = YearEnd::None) {
+  return {rest, holidays, std::move(closed), std::move(open), yearEnd};
+}
+
+SerialDay Day(int yyyymmdd) {
+  return SerialOf({static_cast<std::int16_t>(yyyymmdd / 10000),
+                   static_cast<std::int16_t>(yyyymmdd / 100 % 100),
+                   static_cast<std::int16_t>(yyyymmdd % 100)});
 }
 
 TEST(BusinessDays, EachRuleOfWhatABusinessDayIs) {
@@ -89,6 +100,20 @@ TEST(BusinessDays, EachRuleOfWhatABusinessDayIs) {
       {Rules(kWeekends, true, {sat, mon + 1}, {sat}), mon, sat, 4, "closed; open wins over it"},
       {Rules(kWeekends, true, {}, {holiday}), holiday - 1, holiday, 1, "open wins over a holiday"},
       {Rules(kWeekends, false, {old + 1}), old, old + 4, 3, "closed days before the data"},
+      // Friday 2026-12-25 to Friday 2027-01-08: 12/28..31 and 1/4..8 without
+      // the closing; 1/1 is a holiday either way.
+      {Rules(kWeekends, true, {}, {}, YearEnd::FromDecember29), Day(20261225), Day(20270108), 6,
+       "the government's closing, 12/29 to 1/3"},
+      {Rules(kWeekends, true, {}, {}, YearEnd::FromDecember31), Day(20261225), Day(20270108), 8,
+       "the banks' closing, 12/31 to 1/3"},
+      {Rules(kWeekends, true, {}, {Day(20261229)}, YearEnd::FromDecember29), Day(20261225),
+       Day(20270108), 7, "an open day wins over the closing"},
+      {Rules(0, false, {}, {}, YearEnd::FromDecember29), Day(15001228), Day(15010104), 1,
+       "before the data, no rest day: only 1/4"},
+      {Rules(0, false, {}, {}, YearEnd::FromDecember29), 0, Day(4001231), 146097 - 2400,
+       "400 years of no rest day lose their 6 closed days a year"},
+      {Rules(0, false, {}, {}, YearEnd::FromDecember31), Day(327661231), kLastSerialDay, 365 - 4,
+       "the calendar's last year"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.count, BusinessCalendar(c.rules).Count(c.from, c.to)) << c.reason;
@@ -108,6 +133,67 @@ TEST(BusinessDays, NationalHolidaysNeedTheirDataOnlyForTheDaysTheyCover) {
   EXPECT_EQ(std::nullopt, weekdays.After(1, -1)) << "before 0001-01-01";
 }
 
+// The days a count leaves out, each under its first reason: a rest weekday,
+// a national holiday, then a closed or year-end day.
+TEST(BusinessDays, LeftOutByReason) {
+  const SerialDay holiday = Day(20261123);  // 勤労感謝の日, a Monday
+  const struct {
+    BusinessRules rules;
+    SerialDay from, to;
+    DaysOff off;
+    const char* reason;
+  } cases[] = {
+      {Rules(kWeekends, true), holiday - 3, holiday + 1, {2, 1, 0}, "a weekend and a holiday"},
+      {Rules(kWeekends, true), holiday + 1, holiday - 3, {2, 1, 0}, "the same going back"},
+      {Rules(kWeekends, false), holiday - 3, holiday + 1, {2, 0, 0}, "holidays not left out"},
+      {Rules(kWeekends, true, {holiday + 1}), holiday - 3, holiday + 1, {2, 1, 1}, "a closed day"},
+      {Rules(kWeekends, true, {}, {holiday - 1}),
+       holiday - 3,
+       holiday + 1,
+       {1, 1, 0},
+       "an open Sunday is counted"},
+      {Rules(kWeekends, true, {}, {}, YearEnd::FromDecember29),
+       Day(20261225),
+       Day(20270108),
+       {4, 1, 3},
+       "12/29..31 closed, 1/1 a holiday, 1/2 and 1/3 a weekend"},
+      {Rules(kWeekends, true), holiday, holiday, {0, 0, 0}, "no day covered"},
+  };
+  for (const auto& c : cases) {
+    const BusinessCalendar calendar(c.rules);
+    const DaysOff off = calendar.LeftOut(c.from, c.to);
+    EXPECT_EQ(c.off, off) << c.reason << ": " << off.rest_weekdays << " " << off.holidays << " "
+                          << off.closed;
+  }
+}
+
+// The year-end closing over any years, with and without holiday data:
+// each day's running count step is its own decision, and After inverts
+// Count, across the 400-year cycles of the weekdays.
+TEST(BusinessDays, YearEndCountsAsSteppingDoesOverEveryYear) {
+  std::mt19937 random(20261229);
+  std::uniform_int_distribution<SerialDay> anyDay(400, kLastSerialDay - 400);
+  std::uniform_int_distribution<int> span(-40, 40);
+  std::uniform_int_distribution<int> anyCount(-300, 300);
+  for (const YearEnd yearEnd : {YearEnd::FromDecember29, YearEnd::FromDecember31}) {
+    const BusinessCalendar calendar(Rules(0b010'0001, false, {}, {}, yearEnd));
+    for (int i = 0; i < 3000; ++i) {
+      // Half the days near a year's end, where the closing lies.
+      SerialDay from = anyDay(random);
+      if (i % 2 == 0) from = SerialOf({DateOf(from).year, 12, 27}) + span(random) / 4;
+      const SerialDay to = from + span(random);
+      int stepped = 0;
+      for (SerialDay day = from + 1; day <= to; ++day) stepped += calendar.IsBusinessDay(day);
+      for (SerialDay day = to; day < from; ++day) stepped -= calendar.IsBusinessDay(day);
+      ASSERT_EQ(stepped, calendar.Count(from, to)) << from << " to " << to;
+      const int count = anyCount(random);
+      const std::optional<SerialDay> day = calendar.After(from, count);
+      ASSERT_TRUE(day) << from;
+      ASSERT_EQ(count, calendar.Count(from, *day)) << from << " + " << count;
+    }
+  }
+}
+
 // Counting by running sums against stepping one day at a time, and stepping
 // as the exact inverse of counting, over random days of the whole data.
 TEST(BusinessDays, CountsAsSteppingDoesAndAfterInvertsThem) {
@@ -117,6 +203,7 @@ TEST(BusinessDays, CountsAsSteppingDoesAndAfterInvertsThem) {
   std::uniform_int_distribution<int> anyCount(0, 10000);  // towards the middle: within the data
   const SerialDay middle = kHolidayDataFrom + (kHolidayDataThrough - kHolidayDataFrom) / 2;
   BusinessRules rules = Rules(0b000'0011, true);  // Sunday and Monday
+  rules.year_end = YearEnd::FromDecember29;
   for (int i = 0; i < 400; ++i) (i % 2 == 0 ? rules.closed : rules.open).push_back(anyDay(random));
   for (const BusinessCalendar& calendar :
        {BusinessCalendar(Rules(kWeekends, true)), BusinessCalendar(rules)}) {
