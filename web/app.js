@@ -120,7 +120,7 @@ function render(quiet = false) {
   setText('hint', view.error ? '' : view.hint);
   setText('copied', '');
   $('copy').disabled = !view.result?.copy;
-  if (!quiet) setText('announce', view.announce);
+  setText('announce', quiet ? '' : view.announce);
   renderTables(view.holidays);
   renderCalendar(view.calendar);
   form.dataset.quiet = String(quiet);
@@ -193,7 +193,7 @@ function pick(cell) {
 // Moves the calendar by a month and focuses the day `find` chooses there.
 async function moveMonth(step, find) {
   calendarMonth = step < 0 ? view.calendar.prev : view.calendar.next;
-  await update({ history: null });
+  await update({ history: 'replace' });
   const days = [...$('months').querySelectorAll('td[data-date]')];
   const cell = find(days);
   if (cell) {

@@ -119,6 +119,9 @@ std::string Announcement(const View& view) {
 
 View ViewOf(const PageState& state) {
   View view;
+  // The box the mode fills in is emptied by any failure.
+  view.days.filled = state.mode == Mode::Difference;
+  view.date2.filled = state.mode == Mode::Addition;
   commands::BusinessDays& business = BusinessDaysOf(state, view.error);
   if (view.error) {
     view.announce = view.error->message;
