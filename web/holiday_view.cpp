@@ -7,8 +7,8 @@
 #include "calendar/weekday_chars.h"
 #include "commands/month_view.h"
 #include "inputs.h"
-#include "reader/blanks.h"
 #include "page_texts.h"
+#include "reader/blanks.h"
 #include "text/utf8.h"
 #include "view_text.h"
 
@@ -78,7 +78,8 @@ void ListHolidays(const PageState& state, const commands::Settings& settings, Vi
   if (!range) {
     const bool typed = !reader::Trimmed(dates.operands[0].text).empty();
     year = view.first ? std::to_string(view.first->year)
-                      : typed ? state.date1 : std::to_string(state.today.year);
+           : typed    ? state.date1
+                      : std::to_string(state.today.year);
   }
   Inputs inputs = range ? dates : Inputs("d1", year);
   commands::Settings iso = settings;
@@ -106,8 +107,8 @@ void ListHolidays(const PageState& state, const commands::Settings& settings, Vi
     const std::int16_t written = YearWritten(inputs.operands[0].text);
     first = {written, 1, 1};
     last = {written, 12, 31};
-    table.caption = std::to_string(written) + std::string(texts::kYear) +
-                    std::string(texts::kHolidaysOf);
+    table.caption =
+        std::to_string(written) + std::string(texts::kYear) + std::string(texts::kHolidaysOf);
   }
   table.workdays_caption =
       "（" + std::string(texts::kRestDays[static_cast<int>(state.rest)]) + "）";

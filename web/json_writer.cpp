@@ -38,28 +38,15 @@ JsonWriter& JsonWriter::Key(std::string_view key) {
   return *this;
 }
 
-JsonWriter& JsonWriter::BeginObject() {
+JsonWriter& JsonWriter::Open(char bracket) {
   BeforeValue();
-  out_ += '{';
+  out_ += bracket;
   empty_.push_back(true);
   return *this;
 }
 
-JsonWriter& JsonWriter::EndObject() {
-  out_ += '}';
-  empty_.pop_back();
-  return *this;
-}
-
-JsonWriter& JsonWriter::BeginArray() {
-  BeforeValue();
-  out_ += '[';
-  empty_.push_back(true);
-  return *this;
-}
-
-JsonWriter& JsonWriter::EndArray() {
-  out_ += ']';
+JsonWriter& JsonWriter::Close(char bracket) {
+  out_ += bracket;
   empty_.pop_back();
   return *this;
 }

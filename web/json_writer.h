@@ -13,10 +13,10 @@ class JsonWriter {
  public:
   // Inside an object, each value follows Key(); in an array none does.
   JsonWriter& Key(std::string_view key);
-  JsonWriter& BeginObject();
-  JsonWriter& EndObject();
-  JsonWriter& BeginArray();
-  JsonWriter& EndArray();
+  JsonWriter& BeginObject() { return Open('{'); }
+  JsonWriter& EndObject() { return Close('}'); }
+  JsonWriter& BeginArray() { return Open('['); }
+  JsonWriter& EndArray() { return Close(']'); }
   JsonWriter& String(std::string_view text);
   JsonWriter& Number(std::int64_t number);
   JsonWriter& Bool(bool value);
@@ -30,6 +30,8 @@ class JsonWriter {
   const std::string& Text() const { return out_; }
 
  private:
+  JsonWriter& Open(char bracket);
+  JsonWriter& Close(char bracket);
   // The comma before a value that is not the first of its container.
   void BeforeValue();
   void Quote(std::string_view text);

@@ -2,10 +2,11 @@
 // layer loads its catalogue from a file (commands/translation.h); the page
 // has none, so this definition of Translate is the one the page's module
 // links, and translation.cpp, with its file reading, stays out of it.
+#include "page_catalogue.h"
+
 #include <span>
 
 #include "commands/translation.h"
-#include "page_catalogue.h"
 
 namespace kalvenor::commands::translation {
 

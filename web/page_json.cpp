@@ -82,13 +82,14 @@ void WriteCalendar(JsonWriter& json, const PageState& state, const View& view,
                    commands::BusinessDays& business) {
   const DateParts start = state.calendar_month.value_or(view.first.value_or(state.today));
   // Months counted from January of the year 0; the calendar's years are 1..32767.
-  const int first = std::clamp(start.year * 12 + start.month - 1, 12,
-                               32768 * 12 - state.calendar_months);
+  const int first =
+      std::clamp(start.year * 12 + start.month - 1, 12, 32768 * 12 - state.calendar_months);
   json.Key("calendar").BeginObject();
   json.Field("prev", MonthKey((first - 1) / 12, (first - 1) % 12 + 1));
   json.Field("next", MonthKey((first + 1) / 12, (first + 1) % 12 + 1));
   json.Key("weekdays").BeginArray();
-  for (const char16_t weekday : kWeekdayChars) json.String(text::ToUtf8(std::u16string(1, weekday)));
+  for (const char16_t weekday : kWeekdayChars)
+    json.String(text::ToUtf8(std::u16string(1, weekday)));
   json.EndArray().Key("months").BeginArray();
   for (int index = first; index < first + state.calendar_months; ++index) {
     const auto year = static_cast<std::int16_t>(index / 12);
@@ -120,7 +121,10 @@ std::string ViewJson(const PageState& state) {
   json.EndObject();
   json.Key("error");
   if (view.error) {
-    json.BeginObject().Field("box", view.error->box).Field("message", view.error->message).EndObject();
+    json.BeginObject()
+        .Field("box", view.error->box)
+        .Field("message", view.error->message)
+        .EndObject();
   } else {
     json.Null();
   }

@@ -56,10 +56,10 @@ std::string Decoded(std::string_view text) {
   return out;
 }
 
-void Take(std::string_view key, std::string value, PageState& state) {
-  if (key == "d1") state.date1 = std::move(value);
-  if (key == "d2") state.date2 = std::move(value);
-  if (key == "n") state.days = std::move(value);
+void Take(std::string_view key, const std::string& value, PageState& state) {
+  if (key == "d1") state.date1 = value;
+  if (key == "d2") state.date2 = value;
+  if (key == "n") state.days = value;
   if (key == "mode") Choose(kModes, value, state.mode);
   if (key == "style") Choose(kStyles, value, state.style);
   if (key == "rest") Choose(kRestDays, value, state.rest);
@@ -67,8 +67,8 @@ void Take(std::string_view key, std::string value, PageState& state) {
   if (key == "incl") state.inclusive = value == "1";
   if (key == "yearend" && (value == "12/29" || value == "12/31")) state.year_end = value;
   if (key == "today") state.today = IsoDate(value).value_or(state.today);
-  if (key == "closed") state.closed = std::move(value);
-  if (key == "open") state.open = std::move(value);
+  if (key == "closed") state.closed = value;
+  if (key == "open") state.open = value;
   if (key == "cal") state.calendar_month = IsoDate(value + "-01");
   if (key == "months") {
     int months = 0;

@@ -30,16 +30,16 @@ struct PageState {
   std::string days;   // n
   Mode mode = Mode::Difference;
   commands::OutputStyle style = commands::OutputStyle::Kanji;  // style=wareki
-  bool business = false;   // biz=1
-  bool inclusive = false;  // incl=1
+  bool business = false;                                       // biz=1
+  bool inclusive = false;                                      // incl=1
   RestDays rest = RestDays::SatSunHolidays;
   // yearend=12/29 or 12/31: kept with the address; the business calendar
   // does not close at the year's end yet.
   std::string year_end;
 
-  DateParts today;     // today=YYYY-MM-DD
-  std::string closed;  // closed: the user's closed days, one a line
-  std::string open;    // open: the user's open days
+  DateParts today;                          // today=YYYY-MM-DD
+  std::string closed;                       // closed: the user's closed days, one a line
+  std::string open;                         // open: the user's open days
   std::optional<DateParts> calendar_month;  // cal=YYYY-MM; else DATE1's month or today's
   int calendar_months = 1;                  // months=1..12
 };

@@ -25,12 +25,12 @@ inline constexpr std::string_view kAfter = "後";
 inline constexpr std::string_view kBefore = "前";
 // DAYS' units, in reader::DayUnit's order: 10日後, 2週間後, 3か月後, 1年後, 10営業日後.
 inline constexpr std::array<std::string_view, 5> kCountUnits = {"日", "週間", "か月", "年",
-                                                               "営業日"};
+                                                                "営業日"};
 inline constexpr std::string_view kSpanOf = "期間";
 
 // The rest days, in RestDays' order.
 inline constexpr std::array<std::string_view, 4> kRestDays = {"土日祝休み", "日祝休み", "土日休み",
-                                                             "日曜のみ休み"};
+                                                              "日曜のみ休み"};
 
 // The holiday table and the business days of each month.
 inline constexpr std::string_view kYear = "年";

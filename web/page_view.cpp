@@ -4,11 +4,11 @@
 #include <span>
 
 #include "commands/commands.h"
+#include "inputs.h"
 #include "page_texts.h"
 #include "reader/blanks.h"
 #include "reader/day_count.h"
 #include "reader/operand_text.h"
-#include "inputs.h"
 #include "view.h"
 #include "view_text.h"
 
@@ -100,16 +100,22 @@ void Span(const PageState& state, const commands::Settings& settings, View& view
     Fail(*failure, inputs, "d2", view);
     return;
   }
-  view.result = ResultView{span, std::string(texts::kSpanOf) + std::string(state.inclusive ? texts::kFirstDayIn : texts::kFirstDayOut), {}};
+  view.result =
+      ResultView{span,
+                 std::string(texts::kSpanOf) +
+                     std::string(state.inclusive ? texts::kFirstDayIn : texts::kFirstDayOut),
+                 {}};
 }
 
 // The result and each date with its holiday, for the live region.
 std::string Announcement(const View& view) {
   std::string said = view.result->text + std::string(texts::kSentenceEnd) + view.result->note;
-  for (const auto& [name, box] : {std::pair{texts::kDate1, &view.date1}, {texts::kDate2, &view.date2}}) {
+  for (const auto& [name, box] :
+       {std::pair{texts::kDate1, &view.date1}, {texts::kDate2, &view.date2}}) {
     const std::string& date = box->filled ? box->value : box->text;
     if (date.empty()) continue;
-    said += std::string(texts::kSentenceEnd) + std::string(name) + std::string(texts::kSpace) + date;
+    said +=
+        std::string(texts::kSentenceEnd) + std::string(name) + std::string(texts::kSpace) + date;
     if (!box->holiday.empty()) said += std::string(texts::kSpace) + box->holiday;
   }
   return said + std::string(texts::kSentenceEnd);

@@ -17,10 +17,10 @@
 namespace kalvenor::web {
 
 struct BoxView {
-  std::string value;     // for a box the mode fills in: its value
-  bool filled = false;   // the mode fills the box in (DAYS of a difference, DATE2 of a sum)
-  std::string text;      // a date box's date in the style
-  std::string holiday;   // the national holiday on that date
+  std::string value;    // for a box the mode fills in: its value
+  bool filled = false;  // the mode fills the box in (DAYS of a difference, DATE2 of a sum)
+  std::string text;     // a date box's date in the style
+  std::string holiday;  // the national holiday on that date
 };
 
 struct ErrorView {

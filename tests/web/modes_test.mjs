@@ -1,6 +1,9 @@
 // Every mode against kalvenor-cli on random inputs and choices, each case
 // given once through its share link and once typed into the boxes.
 import assert from 'node:assert/strict';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
 import { after, before, test } from 'node:test';
 
 import { cli, launchChromium, openPage, pageUrl, randomSource, restOptions, shownOf, styleOption, unpadded } from './support.mjs';
@@ -142,4 +145,26 @@ test('a date 日付 is counted from states what it counted', async () => {
     await page.waitForSelector('form[data-ready]');
     assert.equal(await page.textContent('#note'), note, n);
   }
+});
+
+test('the closed and open days count as kalvenor-cli\'s --closed and --open files do, and stay for the next visit', async () => {
+  const folder = mkdtempSync(path.join(os.tmpdir(), 'kalvenor-days-'));
+  const lists = { closed: '2026/12/28\n# 年末\n2026-12-29\n\n令和8年12月30日\n', open: '2026/12/26  # 土曜出勤\n' };
+  for (const [name, text] of Object.entries(lists)) writeFileSync(path.join(folder, name), text);
+  await page.goto(`${pageUrl}?d1=2026-12-01&d2=2027-01-15&biz=1`);
+  await page.waitForSelector('form[data-ready]');
+  for (const [name, text] of Object.entries(lists)) {
+    await page.fill(`#${name}`, text);
+    await page.press(`#${name}`, 'Tab');
+  }
+  const want = cli([`--closed=${path.join(folder, 'closed')}`, `--open=${path.join(folder, 'open')}`, 'workdays', '2026-12-01', '2027-01-15']).out;
+  assert.equal(await page.textContent('#result'), `${want}営業日`);
+  await page.reload();
+  await page.waitForSelector('form[data-ready]');
+  assert.equal(await page.textContent('#result'), `${want}営業日`, 'kept in localStorage');
+  await page.fill('#open', '2026/12/26\nabc');
+  await page.press('#open', 'Tab');
+  assert.deepEqual([await page.textContent('#message'), await page.getAttribute('#open', 'aria-invalid')],
+    [`営業日にする日：2行目 ${cli(['show', 'abc']).message}`, 'true']);
+  rmSync(folder, { recursive: true });
 });
