@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The page: builds it into build/web (index.html, kalvenor.js with the .wasm
-# inside, help.htm), zips it as build/web-wasm/kalvenor-web-<version>.zip,
+# inside, the service worker, manifest and icon), zips it as
+# build/web-wasm/kalvenor-web-<version>.zip,
 # and runs its browser tests in Debian's chromium against kalvenor-cli.
 # Usage: scripts/web.sh [cli-build-dir]   (a configured build whose
 #        kalvenor-cli to use; by default build/web-cli is made for it)
@@ -18,6 +19,8 @@ export NODE_PATH=/usr/share/nodejs
 echo "== page"
 emcmake cmake -S . -B build/web-wasm -DCMAKE_BUILD_TYPE=Release -DKALVENOR_GUI=OFF \
   -DKALVENOR_TESTS=OFF -DKALVENOR_WEB_DIR="$PWD/build/web" "${launcher[@]}" >/dev/null
+# A file the page no longer has must not stay in it.
+rm -rf build/web
 cmake --build build/web-wasm -j "$jobs" --target kalvenor_web_zip
 echo "== kalvenor-cli, to check the page against"
 cli_build=${1:-}

@@ -1,0 +1,170 @@
+// Every mode against kalvenor-cli on random inputs and choices, each case
+// given once through its share link and once typed into the boxes.
+import assert from 'node:assert/strict';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { after, before, test } from 'node:test';
+
+import { cli, launchChromium, openPage, pageUrl, randomSource, restOptions, shownOf, styleOption, unpadded } from './support.mjs';
+
+const { pick, any } = randomSource(20260401);
+const pad = (n) => String(n).padStart(2, '0');
+function dateText() {
+  const [y, m, d] = [1950 + pick(140), pick(12) + 1, pick(28) + 1];
+  return any(`${y}/${m}/${d}`, `${y}-${pad(m)}-${pad(d)}`, `${y}年${m}月${d}日`, `R${pick(30) + 1}.${m}.${d}`,
+    `${m}/${d}`, any('2026/2/30', 'abc', '13/45', '今日'));
+}
+// A count, and whether it is a bare number (counted in business days then).
+function countText() {
+  const whole = pick(400) - 200;
+  return any({ text: String(whole), bare: true }, { text: `${pick(20)}週` }, { text: `${pick(30) - 10}か月` },
+    { text: `${pick(5)}年` }, { text: `${pick(60)}営業日` }, { text: '2.5' }, { text: 'x3' });
+}
+
+function randomCase() {
+  const choices = { style: any('wareki', 'short', 'western', 'iso'), rest: any('sat-sun-hol', 'sun-hol', 'sat-sun', 'sun'), biz: pick(2) === 1, incl: pick(2) === 1 };
+  const mode = any('diff', 'add', 'span', 'holidays');
+  if (mode === 'add') return { mode, ...choices, d1: dateText(), n: countText() };
+  if (mode === 'holidays') {
+    const year = String(1950 + pick(140));
+    return pick(3) === 0 ? { mode, ...choices, d1: year, d2: '' } : { mode, ...choices, d1: dateText(), d2: any('', dateText()) };
+  }
+  return { mode, ...choices, d1: dateText(), d2: dateText() };
+}
+
+// The message as the page names its box.
+const failed = (box, message) => ({ message: `${box}：${message}` });
+const refusal = (text) => cli(['show', '--', text]).message;
+
+function expectDifference(c) {
+  for (const [box, text] of [['日付１', c.d1], ['日付２', c.d2]]) if (refusal(text)) return failed(box, refusal(text));
+  const count = cli([...(c.biz ? restOptions[c.rest] : []), ...(c.incl ? ['--inclusive'] : []), c.biz ? 'workdays' : 'diff', '--', c.d1, c.d2]).out;
+  return { result: `${count}${c.biz ? '営業日' : '日'}`, n: count };
+}
+
+function expectAddition(c) {
+  if (refusal(c.d1)) return failed('日付１', refusal(c.d1));
+  const count = c.biz && c.n.bare ? `${c.n.text}営業日` : c.n.text;
+  const { out, message } = cli([...restOptions[c.rest], styleOption[c.style], 'add', '--', c.d1, count]);
+  if (message) return failed('日数', message.replace(count, c.n.text));
+  return { result: unpadded(out, c.style), d2: unpadded(out, c.style) };
+}
+
+function expectSpan(c) {
+  for (const [box, text] of [['日付１', c.d1], ['日付２', c.d2]]) if (refusal(text)) return failed(box, refusal(text));
+  return { result: cli([...(c.incl ? ['--inclusive'] : []), ...(c.style === 'iso' ? ['--iso'] : []), 'span', '--', c.d1, c.d2]).out };
+}
+
+// The holidays of DATE1's year or of the range, and the business days of each month.
+function expectHolidays(c) {
+  if (c.d2 && refusal(c.d2)) return failed('日付２', refusal(c.d2));
+  if (c.d2 && refusal(c.d1)) return failed('日付１', refusal(c.d1));
+  const year = refusal(c.d1) ? c.d1 : cli(['--iso', 'show', '--', c.d1]).out.slice(0, 4);
+  if (refusal(c.d1) && !/^\d+$/.test(c.d1)) return failed('日付１', cli(['holidays', '--', c.d1]).message);
+  const range = c.d2 ? [c.d1, c.d2] : [year];
+  const listed = cli([styleOption[c.style], 'holidays', '--', ...range]).out.split('\n').filter(Boolean);
+  const [first, last] = c.d2 ? cli(['--iso', 'show', '--', c.d1, c.d2]).out.split('\n').sort() : [`${year}-01-01`, `${year}-12-31`];
+  const months = [];
+  const monthEnd = (y, m) => `${y}-${pad(m)}-${pad(new Date(Date.UTC(y, m, 0)).getUTCDate())}`;
+  for (let [y, m] = first.split('-').map(Number); `${y}-${pad(m)}` <= last.slice(0, 7); [y, m] = m === 12 ? [y + 1, 1] : [y, m + 1]) {
+    const month = `${y}-${pad(m)}`;
+    const from = month === first.slice(0, 7) ? first : `${month}-01`;
+    const to = month === last.slice(0, 7) ? last : monthEnd(y, m);
+    months.push([`${y}年${m}月`, cli([...restOptions[c.rest], '--inclusive', 'workdays', from, to]).out]);
+  }
+  return {
+    holidays: listed.map((line) => {
+      const [date, name] = line.split('\t');
+      const weekday = cli(['--kanji', 'show', date.trim()]).out.slice(-2, -1);
+      return [unpadded(date, c.style).replace(/\(.\)$/, ''), weekday, name];
+    }),
+    months,
+  };
+}
+
+const expect = { diff: expectDifference, add: expectAddition, span: expectSpan, holidays: expectHolidays };
+const cases = Array.from({ length: 48 }, randomCase);
+const want = cases.map((c) => expect[c.mode](c));
+
+// The case's choices, and with `inputs` its boxes too, as a share link's query.
+function queryOf(c, inputs) {
+  const query = new URLSearchParams({ mode: c.mode, style: c.style, rest: c.rest });
+  if (c.biz) query.set('biz', '1');
+  if (c.incl) query.set('incl', '1');
+  if (inputs) for (const key of ['d1', 'd2']) if (c[key]) query.set(key, c[key]);
+  if (inputs && c.n) query.set('n', c.n.text);
+  return query;
+}
+
+function check(got, expected, c, how) {
+  const picked = Object.fromEntries(Object.keys(expected).map((key) => [key, got[key]]));
+  if (!expected.message) assert.equal(got.message, '', `${how} ${JSON.stringify(c)}`);
+  assert.deepEqual(picked, expected, `${how} ${JSON.stringify(c)}`);
+}
+
+let browser;
+let page;
+before(async () => {
+  browser = await launchChromium();
+  page = await openPage(browser);
+});
+after(() => browser.close());
+
+test('every mode equals kalvenor-cli, through the share link', async () => {
+  for (const [i, c] of cases.entries()) {
+    await page.goto(`${pageUrl}?${queryOf(c, true)}`);
+    await page.waitForSelector('form[data-ready]');
+    check(await shownOf(page), want[i], c, 'link');
+  }
+  assert.deepEqual(page.errors, []);
+});
+
+test('every mode equals kalvenor-cli, typed: Enter in 日付１ moves on, Enter in the other box calculates', async () => {
+  for (const [i, c] of cases.entries()) {
+    await page.goto(`${pageUrl}?${queryOf(c, false)}`);
+    await page.waitForSelector('form[data-ready]');
+    await page.fill('#date1', c.d1);
+    await page.press('#date1', 'Enter');
+    const second = c.mode === 'add' ? '#days' : '#date2';
+    const text = c.mode === 'add' ? c.n.text : c.d2;
+    if (text) {
+      assert.equal(await page.evaluate(() => document.activeElement.id), second.slice(1), 'Enter moved on');
+      await page.fill(second, text);
+      await page.press(second, 'Enter');
+    }
+    check(await shownOf(page), want[i], c, 'typed');
+  }
+  assert.deepEqual(page.errors, []);
+});
+
+test('a date 日付 is counted from states what it counted', async () => {
+  for (const [n, biz, note] of [['10', true, '10営業日後'], ['10', false, '10日後'], ['10日', true, '10日後'], ['-3', true, '3営業日前'],
+    ['2週', false, '2週間後'], ['3か月', true, '3か月後'], ['1年', false, '1年後'], ['2.5', false, '2.5日後']]) {
+    await page.goto(`${pageUrl}?mode=add&d1=2026-12-07&n=${encodeURIComponent(n)}${biz ? '&biz=1' : ''}`);
+    await page.waitForSelector('form[data-ready]');
+    assert.equal(await page.textContent('#note'), note, n);
+  }
+});
+
+test('the closed and open days count as kalvenor-cli\'s --closed and --open files do, and stay for the next visit', async () => {
+  const folder = mkdtempSync(path.join(os.tmpdir(), 'kalvenor-days-'));
+  const lists = { closed: '2026/12/28\n# 年末\n2026-12-29\n\n令和8年12月30日\n', open: '2026/12/26  # 土曜出勤\n' };
+  for (const [name, text] of Object.entries(lists)) writeFileSync(path.join(folder, name), text);
+  await page.goto(`${pageUrl}?d1=2026-12-01&d2=2027-01-15&biz=1`);
+  await page.waitForSelector('form[data-ready]');
+  for (const [name, text] of Object.entries(lists)) {
+    await page.fill(`#${name}`, text);
+    await page.press(`#${name}`, 'Tab');
+  }
+  const want = cli([`--closed=${path.join(folder, 'closed')}`, `--open=${path.join(folder, 'open')}`, 'workdays', '2026-12-01', '2027-01-15']).out;
+  assert.equal(await page.textContent('#result'), `${want}営業日`);
+  await page.reload();
+  await page.waitForSelector('form[data-ready]');
+  assert.equal(await page.textContent('#result'), `${want}営業日`, 'kept in localStorage');
+  await page.fill('#open', '2026/12/26\nabc');
+  await page.press('#open', 'Tab');
+  assert.deepEqual([await page.textContent('#message'), await page.getAttribute('#open', 'aria-invalid')],
+    [`営業日にする日：2行目 ${cli(['show', 'abc']).message}`, 'true']);
+  rmSync(folder, { recursive: true });
+});

@@ -1,0 +1,126 @@
+// 祝日: the national holidays of a year, or of the days from DATE1 to
+// DATE2, from the command layer's holiday list, and the business days of
+// each month (稼働日数) under the chosen rest days.
+#include <algorithm>
+
+#include "calendar/date.h"
+#include "calendar/weekday_chars.h"
+#include "commands/month_view.h"
+#include "inputs.h"
+#include "page_texts.h"
+#include "reader/blanks.h"
+#include "text/utf8.h"
+#include "view_text.h"
+
+namespace kalvenor::web {
+namespace {
+
+// The year a holiday list of one year was asked for: its digits.
+std::int16_t YearWritten(std::u16string_view text) {
+  std::int16_t year = 0;
+  for (const char16_t c : text) {
+    if (c >= u'0' && c <= u'9') year = static_cast<std::int16_t>(year * 10 + (c - u'0'));
+  }
+  return year;
+}
+
+// A row from a line of the ISO list: "2026-01-01\t元日".
+HolidayRow RowOf(std::string_view line, commands::OutputStyle style) {
+  const std::size_t tab = line.find('\t');
+  const DateParts date = IsoDate(line.substr(0, tab)).value_or(DateParts{});
+  std::string shown = DateText(date, style);
+  // The weekday has a column of its own.
+  if (shown.ends_with(')')) shown.resize(shown.rfind('('));
+  const std::u16string weekday(1, kWeekdayChars[WeekdayOf(date)]);
+  return {shown, text::ToUtf8(weekday), std::string(line.substr(tab + 1))};
+}
+
+std::vector<MonthRow> MonthsOf(const DateParts& first, const DateParts& last,
+                               commands::BusinessDays& business) {
+  std::vector<MonthRow> rows;
+  try {
+    for (const auto& month : commands::BusinessDaysByMonth(first, last, business)) {
+      rows.push_back({month.year, month.month, month.business_days});
+    }
+  } catch (const HolidaysUnknownError&) {
+    rows.clear();  // the year the holiday law began: its first months are unknown
+  }
+  return rows;
+}
+
+std::string Summary(const HolidayTable& table, std::string& note) {
+  std::int32_t total = 0;
+  for (const MonthRow& row : table.months) total += row.business_days;
+  if (!table.months.empty()) {
+    note = std::string(texts::kWorkdays) + std::to_string(total) + std::string(texts::kDayUnit) +
+           table.workdays_caption;
+  }
+  return table.caption + std::string(texts::kSpace) + std::to_string(table.holidays.size()) +
+         std::string(texts::kDayUnit);
+}
+
+}  // namespace
+
+void ListHolidays(const PageState& state, const commands::Settings& settings, View& view) {
+  Inputs dates("d1", state.date1, "d2", state.date2);
+  // A year is no date: DATE1's failure waits for the list to say it.
+  const auto firstFailure = ShowDate(dates, 0, settings, view.date1, view.first);
+  if (auto failure = ShowDate(dates, 1, settings, view.date2, view.second)) {
+    Fail(*failure, dates, "d2", view);
+    return;
+  }
+  const bool range = view.second.has_value();
+  if (range && firstFailure) {
+    Fail(*firstFailure, dates, "d1", view);
+    return;
+  }
+  std::string year;
+  if (!range) {
+    const bool typed = !reader::Trimmed(dates.operands[0].text).empty();
+    year = view.first ? std::to_string(view.first->year)
+           : typed    ? state.date1
+                      : std::to_string(state.today.year);
+  }
+  Inputs inputs = range ? dates : Inputs("d1", year);
+  commands::Settings iso = settings;
+  iso.style = commands::OutputStyle::Iso;
+  std::string list;
+  if (auto failure = commands::Run(commands::Holidays, inputs.All(), iso, list)) {
+    Fail(*failure, inputs, "d1", view);
+    return;
+  }
+  HolidayTable table;
+  for (std::size_t at = 0; at < list.size();) {
+    const std::size_t end = std::min(list.find('\n', at), list.size());
+    table.holidays.push_back(RowOf(std::string_view(list).substr(at, end - at), settings.style));
+    at = end + 1;
+  }
+  DateParts first;
+  DateParts last;
+  if (range) {
+    const bool inOrder = SerialOf(*view.first) <= SerialOf(*view.second);
+    first = inOrder ? *view.first : *view.second;
+    last = inOrder ? *view.second : *view.first;
+    table.caption = DateText(first, settings.style) + std::string(texts::kRangeTo) +
+                    DateText(last, settings.style) + std::string(texts::kHolidaysOf);
+  } else {
+    const std::int16_t written = YearWritten(inputs.operands[0].text);
+    first = {written, 1, 1};
+    last = {written, 12, 31};
+    table.caption =
+        std::to_string(written) + std::string(texts::kYear) + std::string(texts::kHolidaysOf);
+  }
+  table.workdays_caption =
+      "（" + std::string(texts::kRestDays[static_cast<int>(state.rest)]) + "）";
+  table.months = MonthsOf(first, last, *settings.business);
+  ResultView result;
+  result.text = Summary(table, result.note);
+  for (const HolidayRow& row : table.holidays) {
+    result.copy += row.date + '\t' + row.weekday + '\t' + row.name + '\n';
+  }
+  view.announce = result.text + std::string(texts::kSentenceEnd) + result.note;
+  view.result = std::move(result);
+  view.holidays = std::move(table);
+}
+
+}  // namespace kalvenor::web

@@ -1,0 +1,31 @@
+// The module's interface, two plain C functions: the page writes its state
+// as a query (page_state.h) into the buffer and asks for the view, a JSON
+// text that stays valid until the next question.
+#include <emscripten.h>
+
+#include <cstddef>
+#include <string>
+
+#include "view.h"
+
+namespace {
+
+std::string query;
+std::string answer;
+
+}  // namespace
+
+extern "C" {
+
+// A buffer of size bytes for the query; its text is read by kalvenor_view.
+EMSCRIPTEN_KEEPALIVE char* kalvenor_buffer(std::size_t size) {
+  query.assign(size, '\0');
+  return query.data();
+}
+
+// The view of the query in the buffer, as a NUL-terminated UTF-8 JSON text.
+EMSCRIPTEN_KEEPALIVE const char* kalvenor_view() {
+  answer = kalvenor::web::ViewJson(kalvenor::web::ReadPageState(query));
+  return answer.c_str();
+}
+}

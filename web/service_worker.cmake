@@ -1,0 +1,15 @@
+# Writes OUT from IN with @CACHE_NAME@ replaced by a name made of the SHA-256 of
+# the page's FILES in DIR.
+set(all "")
+foreach(file IN LISTS FILES)
+  file(SHA256 ${DIR}/${file} hash)
+  string(APPEND all ${hash})
+endforeach()
+string(SHA256 hash "${all}")
+string(SUBSTRING ${hash} 0 16 hash)
+set(CACHE_NAME "kalvenor-${hash}")
+set(FILES_JSON "")
+foreach(file IN LISTS FILES)
+  string(APPEND FILES_JSON "'./${file}', ")
+endforeach()
+configure_file(${IN} ${OUT} @ONLY)

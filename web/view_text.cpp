@@ -1,0 +1,44 @@
+#include "view_text.h"
+
+#include <algorithm>
+
+#include "commands/business_days.h"
+#include "page_texts.h"
+#include "reader/date_input.h"
+#include "reader/operand_text.h"
+
+namespace kalvenor::web {
+
+std::string DateText(const DateParts& date, commands::OutputStyle style) {
+  std::string text;
+  commands::AppendDate(date, style, text);
+  if (style == commands::OutputStyle::Western) std::erase(text, ' ');
+  return text;
+}
+
+std::string HolidayName(const DateParts& date) {
+  std::string name;
+  try {
+    commands::AppendHolidayName(date, name);
+  } catch (const HolidaysUnknownError&) {
+    return {};
+  }
+  return name.empty() ? name : name.substr(1);  // after its tab
+}
+
+std::optional<DateParts> IsoDate(std::string_view text) {
+  std::u16string decoded;
+  reader::DecodeOperand(text, decoded);
+  const reader::DateRead read = reader::ReadDate(decoded, {});
+  if (read.refusal) return std::nullopt;
+  return read.date;
+}
+
+std::string_view BoxName(std::string_view box) {
+  if (box == "d1") return texts::kDate1;
+  if (box == "d2") return texts::kDate2;
+  if (box == "n") return texts::kDays;
+  return box == "closed" ? texts::kClosed : texts::kOpen;
+}
+
+}  // namespace kalvenor::web
