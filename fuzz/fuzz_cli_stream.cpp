@@ -1,6 +1,9 @@
 // kalvenor-cli's stream mode on arbitrary bytes (a byte for the command line and style, one each
 // for the read and write block, then standard input): each input line gives one output line, empty
 // exactly when a message names that line, and the status says whether any did.
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -39,6 +42,15 @@ std::vector<std::string_view> Lines(std::string_view text) {
   return lines;
 }
 
+// Standard input (descriptor 0, which the program reads) becomes a file in
+// memory holding input.
+void StandardInputFrom(std::string_view input) {
+  const int file = memfd_create("input", 0);
+  Require(file >= 0 && write(file, input.data(), input.size()) == std::ssize(input) &&
+          lseek(file, 0, SEEK_SET) == 0 && dup2(file, 0) == 0);
+  close(file);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -52,17 +64,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   invocation.style = static_cast<kalvenor::commands::OutputStyle>(data[0] / lines % styles);
   invocation.long_form = data[0] / lines / styles % 2 == 1;
   invocation.encoding = kalvenor::cli::Encoding::Utf8;  // lines countable by their "\n" bytes
-  std::string input(reinterpret_cast<const char*>(data) + 3, size - 3);
+  const std::string_view input(reinterpret_cast<const char*>(data) + 3, size - 3);
   char *out = nullptr, *err = nullptr;
   std::size_t outSize = 0, errSize = 0;
-  FILE *const savedIn = stdin, *const savedOut = stdout, *const savedErr = stderr;
-  stdin = fmemopen(input.data(), input.size(), "r");
+  FILE *const savedOut = stdout, *const savedErr = stderr;
+  const int savedIn = dup(0);
+  StandardInputFrom(input);
   stdout = open_memstream(&out, &outSize);
   stderr = open_memstream(&err, &errSize);
   const int status =
       kalvenor::cli::Run(invocation, kalvenor::testing::kToday, {data[1] + 1u, data[2] + 1u});
-  for (FILE* stream : {stdin, stdout, stderr}) std::fclose(stream);
-  stdin = savedIn, stdout = savedOut, stderr = savedErr;
+  for (FILE* stream : {stdout, stderr}) std::fclose(stream);
+  stdout = savedOut, stderr = savedErr;
+  dup2(savedIn, 0);
+  close(savedIn);
   const std::string written(out, outSize), told(err, errSize);
   std::free(out), std::free(err);
 

@@ -1,9 +1,8 @@
 #include "cli/date_files.h"
 
-#include <cstdio>
-#include <memory>
 #include <string_view>
 
+#include "cli/input_file.h"
 #include "cli/line_reader.h"
 #include "commands/messages.h"
 #include "reader/blanks.h"
@@ -16,15 +15,14 @@ constexpr std::size_t kFileBlockBytes = 1 << 16;
 
 // Adds the dates of one file to days; false (with the messages) when the
 // file cannot be read or a line is no date.
-bool ReadDateFile(std::string_view name, const reader::ReadOptions& read,
+bool ReadDateFile(std::string_view name, Encoding encoding, const reader::ReadOptions& read,
                   std::vector<SerialDay>& days, std::vector<std::string>& errors) {
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-      std::fopen(std::string(name).c_str(), "rb"), std::fclose);
-  if (!file) {
+  const InputFile file{std::string(name)};
+  if (file.Descriptor() < 0) {
     errors.push_back(commands::messages::CannotOpen(name));
     return false;
   }
-  LineReader reader(file.get(), kFileBlockBytes);
+  LineReader reader(file.Descriptor(), kFileBlockBytes, encoding);
   std::string_view line;
   bool tooLong = false;
   std::u16string text;
@@ -48,21 +46,24 @@ bool ReadDateFile(std::string_view name, const reader::ReadOptions& read,
   return allRead;
 }
 
-bool ReadDateFiles(const std::vector<std::string_view>& names, const reader::ReadOptions& read,
-                   std::vector<SerialDay>& days, std::vector<std::string>& errors) {
+bool ReadDateFiles(const std::vector<std::string_view>& names, Encoding encoding,
+                   const reader::ReadOptions& read, std::vector<SerialDay>& days,
+                   std::vector<std::string>& errors) {
   bool allRead = true;
-  for (const std::string_view name : names) allRead &= ReadDateFile(name, read, days, errors);
+  for (const std::string_view name : names) {
+    allRead &= ReadDateFile(name, encoding, read, days, errors);
+  }
   return allRead;
 }
 
 }  // namespace
 
-std::optional<BusinessRules> LoadBusinessRules(const BusinessOptions& options,
+std::optional<BusinessRules> LoadBusinessRules(const BusinessOptions& options, Encoding encoding,
                                                const reader::ReadOptions& read,
                                                std::vector<std::string>& errors) {
   BusinessRules rules{options.rest_weekdays, options.national_holidays, {}, {}, options.year_end};
-  const bool closedRead = ReadDateFiles(options.closed_files, read, rules.closed, errors);
-  if (!ReadDateFiles(options.open_files, read, rules.open, errors) || !closedRead) {
+  const bool closedRead = ReadDateFiles(options.closed_files, encoding, read, rules.closed, errors);
+  if (!ReadDateFiles(options.open_files, encoding, read, rules.open, errors) || !closedRead) {
     return std::nullopt;
   }
   return rules;

@@ -6,6 +6,21 @@
 
 namespace kalvenor::cli {
 
+std::optional<ByteOrder> FindUtf16(std::string_view& bytes) {
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+    const ByteOrder order = bytes[0] == '\xFF' ? ByteOrder::Little : ByteOrder::Big;
+    bytes.remove_prefix(2);
+    return order;
+  }
+  if (bytes.find('\0') == bytes.npos) return std::nullopt;
+  if (const auto lineFeed = bytes.find('\n'); lineFeed != bytes.npos) {
+    return lineFeed % 2 == 0 ? ByteOrder::Little : ByteOrder::Big;
+  }
+  std::size_t nulsAt[2] = {0, 0};  // first and second in their units
+  for (std::size_t at = 0; at < bytes.size(); ++at) nulsAt[at % 2] += bytes[at] == '\0' ? 1 : 0;
+  return nulsAt[0] > nulsAt[1] ? ByteOrder::Big : ByteOrder::Little;
+}
+
 void Utf16Decoder::Decode(std::string_view bytes, std::string& out) {
   pending_ += bytes;
   std::u16string units;

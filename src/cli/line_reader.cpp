@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "cli/input_file.h"
+#include "text/utf8.h"
+
 namespace kalvenor::cli {
 namespace {
 
@@ -11,15 +14,25 @@ std::string_view WithoutCarriageReturn(std::string_view line) {
   return line;
 }
 
-}  // namespace
-
-LineReader::LineReader(std::FILE* input, std::size_t blockBytes, Encoding encoding)
-    : input_(input), block_(blockBytes > 0 ? blockBytes : 1), encoding_(encoding) {
-  // Without a mark, little-endian: what Windows writes.
-  if (encoding == Encoding::Utf16) utf16_.emplace(false);
+// Without an early exit, so that the loop runs on whole words.
+bool IsAscii(std::string_view line) {
+  unsigned char seen = 0;
+  for (const char c : line) seen |= static_cast<unsigned char>(c);
+  return seen < 0x80;
 }
 
+}  // namespace
+
+LineReader::LineReader(int fd, std::size_t blockBytes, Encoding encoding)
+    : fd_(fd), block_(blockBytes > 0 ? blockBytes : 1), encoding_(encoding) {}
+
 bool LineReader::Next(std::string_view& line, bool& tooLong) {
+  if (!NextBytes(line, tooLong)) return false;
+  line = Decoded(line);
+  return true;
+}
+
+bool LineReader::NextBytes(std::string_view& line, bool& tooLong) {
   if (returnedStraddling_) {
     straddling_.clear();
     straddlingTooLong_ = false;
@@ -56,11 +69,41 @@ bool LineReader::Next(std::string_view& line, bool& tooLong) {
   return true;
 }
 
+std::string_view LineReader::Decoded(std::string_view line) {
+  if (encoding_ == Encoding::Auto && !IsAscii(line)) {
+    encoding_ = text::IsUtf8(line) ? Encoding::Utf8 : Encoding::Cp932;
+  }
+  if (encoding_ != Encoding::Cp932) return line;
+  converted_.clear();
+  return Cp932ToUtf8(line, converted_) ? std::string_view(converted_) : line;
+}
+
 bool LineReader::ReadBlock() {
   begin_ = 0;
-  end_ = std::fread(block_.data(), 1, block_.size(), input_);
-  if (end_ == 0 && std::ferror(input_) != 0) error_ = errno != 0 ? errno : EIO;
+  end_ = 0;
+  while (!ended_) {
+    const long got = ReadSome(fd_, block_.data() + end_, block_.size() - end_);
+    if (got <= 0) {
+      if (got < 0) error_ = errno != 0 ? errno : EIO;
+      ended_ = true;
+      break;
+    }
+    const char* fresh = block_.data() + end_;
+    end_ += static_cast<std::size_t>(got);
+    // The encoding is found from the whole first line.
+    if (started_ || end_ == block_.size() || std::memchr(fresh, '\n', got) != nullptr) break;
+  }
   return end_ > 0;
+}
+
+void LineReader::FindEncoding(std::string_view& bytes) {
+  if (encoding_ != Encoding::Auto && encoding_ != Encoding::Utf16) return;
+  std::optional<ByteOrder> order = FindUtf16(bytes);
+  // Named without a mark or a NUL to show its order: what Windows writes.
+  if (!order && encoding_ == Encoding::Utf16) order = ByteOrder::Little;
+  if (!order) return;
+  utf16_.emplace(*order);
+  encoding_ = Encoding::Utf8;  // what the decoder makes of it
 }
 
 bool LineReader::Refill() {
@@ -69,13 +112,7 @@ bool LineReader::Refill() {
     std::string_view bytes(block_.data(), end_);
     if (!started_) {
       started_ = true;
-      // A UTF-16 byte-order mark says which; a UTF-8 one is dropped later,
-      // with the line it starts.
-      const bool mayBeUtf16 = encoding_ == Encoding::Auto || encoding_ == Encoding::Utf16;
-      if (mayBeUtf16 && (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))) {
-        utf16_.emplace(bytes[0] == '\xFE');
-        bytes.remove_prefix(2);
-      }
+      FindEncoding(bytes);
     }
     if (!utf16_) return true;
     decoded_.clear();

@@ -1,8 +1,7 @@
-// Standard input, line by line, in large reads.
+// Standard input or a date file, line by line, as UTF-8.
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,10 +18,16 @@ class LineReader {
   // line is refused without being held whole.
   static constexpr std::size_t kLongestLine = 4096;
 
-  // Reads blockBytes at a time (at least 1). A UTF-16 stream's lines come
-  // out as UTF-8: with Utf16, or with Auto when the stream begins with a
-  // UTF-16 byte-order mark. Other encodings are the caller's to convert.
-  LineReader(std::FILE* input, std::size_t blockBytes, Encoding encoding = Encoding::Auto);
+  // Reads the file descriptor fd, at most blockBytes (at least 1) at a
+  // time: a file in whole blocks, a pipe or a terminal as its lines come
+  // (input_file.h). The lines come out as UTF-8, whatever encoding says:
+  // - UTF-16 with Utf16, or with Auto when the first line shows it by a
+  //   byte-order mark or NUL bytes (FindUtf16);
+  // - CP932 with Cp932, or with Auto from the first line that is neither
+  //   ASCII nor UTF-8; bytes that are not CP932 stay as they are, to be
+  //   refused;
+  // - UTF-8 otherwise.
+  LineReader(int fd, std::size_t blockBytes, Encoding encoding);
 
   // The next line without its "\n" or "\r\n", valid until the next call; a
   // last line without a line end counts too. A line longer than
@@ -34,18 +39,26 @@ class LineReader {
   int Error() const { return error_; }
 
  private:
+  // The next line's bytes as read (UTF-16 already decoded).
+  bool NextBytes(std::string_view& line, bool& tooLong);
   // Reads the next block; false when nothing more comes.
   bool Refill();
   bool ReadBlock();
+  // At the start: whether the input is UTF-16 (bytes loses a byte-order mark).
+  void FindEncoding(std::string_view& bytes);
+  // A line as UTF-8: a view of line itself, or of converted_.
+  std::string_view Decoded(std::string_view line);
 
-  std::FILE* input_;
+  int fd_;
   std::vector<char> block_;
   std::size_t begin_ = 0;  // the unread part of block_ is [begin_, end_)
   std::size_t end_ = 0;
   bool started_ = false;
+  bool ended_ = false;  // after the end, a terminal is not read again
   Encoding encoding_;
   std::optional<Utf16Decoder> utf16_;
-  std::string decoded_;  // a UTF-16 block as UTF-8
+  std::string decoded_;    // a UTF-16 block as UTF-8
+  std::string converted_;  // a CP932 line as UTF-8
   // A line that runs across blocks is gathered here, up to kLongestLine.
   std::string straddling_;
   bool straddlingTooLong_ = false;

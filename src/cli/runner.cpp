@@ -9,14 +9,8 @@
 #include <utility>
 #include <vector>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 #include "cli/date_files.h"
-#include "cli/encoding.h"
+#include "cli/input_file.h"
 #include "cli/line_reader.h"
 #include "cli/messages.h"
 #include "cli/output.h"
@@ -25,7 +19,6 @@
 #include "commands/commands.h"
 #include "commands/failure_text.h"
 #include "reader/operand_text.h"
-#include "text/utf8.h"
 
 namespace kalvenor::cli {
 namespace {
@@ -37,14 +30,6 @@ using commands::Operand;
 using commands::Settings;
 using reader::DecodeOperand;
 using reader::ReadOptions;
-
-bool InputIsTerminal() {
-#ifdef _WIN32
-  return _isatty(0) != 0;
-#else
-  return isatty(0) != 0;
-#endif
-}
 
 using Arguments = std::span<const std::string_view>;
 
@@ -63,35 +48,6 @@ int WriteAll(std::string_view text) {
   return 1;
 }
 
-// Stream lines as UTF-8: CP932 when forced, or from the first line that
-// is not ASCII when that line is not UTF-8; UTF-8 otherwise.
-class LineDecoder {
- public:
-  explicit LineDecoder(Encoding encoding) : encoding_(encoding) {}
-
-  // The line's bytes as UTF-8 (a view of line itself when nothing needs
-  // converting); bytes that are not CP932 stay as they are, to be refused.
-  std::string_view Decode(std::string_view line) {
-    if (encoding_ == Encoding::Auto && !IsAscii(line)) {
-      encoding_ = text::IsUtf8(line) ? Encoding::Utf8 : Encoding::Cp932;
-    }
-    converted_.clear();
-    if (encoding_ != Encoding::Cp932 || !Cp932ToUtf8(line, converted_)) return line;
-    return converted_;
-  }
-
- private:
-  // Without an early exit, so that the loop runs on whole words.
-  static bool IsAscii(std::string_view line) {
-    unsigned char seen = 0;
-    for (const char c : line) seen |= static_cast<unsigned char>(c);
-    return seen < 0x80;
-  }
-
-  Encoding encoding_;
-  std::string converted_;
-};
-
 class Runner {
  public:
   Runner(const Invocation& invocation, const BlockSizes& blocks, const ReadOptions& read,
@@ -101,7 +57,7 @@ class Runner {
         settings_{read, invocation.inclusive, invocation.holiday_names, false, business},
         format_{invocation.style, invocation.long_form, false},
         readBytes_(blocks.read),
-        flushEachLine_(invocation.lineBuffered || InputIsTerminal()),
+        flushEachLine_(invocation.lineBuffered || IsTerminal(kStandardInput)),
         output_(stdout, blocks.write, invocation.encoding == Encoding::Cp932) {}
 
   // One calculation per set of operands, or one per input line where an
@@ -139,8 +95,7 @@ bool Runner::Calculate(Arguments arguments) {
   if (stdinAt == current.end()) return CalculateOnce(current, 0);
   Operand& line = operands_[stdinAt - current.begin()];
   format_.one_line = true;  // a line for a line
-  LineReader reader(stdin, readBytes_, invocation_.encoding);
-  LineDecoder decoder(invocation_.encoding);
+  LineReader reader(kStandardInput, readBytes_, invocation_.encoding);
   long long lineNumber = 0;
   std::string_view bytes;
   for (bool tooLong = false; reader.Next(bytes, tooLong);) {
@@ -150,7 +105,7 @@ bool Runner::Calculate(Arguments arguments) {
       if (!EndLine()) return false;
       continue;
     }
-    *stdinAt = decoder.Decode(bytes);
+    *stdinAt = bytes;
     DecodeOperand(*stdinAt, line.text);
     line.read.reset();
     if (!CalculateOnce(current, lineNumber)) return false;
@@ -199,7 +154,7 @@ int Run(const Invocation& invocation, const DateParts& today, const BlockSizes& 
   std::optional<BusinessDays> business;
   if (invocation.command->takes.business_days) {
     std::vector<std::string> errors;
-    auto rules = LoadBusinessRules(invocation.business, read, errors);
+    auto rules = LoadBusinessRules(invocation.business, invocation.encoding, read, errors);
     // Nothing is calculated on a wrong calendar.
     for (const std::string& error : errors) Complain(error, 0);
     if (!rules) return 1;
