@@ -94,9 +94,10 @@ std::string HelpBody() {
          "\n"
          "Options:\n"
          "  --strict           also refuse an era year outside its era (%s)\n"
-         "  --window-language  read dates exactly as the window does\n"
-         "  --encoding=ENC     read standard input as cp932, utf-8 or utf-16 (found by\n"
-         "                     itself otherwise); cp932 also writes CP932\n"
+         "  --window-language  read dates and add's days exactly as the window does\n"
+         "  --encoding=ENC     read standard input and the --closed and --open files\n"
+         "                     as cp932, utf-8 or utf-16 (found by itself otherwise);\n"
+         "                     cp932 also writes CP932\n"
          "  --line-buffered    write each line at once (always when typing)\n"
          "\n"
          "Dates, each as a whole:\n"
@@ -105,7 +106,8 @@ std::string HelpBody() {
          "                     1952-1999\n"
          "  12/31  4/E         month/day: the first such day from today on\n"
          "  25  E  %s         day: this month or the next; E is the last day, %s the\n"
-         "                     second Monday\n"
+         "                     second Monday; %s the first fifth Monday from today\n"
+         "                     on, which may be months away\n"
          "  R8.12.7  2026-12-07  20261207    dot, ISO and compact dates\n"
          "  %s  kanji dates; %s is year 1\n"
          "  today  yesterday  tomorrow  %s\n"
@@ -127,8 +129,9 @@ std::string HelpBody() {
          "Exit status: 0 success, 1 some input could not be calculated or the\n"
          "output could not be written, 2 a wrong command line.\n"),
       {"H 12/ 1/ 1(土)", "R 8/ 12/ 7(月)", "令和8年12月7日(月)", " 2000/ 1/ 1(土)",
-       "平成31年5月1日", "令和8/12/7", "月2", "月2", "令和八年十二月七日  12月31日  31日", "元年",
-       "今日  昨日  明日", "(月) 月曜日", "10日  2週間  3か月  1年", WithPrompt(kHelpExamples)});
+       "平成31年5月1日", "令和8/12/7", "月2", "月2", "月5", "令和八年十二月七日  12月31日  31日",
+       "元年", "今日  昨日  明日", "(月) 月曜日", "10日  2週間  3か月  1年",
+       WithPrompt(kHelpExamples)});
 }
 
 constexpr std::string_view kCalendarExamples =

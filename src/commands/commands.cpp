@@ -7,6 +7,7 @@
 #include "commands/date_after_count.h"
 #include "holidays/business_days.h"
 #include "numeric/checked.h"
+#include "parse/number.h"
 
 namespace kalvenor::commands {
 namespace {
@@ -15,6 +16,13 @@ namespace {
 DateResult DateWithHoliday(const DateParts& date, const Settings& settings) {
   if (!settings.holiday_names) return {date, std::nullopt};
   return {date, HolidayNameOn(date)};
+}
+
+// add's DAYS; in the window's language, the number its box holds, in days
+// ("&H28" is 40, "5x" 5, no number 0).
+std::optional<DayCount> ReadDays(const std::u16string& text, const Settings& settings) {
+  if (settings.read.windowLanguage) return DayCount{ReadNumber(text), DayUnit::Day};
+  return reader::ReadDayCount(text);
 }
 
 }  // namespace
@@ -62,7 +70,7 @@ std::optional<Failure> Show(Operands operands, const Settings& settings, Result&
 std::optional<Failure> Add(Operands operands, const Settings& settings, Result& result) {
   DateParts date;
   if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
-  const auto count = reader::ReadDayCount(operands[1].text);
+  const auto count = ReadDays(operands[1].text, settings);
   if (!count) return Failure{Problem::NotANumber, 1, {}, {}};
   const auto moved = count->unit == DayUnit::Business
                          ? BusinessDaysAfter(date, count->amount, *settings.business)
