@@ -30,6 +30,9 @@ struct DateParts {
   std::int16_t year = 0;
   std::int16_t month = 0;
   std::int16_t day = 0;
+  // Whether the fields name a day as they stand: month 1..12 and day
+  // 1..DaysInMonth, any year. The routines below fold the others.
+  bool IsValid() const;
   friend bool operator==(const DateParts&, const DateParts&) = default;
 };
 
@@ -39,6 +42,9 @@ inline constexpr SerialDay kLastSerialDay = 11967900;
 // Days of the month in that year; 0 for month 0 and for months outside
 // 0..12, which the table has no row for.
 std::int16_t DaysInMonth(std::int16_t year, std::int16_t month);
+
+// A month outside 1..12 has no days, so the day test covers the month too.
+inline bool DateParts::IsValid() const { return day >= 1 && day <= DaysInMonth(year, month); }
 
 // Ordinal day within the year, 1 for January 1. Months of 1 or less add no
 // preceding months; month 13 and above add all twelve.

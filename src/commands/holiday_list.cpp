@@ -6,7 +6,7 @@
 #include "commands/commands.h"
 #include "commands/date_output.h"
 #include "holidays/holidays.h"
-#include "reader/blanks.h"
+#include "reader/operand_text.h"
 
 namespace kalvenor::commands {
 namespace {

@@ -9,7 +9,6 @@
 #include "calendar/eras.h"
 #include "calendar/weekday_chars.h"
 #include "display/display_text.h"
-#include "reader/blanks.h"
 #include "text/utf8.h"
 
 namespace kalvenor::reader {
@@ -97,34 +96,25 @@ std::optional<std::int16_t> Year(Scanner& scanner, const Era*& era) {
 
 }  // namespace
 
-std::optional<FormDate> ReadKanjiDate(Scanner& scanner) {
+std::optional<FormDate> ReadKanjiDate(Scanner& scanner, const DateParts& today) {
   // Every form has a 日; most texts are out at once.
   if (scanner.Rest().find(kUnits[2]) == std::u16string_view::npos) return std::nullopt;
-  FormDate form;
+  const Era* era = nullptr;
   Scanner withYear = scanner;
-  const std::optional<std::int16_t> year = Year(withYear, form.era);
-  if (year) {
-    scanner = withYear;
-  } else {
-    form.era = nullptr;
-  }
-  const auto first = Part(scanner, kUnits[1]);  // the month, or the day alone
-  if (!first && !year) {
-    const auto day = Part(scanner, kUnits[2]);
-    if (!day) return std::nullopt;
-    form.completion = Decimal(day->value);
-    return form;
-  }
-  const auto day = first ? Part(scanner, kUnits[2]) : std::nullopt;
+  const std::optional<std::int16_t> year = Year(withYear, era);
+  if (year) scanner = withYear;
+  const auto month = Part(scanner, kUnits[1]);  // or the day alone
+  if (!month && year) return std::nullopt;
+  const auto day = Part(scanner, kUnits[2]);
   if (!day) return std::nullopt;
   if (!year) {
-    form.completion = Decimal(first->value) + u'/' + Decimal(day->value);
-    return form;
+    const auto field = DayNumber(*day);
+    if (!field) return std::nullopt;
+    return CompletedForm(month, *field, today);
   }
-  const auto date = ValidDate(*year, first->value, day->value);
+  const auto date = NumberDate(*year, month->value, day->value);
   if (!date) return std::nullopt;
-  form.date = *date;
-  return form;
+  return FormDate{*date, era};
 }
 
 }  // namespace kalvenor::reader
