@@ -69,13 +69,16 @@ std::optional<Written> KanjiNumber(Scanner& scanner) {
   return number;
 }
 
-// A number and its unit kanji, blanks around.
+// A number and its unit kanji, blanks around; nothing is taken without
+// the unit, so that 31日 is still there after no month was found.
 std::optional<Written> Part(Scanner& scanner, char16_t unit) {
-  scanner.SkipBlanks();
-  auto number = scanner.Digits();
-  if (!number) number = KanjiNumber(scanner);
-  scanner.SkipBlanks();
-  if (!number || !scanner.Take(unit)) return std::nullopt;
+  Scanner ahead = scanner;
+  ahead.SkipBlanks();
+  auto number = ahead.Digits();
+  if (!number) number = KanjiNumber(ahead);
+  ahead.SkipBlanks();
+  if (!number || !ahead.Take(unit)) return std::nullopt;
+  scanner = ahead;
   return number;
 }
 
