@@ -85,17 +85,17 @@ TEST(DateLanguage, ReadsTheFullForm) {
   // clang-format on
 }
 
-// For no date the window shows the fields the parse reached: where a search gave up, and the
-// fields before a number too big.
+// For no date (day 0) the window shows the fields the parse reached: where a search gave up, and
+// the fields before a number too big.
 TEST(DateLanguage, KeepsTheFieldsOfNoDate) {
   // clang-format off
-  Expect({{{u"31", u"0", u"x", u"月0"}, {1999, 4, kDayInvalid}},  // today's month
-          {{u"99"}, {2007, 8, kDayInvalid}},  // 99 lies past every month's end: a hundred months
-          {{u"2/30", u"2/99"}, {2005, 2, kDayInvalid}}, {{u"13/5"}, {2005, 13, kDayInvalid}},  // six years
-          {{u"0/月"}, {2005, 0, kDayInvalid}},  // month 0 has no days
-          {{u"13/月", u"13/E"}, {1999, 13, kDayInvalid}}, {{u"-1/月"}, {1999, -1, kDayInvalid}},
-          {{u"1/-5"}, {2000, 1, kDayInvalid}}, {{u"12/-5"}, {1999, 12, kDayInvalid}},  // taken, then no day
-          {{u"2000/2/月5"}, {2000, 2, kDayInvalid}}, {{u"99999", u"1/99999"}, {1234, 5, kDayInvalid}}});
+  Expect({{{u"31", u"0", u"x", u"月0"}, {1999, 4, 0}},  // today's month
+          {{u"99"}, {2007, 8, 0}},  // 99 lies past every month's end: a hundred months tried
+          {{u"2/30", u"2/99"}, {2005, 2, 0}}, {{u"13/5"}, {2005, 13, 0}},  // six years tried
+          {{u"0/月"}, {2005, 0, 0}},  // month 0 has no days
+          {{u"13/月", u"13/E"}, {1999, 13, 0}}, {{u"-1/月"}, {1999, -1, 0}},  // and others no row
+          {{u"1/-5"}, {2000, 1, 0}}, {{u"12/-5"}, {1999, 12, 0}},  // taken, then not a day
+          {{u"2000/2/月5"}, {2000, 2, 0}}, {{u"99999", u"1/99999"}, {1234, 5, 0}}});
   // clang-format on
 }
 
@@ -121,14 +121,14 @@ void ExpectWeekdayDays(const Cases& cases, DateParts today = kToday) {
 TEST(WeekdayDay, FindsTheWeekdayOfTheMonth) {
   // clang-format off
   ExpectWeekdayDays({{{u"月", u"月4", u"月 2", u"月\u30002"}, {1999, 4, 26}}, {{u"火"}, kToday},
-          {{u"日"}, {1999, 4, 25}}, {{u"月1"}, {1999, 4, 5}}, {{u"木5"}, {1999, 4, 29}},
-          {{u"月2", u"月22", u"月2x"}, {1999, 4, 12}}, {{u"5", u"E", u"", u"x"}, {1999, 4, kNotWeekday}},
-          {{u"月0", u"月6", u"月x"}, {1999, 4, kNoDay}}, {{u"月"}, {1999, 5, 3}}, {{u"月"}, {1998, 4, 6}},
-          {{u"月5"}, {1999, 2, kNotInMonth}}, {{u"土"}, {0, 1, 1}}, {{u"金5"}, {-32768, 1, 30}},
-          // Month 0 has no days: the start day when it has the weekday, else none.
-          {{u"金1"}, {1999, 0, 1}}, {{u"土1", u"金5"}, {1999, 0, kNotInMonth}}});
-  ExpectWeekdayDays({{{u"月"}, {1999, 4, kNotInMonth}}, {{u"火"}, {1999, 4, 27}}, {{u"金"}, {1999, 4, 30}}},
-                    {1999, 4, 27});
+      {{u"日"}, {1999, 4, 25}}, {{u"月1"}, {1999, 4, 5}}, {{u"木5"}, {1999, 4, 29}},
+      {{u"月2", u"月22", u"月2x"}, {1999, 4, 12}}, {{u"5", u"E", u"", u"x"}, {1999, 4, kNotWeekday}},
+      {{u"月0", u"月6", u"月x"}, {1999, 4, kNoDay}}, {{u"月"}, {1999, 5, 3}}, {{u"月"}, {1998, 4, 6}},
+      {{u"月5"}, {1999, 2, kNotInMonth}}, {{u"土"}, {0, 1, 1}}, {{u"金5"}, {-32768, 1, 30}},
+      // Month 0 has no days: the start day when it has the weekday, else none.
+      {{u"金1"}, {1999, 0, 1}}, {{u"土1", u"金5"}, {1999, 0, kNotInMonth}}});
+  ExpectWeekdayDays({{{u"月"}, {1999, 4, kNotInMonth}}, {{u"火"}, {1999, 4, 27}},
+                     {{u"金"}, {1999, 4, 30}}}, {1999, 4, 27});
   // clang-format on
 }
 
