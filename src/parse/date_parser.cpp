@@ -79,6 +79,7 @@ bool ParseFullForm(const std::u16string& yearField, const std::u16string& monthF
   return full.has_value();
 }
 
+// A completion's date, or for none the fields where its search stopped.
 bool Complete(const CompletedDate& completed, DateParts& date) {
   date = completed.date;
   return completed.found;

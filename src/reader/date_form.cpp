@@ -54,13 +54,14 @@ std::optional<DayField> DayNumber(const Written& day) {
   return DayField::Number(*number);
 }
 
-std::optional<FormDate> CompletedForm(const std::optional<Written>& month, const DayField& day,
-                                      const DateParts& today) {
+std::optional<FormDate> CompletedForm(const std::optional<Written>& month,
+                                      const std::optional<DayField>& day, const DateParts& today) {
+  if (!day) return std::nullopt;
   CompletedDate completed;
   if (!month) {
-    completed = CompleteDay(day, today);
+    completed = CompleteDay(*day, today);
   } else if (const std::optional<std::int16_t> month16 = checked::TryInt16(month->value)) {
-    completed = CompleteMonthDay(*month16, day, today);
+    completed = CompleteMonthDay(*month16, *day, today);
   }
   if (!completed.found) return std::nullopt;
   return FormDate{completed.date};

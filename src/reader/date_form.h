@@ -40,8 +40,9 @@ std::optional<DateParts> NumberDate(std::int16_t year, std::int32_t month, std::
 std::optional<DayField> DayNumber(const Written& day);
 
 // A date whose leading fields were left out, completed from today: the
-// month and day, or the day alone when month is nothing.
-std::optional<FormDate> CompletedForm(const std::optional<Written>& month, const DayField& day,
-                                      const DateParts& today);
+// month and day, or the day alone when month is nothing. Nothing when day
+// is nothing or no date is found.
+std::optional<FormDate> CompletedForm(const std::optional<Written>& month,
+                                      const std::optional<DayField>& day, const DateParts& today);
 
 }  // namespace kalvenor::reader

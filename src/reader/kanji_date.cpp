@@ -110,11 +110,7 @@ std::optional<FormDate> ReadKanjiDate(Scanner& scanner, const DateParts& today) 
   if (!month && year) return std::nullopt;
   const auto day = Part(scanner, kUnits[2]);
   if (!day) return std::nullopt;
-  if (!year) {
-    const auto field = DayNumber(*day);
-    if (!field) return std::nullopt;
-    return CompletedForm(month, *field, today);
-  }
+  if (!year) return CompletedForm(month, DayNumber(*day), today);
   const auto date = NumberDate(*year, month->value, day->value);
   if (!date) return std::nullopt;
   return FormDate{*date, era};

@@ -53,27 +53,20 @@ std::optional<DayField> SpecialDay(Scanner& scanner) {
 }  // namespace
 
 std::optional<FormDate> ReadSlashDate(Scanner& scanner, const DateParts& today) {
-  if (const auto day = SpecialDay(scanner)) return CompletedForm(std::nullopt, *day, today);
+  if (const auto day = SpecialDay(scanner)) return CompletedForm(std::nullopt, day, today);
   const auto first = ReadYearField(scanner);
   if (!first) return std::nullopt;
   // Only a full date may name its era or sign its year.
   const bool bare = first->era == nullptr && first->sign == 0;
-  if (!TakeSeparator(scanner, u'/')) {
-    const auto day = DayNumber(first->number);
-    if (!bare || !day) return std::nullopt;
-    return CompletedForm(std::nullopt, *day, today);
-  }
+  const auto completed = [&](const std::optional<Written>& month,
+                             const std::optional<DayField>& day) -> std::optional<FormDate> {
+    if (!bare) return std::nullopt;
+    return CompletedForm(month, day, today);
+  };
+  if (!TakeSeparator(scanner, u'/')) return completed(std::nullopt, DayNumber(first->number));
   const auto month = scanner.Digits();
-  if (!month) {
-    const auto day = SpecialDay(scanner);
-    if (!day || !bare) return std::nullopt;
-    return CompletedForm(first->number, *day, today);
-  }
-  if (!TakeSeparator(scanner, u'/')) {
-    const auto day = DayNumber(*month);
-    if (!bare || !day) return std::nullopt;
-    return CompletedForm(first->number, *day, today);
-  }
+  if (!month) return completed(first->number, SpecialDay(scanner));
+  if (!TakeSeparator(scanner, u'/')) return completed(first->number, DayNumber(*month));
   const auto year = YearOf(first->era, first->sign, first->number);
   const auto month16 = checked::TryInt16(month->value);
   const auto number = scanner.Digits();
