@@ -36,8 +36,9 @@ void Edit(std::u16string& text, const std::uint8_t* edit) {
   if (edit[0] % 3 != 1) text.insert(at, piece);
 }
 
+// One to six digits: longer ones are the compact date or too long for kalvenor-cli.
 bool IsDigits(std::u16string_view text) {
-  return !text.empty() && text.find_first_not_of(u"0123456789") == text.npos;
+  return !text.empty() && text.size() <= 6 && text.find_first_not_of(u"0123456789") == text.npos;
 }
 
 // [M/]D, D being digits, E or a weekday kanji with an optional week number 1..5: what the window's
