@@ -1,12 +1,13 @@
 // Gregorian day arithmetic on the proleptic calendar: the building blocks
 // under calendar/date.h, which is what callers outside the engine use.
 //
-// Dates are three 16-bit fields that need not form a valid date: every
-// routine folds out-of-range fields by plain arithmetic, so day 0 is the last
-// day of the previous month and month 13 is January of the next year
-// ((2000, 13, 1) is 2001-01-01). Years are astronomical: year 0 is 1 BC and a
-// leap year. Day numbers count from 0001-01-01 = day 1 (2000-01-01 is
-// 730120); dates before it have numbers of 0 and below.
+// Dates are three 16-bit fields that need not form a valid date (IsValid
+// says whether they do): every routine folds out-of-range fields by plain
+// arithmetic, so day 0 is the last day of the previous month and month 13 is
+// January of the next year ((2000, 13, 1) is 2001-01-01). Years are
+// astronomical: year 0 is 1 BC and a leap year. Day numbers count from
+// 0001-01-01 = day 1 (2000-01-01 is 730120); dates before it have numbers of
+// 0 and below.
 //
 // Example, the one that trips people up: SerialDateConvert is a single
 // routine for both directions, chosen by the serial it is handed.

@@ -1,17 +1,20 @@
 // The date language's rules on numbers: what a date is once its fields are
 // read. The window's parser (date_parser.h) and kalvenor-cli's reader read
 // texts their own ways and call these with the numbers, so both complete,
-// check and resolve a date by the same rules.
+// check and resolve a date by the same rules. A day field is a number, E
+// (the month's last day) or a weekday of the month (月2, the second Monday).
 //
-//   DateOfFields(2000, 2, E)        2000-02-29: year/month/day as given
-//   CompleteMonthDay(4, 19, today)  the first 04-19 not before today, in
-//                                   one of six years from today's
-//   CompleteDay(5, today)           the 5th of today's month, or of the
-//                                   next one when the 5th is past
-// A day field may also be a weekday of the month (月2, the second Monday).
+//   DateOfFields     year/month/day as given
+//   CompleteMonthDay month/day: the first not before today, in one of six
+//                    years from today's
+//   CompleteDay      day only: in today's month, or the next one when it is
+//                    past
 // Example, with today Tuesday 1999-04-20:
-//   CompleteDay(DayField::Weekday(1, 0), today)  // 1999-04-26, next Monday
-//   CompleteMonthDay(2, DayField::Number(29), today)  // 2000-02-29
+//   DateOfFields(2000, 2, {DayKind::MonthEnd}, today)    // 2000-02-29
+//   CompleteMonthDay(2, DayField::Number(29), today)     // .date 2000-02-29
+//   CompleteDay(DayField::Weekday(1, 0), today)          // .date 1999-04-26
+//   CompleteDay(DayField::Number(31), today)             // .found false:
+//                                   // April has 30 days, no other is tried
 #pragma once
 
 #include <cstdint>
