@@ -35,10 +35,18 @@ TEST(ReadDate, CompletesAsTheWindowDoes) {
           {{u"4/19", u"4月19日"}, {{2000, 4, 19}}}, {{u"4/月3"}, {{2000, 4, 17}}},
           {{u"2/29", u"2/E", u"二月二十九日"}, {{2000, 2, 29}}}, {{u"12/月5"}, {{2001, 12, 31}}},
           // 31 in a 30-day month is no date; numbers past 16 bits neither.
-          {{u"31", u"31日", u"2/30", u"13/1", u"0", u"99", u"2000/2/月5", u"1/32768", u"32768/1",
-            u"32768/1/1", u"R30750/1/1"}, kRefused},
+          {{u"31", u"31日", u"2/30", u"13/1", u"0", u"99", u"2000/2/月5", u"1/32768", u"32768/1"},
+           kRefused}});
+  // clang-format on
+}
+
+// Two digits take the two-digit rule, three or more digits are the year as written, in 16 bits.
+TEST(ReadDate, ReadsYearsAsWritten) {
+  // clang-format off
+  Expect({{{u"099/1/1", u"099.1.1", u"099年1月1日"}, {{99, 1, 1}}}, {{u"99/1/1"}, {{1999, 1, 1}}},
           {{u"32767/12/31", u"R30749/12/31"}, {{32767, 12, 31}}},
-          {{u"-32768/1/1"}, {{-32768, 1, 1}}}});
+          {{u"-32768/1/1"}, {{-32768, 1, 1}}},
+          {{u"32768/1/1", u"R30750/1/1", u"-32769/1/1"}, kRefused}});
   // clang-format on
 }
 
