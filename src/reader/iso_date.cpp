@@ -1,8 +1,6 @@
 #include "reader/iso_date.h"
 
-#include <array>
 #include <cstdint>
-#include <cstdlib>
 
 namespace kalvenor::reader {
 

@@ -1,15 +1,10 @@
 #include "reader/kanji_date.h"
 
-#include <array>
-#include <charconv>
 #include <cstdint>
-#include <cstring>
+#include <optional>
+#include <string_view>
 
-#include "calendar/date.h"
 #include "calendar/eras.h"
-#include "calendar/weekday_chars.h"
-#include "display/display_text.h"
-#include "text/utf8.h"
 
 namespace kalvenor::reader {
 namespace {

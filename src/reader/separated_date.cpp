@@ -1,6 +1,6 @@
 #include "reader/separated_date.h"
 
-#include <string>
+#include <optional>
 
 #include "calendar/weekday_chars.h"
 #include "numeric/checked.h"
