@@ -6,7 +6,6 @@
 
 #include "cli/line_reader.h"
 #include "commands/messages.h"
-#include "reader/blanks.h"
 #include "reader/operand_text.h"
 
 namespace kalvenor::cli {
