@@ -8,7 +8,7 @@
 #include "commands/month_view.h"
 #include "inputs.h"
 #include "page_texts.h"
-#include "reader/blanks.h"
+#include "reader/operand_text.h"
 #include "text/utf8.h"
 #include "view_text.h"
 
