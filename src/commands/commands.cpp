@@ -13,8 +13,8 @@ namespace {
 
 // The date, and with --holiday the national holiday's name.
 DateResult DateWithHoliday(const DateParts& date, const Settings& settings) {
-  if (!settings.holiday_names) return {date, std::nullopt};
-  return {date, HolidayNameOn(date)};
+  if (!settings.holiday_names) return {date, std::nullopt, std::nullopt};
+  return {date, HolidayNameOn(date), std::nullopt};
 }
 
 }  // namespace
@@ -64,11 +64,17 @@ std::optional<Failure> Add(Operands operands, const Settings& settings, Result& 
   if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
   const auto count = reader::ReadDayCount(operands[1].text);
   if (!count) return Failure{Problem::NotANumber, 1, {}, {}};
-  const auto moved = count->unit == DayUnit::Business
-                         ? BusinessDaysAfter(date, count->amount, *settings.business)
-                         : DateAfterCount(date, *count);
+  const bool business = count->unit == DayUnit::Business;
+  const auto moved =
+      business ? BusinessDaysAfter(date, count->amount, settings.inclusive, *settings.business)
+               : DateAfterCount(date, *count, settings.inclusive);
   if (!moved) return Failure{Problem::OutOfRange, 0, {}, {}};
-  result = DateWithHoliday(*moved, settings);
+  DateResult sum = DateWithHoliday(*moved, settings);
+  if (business && settings.days_off) {
+    sum.left_out =
+        BusinessDaysLeftOut(date, *moved, count->amount, settings.inclusive, *settings.business);
+  }
+  result = sum;
   return std::nullopt;
 }
 
