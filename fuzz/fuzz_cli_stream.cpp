@@ -63,6 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   invocation.operands = operands;
   invocation.style = static_cast<kalvenor::commands::OutputStyle>(data[0] / lines % styles);
   invocation.long_form = data[0] / lines / styles % 2 == 1;
+  invocation.inclusive =
+      data[0] / lines / styles / 2 % 2 == 1 && invocation.command->takes.inclusive;
   invocation.encoding = kalvenor::cli::Encoding::Utf8;  // lines countable by their "\n" bytes
   const std::string_view input(reinterpret_cast<const char*>(data) + 3, size - 3);
   char *out = nullptr, *err = nullptr;

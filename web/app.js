@@ -117,6 +117,7 @@ function render(quiet = false) {
   setText('message', failed?.message);
   setText('result', view.result?.text);
   setText('note', view.result?.note);
+  setText('detail', view.result?.detail);
   setText('hint', view.error ? '' : view.hint);
   setText('copied', '');
   $('copy').disabled = !view.result?.copy;

@@ -1,23 +1,17 @@
-# Writes OUT, the C++ table of page_catalogue.h, from IN, the Japanese
-# catalogue as msgcat --stringtable-output writes it: one entry a line,
-#   "message" = "翻訳";
-# its strings escaped as C's are. The header entry ("" = ...) is left out.
-file(READ ${IN} strings)
-string(REGEX REPLACE "/\\*[^\n]*\\*/" "" strings "${strings}")
-string(REGEX REPLACE "\"([^\n]*)\" = \"([^\n]*)\";" "  {\"\\1\", \"\\2\"}," strings "${strings}")
-string(REGEX REPLACE "  {\"\", \"[^\n]*\"}," "" strings "${strings}")
-# Only the entries, without the byte-order mark before them.
-string(FIND "${strings}" "  {" first)
-string(SUBSTRING "${strings}" ${first} -1 strings)
-string(REGEX REPLACE "\n\n+" "\n" strings "${strings}")
+# Writes OUT, the C++ array of page_catalogue.h, from IN, the Japanese
+# catalogue as msgfmt writes it (a .mo file).
+file(READ ${IN} bytes HEX)
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${bytes}")
+# Twenty bytes a line.
+string(REGEX REPLACE "((0x..,){20})" "\\1\n  " bytes "${bytes}")
 file(WRITE ${OUT} "// Generated from po/ja.po by web/catalogue.cmake.
 #include \"page_catalogue.h\"
 
 namespace kalvenor::web {
 
-const std::pair<std::string_view, std::string_view> kJapanese[] = {
-${strings}};
-const std::size_t kJapaneseCount = std::size(kJapanese);
+const unsigned char kJapaneseCatalogue[] = {
+  ${bytes}};
+const std::size_t kJapaneseCatalogueSize = sizeof kJapaneseCatalogue;
 
 }  // namespace kalvenor::web
 ")

@@ -6,9 +6,10 @@
 #include "calendar/date.h"
 #include "calendar/weekday_chars.h"
 #include "commands/month_view.h"
+#include "holidays/holidays.h"
 #include "inputs.h"
 #include "page_texts.h"
-#include "reader/blanks.h"
+#include "reader/operand_text.h"
 #include "text/utf8.h"
 #include "view_text.h"
 
@@ -24,15 +25,14 @@ std::int16_t YearWritten(std::u16string_view text) {
   return year;
 }
 
-// A row from a line of the ISO list: "2026-01-01\t元日".
-HolidayRow RowOf(std::string_view line, commands::OutputStyle style) {
-  const std::size_t tab = line.find('\t');
-  const DateParts date = IsoDate(line.substr(0, tab)).value_or(DateParts{});
+// A row of the table: the date without its weekday, which has a column
+// of its own, and the holiday's name.
+HolidayRow RowOf(SerialDay day, commands::OutputStyle style) {
+  const DateParts date = DateOf(day);
   std::string shown = DateText(date, style);
-  // The weekday has a column of its own.
   if (shown.ends_with(')')) shown.resize(shown.rfind('('));
   const std::u16string weekday(1, kWeekdayChars[WeekdayOf(date)]);
-  return {shown, text::ToUtf8(weekday), std::string(line.substr(tab + 1))};
+  return {shown, text::ToUtf8(weekday), text::ToUtf8(*HolidayOn(day))};
 }
 
 std::vector<MonthRow> MonthsOf(const DateParts& first, const DateParts& last,
@@ -64,8 +64,8 @@ std::string Summary(const HolidayTable& table, std::string& note) {
 void ListHolidays(const PageState& state, const commands::Settings& settings, View& view) {
   Inputs dates("d1", state.date1, "d2", state.date2);
   // A year is no date: DATE1's failure waits for the list to say it.
-  const auto firstFailure = ShowDate(dates, 0, settings, view.date1, view.first);
-  if (auto failure = ShowDate(dates, 1, settings, view.date2, view.second)) {
+  const auto firstFailure = ShowDate(dates, 0, settings, state.style, view.date1, view.first);
+  if (auto failure = ShowDate(dates, 1, settings, state.style, view.date2, view.second)) {
     Fail(*failure, dates, "d2", view);
     return;
   }
@@ -82,18 +82,14 @@ void ListHolidays(const PageState& state, const commands::Settings& settings, Vi
                       : std::to_string(state.today.year);
   }
   Inputs inputs = range ? dates : Inputs("d1", year);
-  commands::Settings iso = settings;
-  iso.style = commands::OutputStyle::Iso;
-  std::string list;
-  if (auto failure = commands::Run(commands::Holidays, inputs.All(), iso, list)) {
+  commands::Result list;
+  if (auto failure = commands::Run(commands::Holidays, inputs.All(), settings, list)) {
     Fail(*failure, inputs, "d1", view);
     return;
   }
   HolidayTable table;
-  for (std::size_t at = 0; at < list.size();) {
-    const std::size_t end = std::min(list.find('\n', at), list.size());
-    table.holidays.push_back(RowOf(std::string_view(list).substr(at, end - at), settings.style));
-    at = end + 1;
+  for (const SerialDay day : std::get<commands::HolidayListResult>(list).days) {
+    table.holidays.push_back(RowOf(day, state.style));
   }
   DateParts first;
   DateParts last;
@@ -101,8 +97,8 @@ void ListHolidays(const PageState& state, const commands::Settings& settings, Vi
     const bool inOrder = SerialOf(*view.first) <= SerialOf(*view.second);
     first = inOrder ? *view.first : *view.second;
     last = inOrder ? *view.second : *view.first;
-    table.caption = DateText(first, settings.style) + std::string(texts::kRangeTo) +
-                    DateText(last, settings.style) + std::string(texts::kHolidaysOf);
+    table.caption = DateText(first, state.style) + std::string(texts::kRangeTo) +
+                    DateText(last, state.style) + std::string(texts::kHolidaysOf);
   } else {
     const std::int16_t written = YearWritten(inputs.operands[0].text);
     first = {written, 1, 1};
@@ -110,8 +106,7 @@ void ListHolidays(const PageState& state, const commands::Settings& settings, Vi
     table.caption =
         std::to_string(written) + std::string(texts::kYear) + std::string(texts::kHolidaysOf);
   }
-  table.workdays_caption =
-      "（" + std::string(texts::kRestDays[static_cast<int>(state.rest)]) + "）";
+  table.workdays_caption = RestCaption(state);
   table.months = MonthsOf(first, last, *settings.business);
   ResultView result;
   result.text = Summary(table, result.note);

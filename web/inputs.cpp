@@ -41,8 +41,8 @@ void Fail(const Failure& failure, Inputs& inputs, std::string_view blamed, View&
 }
 
 std::optional<Failure> ShowDate(Inputs& inputs, std::size_t index,
-                                const commands::Settings& settings, BoxView& box,
-                                std::optional<DateParts>& date) {
+                                const commands::Settings& settings, commands::OutputStyle style,
+                                BoxView& box, std::optional<DateParts>& date) {
   DateParts read;
   auto failure = commands::ReadOperand(inputs.All(), index, settings, read);
   if (failure && failure->problem == Problem::NotADate &&
@@ -51,7 +51,7 @@ std::optional<Failure> ShowDate(Inputs& inputs, std::size_t index,
   }
   if (failure) return failure;
   date = read;
-  box.text = DateText(read, settings.style);
+  box.text = DateText(read, style);
   box.holiday = HolidayName(read);
   return std::nullopt;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "commands/commands.h"
+#include "commands/date_output.h"
 #include "view.h"
 
 namespace kalvenor::web {
@@ -31,10 +32,10 @@ struct Inputs {
 // refused, `blamed` for a calculation that failed on the way.
 void Fail(const Failure& failure, Inputs& inputs, std::string_view blamed, View& view);
 
-// Reads operand `index` and shows its date in the box; an empty text is no
-// date and no failure.
+// Reads operand `index` and shows its date in the box in the style; an
+// empty text is no date and no failure.
 std::optional<Failure> ShowDate(Inputs& inputs, std::size_t index,
-                                const commands::Settings& settings, BoxView& box,
-                                std::optional<DateParts>& date);
+                                const commands::Settings& settings, commands::OutputStyle style,
+                                BoxView& box, std::optional<DateParts>& date);
 
 }  // namespace kalvenor::web

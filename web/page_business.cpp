@@ -1,5 +1,6 @@
 // The business days of the page: its four rest-day choices, as the
-// Japanese business-day calculators offer them, and the user's lists.
+// Japanese business-day calculators offer them, the year-end closing and
+// the user's lists.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -42,13 +43,13 @@ bool ReadList(const std::string& text, std::string_view box, const reader::ReadO
 commands::BusinessDays& BusinessDaysOf(const PageState& state, std::optional<ErrorView>& error) {
   // The calendar of the last rules asked for, kept while they stay: the
   // page asks again with each change of another input.
-  using Key = std::tuple<RestDays, std::string, std::string, DateParts>;
+  using Key = std::tuple<RestDays, YearEnd, std::string, std::string, DateParts>;
   static Key kept;
   static std::unique_ptr<commands::BusinessDays> business;
-  Key key{state.rest, state.closed, state.open, state.today};
+  Key key{state.rest, state.year_end, state.closed, state.open, state.today};
   if (business && key == kept) return *business;
   const RestRule rest = kRestRules[static_cast<int>(state.rest)];
-  BusinessRules rules{rest.weekdays, rest.national_holidays, {}, {}};
+  BusinessRules rules{rest.weekdays, rest.national_holidays, {}, {}, state.year_end};
   const reader::ReadOptions read{state.today};
   if (ReadList(state.closed, "closed", read, rules.closed, error) &&
       ReadList(state.open, "open", read, rules.open, error)) {
@@ -59,8 +60,14 @@ commands::BusinessDays& BusinessDaysOf(const PageState& state, std::optional<Err
   // The lists' error stops the calculation; the calendar still shows the
   // rest days without them.
   static commands::BusinessDays withoutLists({});
-  withoutLists = commands::BusinessDays({rest.weekdays, rest.national_holidays, {}, {}});
+  withoutLists =
+      commands::BusinessDays({rest.weekdays, rest.national_holidays, {}, {}, state.year_end});
   return withoutLists;
+}
+
+std::string RestCaption(const PageState& state) {
+  return "（" + std::string(texts::kRestDays[static_cast<int>(state.rest)]) +
+         std::string(texts::kYearEnds[static_cast<int>(state.year_end)]) + "）";
 }
 
 }  // namespace kalvenor::web

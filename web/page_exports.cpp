@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string>
 
+#include "commands/translation.h"
+#include "page_catalogue.h"
 #include "view.h"
 
 namespace {
@@ -25,6 +27,11 @@ EMSCRIPTEN_KEEPALIVE char* kalvenor_buffer(std::size_t size) {
 
 // The view of the query in the buffer, as a NUL-terminated UTF-8 JSON text.
 EMSCRIPTEN_KEEPALIVE const char* kalvenor_view() {
+  // The command layer's messages in Japanese, taken once.
+  static const bool japanese = kalvenor::commands::translation::LoadCatalogue(
+      std::string(reinterpret_cast<const char*>(kalvenor::web::kJapaneseCatalogue),
+                  kalvenor::web::kJapaneseCatalogueSize));
+  static_cast<void>(japanese);
   answer = kalvenor::web::ViewJson(kalvenor::web::ReadPageState(query));
   return answer.c_str();
 }

@@ -133,6 +133,7 @@ std::string ViewJson(const PageState& state) {
     json.BeginObject()
         .Field("text", view.result->text)
         .Field("note", view.result->note)
+        .Field("detail", view.result->detail)
         .Field("copy", view.result->copy)
         .EndObject();
   } else {

@@ -10,8 +10,8 @@
 namespace kalvenor::web {
 namespace {
 
-template <typename Value>
-using Names = std::array<std::pair<std::string_view, Value>, 4>;
+template <typename Value, std::size_t N = 4>
+using Names = std::array<std::pair<std::string_view, Value>, N>;
 
 constexpr Names<Mode> kModes = {{{"diff", Mode::Difference},
                                  {"add", Mode::Addition},
@@ -25,9 +25,11 @@ constexpr Names<RestDays> kRestDays = {{{"sat-sun-hol", RestDays::SatSunHolidays
                                         {"sun-hol", RestDays::SunHolidays},
                                         {"sat-sun", RestDays::SatSun},
                                         {"sun", RestDays::Sunday}}};
+constexpr Names<YearEnd, 2> kYearEnds = {
+    {{"12/29", YearEnd::FromDecember29}, {"12/31", YearEnd::FromDecember31}}};
 
-template <typename Value>
-void Choose(const Names<Value>& names, std::string_view name, Value& value) {
+template <typename Value, std::size_t N>
+void Choose(const Names<Value, N>& names, std::string_view name, Value& value) {
   const auto found = std::find_if(names.begin(), names.end(),
                                   [name](const auto& entry) { return entry.first == name; });
   if (found != names.end()) value = found->second;
@@ -65,7 +67,7 @@ void Take(std::string_view key, const std::string& value, PageState& state) {
   if (key == "rest") Choose(kRestDays, value, state.rest);
   if (key == "biz") state.business = value == "1";
   if (key == "incl") state.inclusive = value == "1";
-  if (key == "yearend" && (value == "12/29" || value == "12/31")) state.year_end = value;
+  if (key == "yearend") Choose(kYearEnds, value, state.year_end);
   if (key == "today") state.today = IsoDate(value).value_or(state.today);
   if (key == "closed") state.closed = value;
   if (key == "open") state.open = value;

@@ -10,6 +10,7 @@
 
 #include "calendar/gregorian.h"
 #include "commands/date_output.h"
+#include "holidays/business_days.h"
 
 namespace kalvenor::web {
 
@@ -33,9 +34,7 @@ struct PageState {
   bool business = false;                                       // biz=1
   bool inclusive = false;                                      // incl=1
   RestDays rest = RestDays::SatSunHolidays;
-  // yearend=12/29 or 12/31: kept with the address; the business calendar
-  // does not close at the year's end yet.
-  std::string year_end;
+  YearEnd year_end = YearEnd::None;  // yearend=12/29 or 12/31
 
   DateParts today;                          // today=YYYY-MM-DD
   std::string closed;                       // closed: the user's closed days, one a line

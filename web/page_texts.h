@@ -27,10 +27,23 @@ inline constexpr std::string_view kBefore = "前";
 inline constexpr std::array<std::string_view, 5> kCountUnits = {"日", "週間", "か月", "年",
                                                                 "営業日"};
 inline constexpr std::string_view kSpanOf = "期間";
+// 期間・年齢's span, 1年2か月3日, and the age beside it.
+inline constexpr std::string_view kMonths = "か月";
+inline constexpr std::string_view kAgeOf = "日付１に生まれた人の日付２での年齢 満";
+inline constexpr std::string_view kAgeUnit = "歳";
+
+// What a count of business days left out, by reason.
+inline constexpr std::string_view kLeftOut = "数えなかった日：";
+inline constexpr std::array<std::string_view, 3> kLeftOutReasons = {"休みの曜日 ", "祝日 ",
+                                                                    "休業日 "};
+inline constexpr std::string_view kLeftOutNone = "なし";
 
 // The rest days, in RestDays' order.
 inline constexpr std::array<std::string_view, 4> kRestDays = {"土日祝休み", "日祝休み", "土日休み",
                                                               "日曜のみ休み"};
+// The year-end closing, in YearEnd's order.
+inline constexpr std::array<std::string_view, 3> kYearEnds = {"", "、12/29〜1/3休み",
+                                                              "、12/31〜1/3休み"};
 
 // The holiday table and the business days of each month.
 inline constexpr std::string_view kYear = "年";

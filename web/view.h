@@ -31,7 +31,8 @@ struct ErrorView {
 struct ResultView {
   std::string text;  // 365日, 令和8年12月17日(木), 1年2か月3日
   std::string note;  // what was counted: 10営業日後, 暦日で数えました（初日を含めない）
-  std::string copy;  // what コピー copies
+  std::string detail;  // the age beside a span; the days a business-day count left out
+  std::string copy;    // what コピー copies
 };
 
 struct HolidayRow {
@@ -70,6 +71,9 @@ struct View {
 // The business days under the state's rest days and the user's lists; an
 // error names the list with the first line that is no date.
 commands::BusinessDays& BusinessDaysOf(const PageState& state, std::optional<ErrorView>& error);
+
+// The rest days and the year-end closing as a note says them: （土日祝休み）.
+std::string RestCaption(const PageState& state);
 
 // The view of the state, the calendar aside.
 View ViewOf(const PageState& state);

@@ -6,6 +6,7 @@
 #include "page_texts.h"
 #include "reader/date_input.h"
 #include "reader/operand_text.h"
+#include "text/utf8.h"
 
 namespace kalvenor::web {
 
@@ -17,13 +18,11 @@ std::string DateText(const DateParts& date, commands::OutputStyle style) {
 }
 
 std::string HolidayName(const DateParts& date) {
-  std::string name;
   try {
-    commands::AppendHolidayName(date, name);
+    return text::ToUtf8(commands::HolidayNameOn(date));
   } catch (const HolidaysUnknownError&) {
     return {};
   }
-  return name.empty() ? name : name.substr(1);  // after its tab
 }
 
 std::optional<DateParts> IsoDate(std::string_view text) {

@@ -4,6 +4,7 @@
 // underneath, whose fields fold (day 0 is the last day of the month before).
 //
 // Dates to day numbers and back
+//   date.IsValid()          whether the fields name a day as they stand
 //   SerialOf(date)          the day number of any 16-bit fields, folded
 //   DateOf(serial)          the date of a day from 0001-01-01 to 32767-12-31
 //   WeekdayOf(date)         0 Sunday .. 6 Saturday, for folded fields too
@@ -31,6 +32,7 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "calendar/floor_div.h"
 #include "calendar/gregorian.h"
 
 namespace kalvenor {
@@ -53,7 +55,7 @@ DateParts DateOf(SerialDay serial);
 std::int16_t WeekdayOf(const DateParts& date);
 
 // Day 1 is a Monday.
-constexpr int WeekdayOfSerial(SerialDay day) { return (day % 7 + 7) % 7; }
+constexpr int WeekdayOfSerial(SerialDay day) { return FloorMod(day, 7); }
 
 std::int32_t DaysBetween(const DateParts& from, const DateParts& to);
 

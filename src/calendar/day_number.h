@@ -3,7 +3,6 @@
 // converts dates by the million; include gregorian.h, not this file.
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -41,49 +40,40 @@ inline constexpr SerialDay kFirstSerialDay16 = -11968631;
 inline constexpr std::int32_t kCyclesMoved = 82;
 static_assert(kFirstSerialDay16 + kCyclesMoved * kDaysPer400Years > 0);
 
-// Cycles of 400 years, then centuries, then 4-year blocks, then single
-// years. A remainder of 0 is the last day of the block before, hence the two
-// corrections. Day numbers whose year does not fit 16 bits raise.
+// The day number of 0000-03-01: the conversion counts years from March, so
+// that the leap day is the last day of a year and each month's first day
+// follows from the days before it by one multiplication.
+inline constexpr SerialDay kMarchOfYear0 = -305;
+
+// Euclidean affine functions (Neri and Schneider, 2022): each step is a
+// multiplication and a shift in place of a division and a table, valid on
+// the ranges noted. Day numbers whose year does not fit 16 bits raise.
 constexpr DateParts DateFromSerial(SerialDay n) {
   if (n < kFirstSerialDay16 || n > kLastSerialDay) throw checked::OverflowError();
-  const auto moved =
-      static_cast<std::uint32_t>(n + kCyclesMoved * kDaysPer400Years);  // [11323, 23947854]
-  const std::int32_t k =
-      static_cast<std::int32_t>(moved / kDaysPer400Years) - kCyclesMoved;  // [-82, 81]
-  const std::uint32_t r1 = moved % kDaysPer400Years;                       // [0, 146096]
-  const std::uint32_t h = r1 / kDaysPer100Years;                           // [0, 4]
-  const std::uint32_t r2 = r1 - kDaysPer100Years * h;                      // [0, 36523]
-  std::int32_t year = 0;
-  std::int32_t dayOfYear = 0;
-  int leap = 0;
-  if (r2 == 0 && h >= 1) {
-    // December 31 of a common century year, or December 30 of a year
-    // divisible by 400.
-    year = 400 * k + 100 * static_cast<std::int32_t>(h);  // [-32700, 32800]
-    dayOfYear = 365;
-    leap = h == 4;
-  } else {
-    const std::uint32_t q = r2 / kDaysPer4Years;                                // [0, 24]
-    std::uint32_t r3 = r2 - kDaysPer4Years * q;                                 // [0, 1460]
-    std::int32_t years = 400 * k + static_cast<std::int32_t>(100 * h + 4 * q);  // [-32800, 32796]
-    // The fourth year of a block is a leap year unless it ends one of the
-    // cycle's first three centuries.
-    leap = q != 24 || h == 3;
-    if (r3 == 0) {  // the last day of the block before, which is no century's last
-      years -= 4;   // [-32804, 32792]
-      r3 = kDaysPer4Years;
-      leap = 1;
-    }
-    // r3 is in [1, 1461]. At most three whole years: day 366 of the fourth
-    // is its December 31.
-    const std::uint32_t wholeYears = std::min((r3 - 1) / 365, 3u);  // [0, 3]
-    year = years + static_cast<std::int32_t>(wholeYears) + 1;       // [-32803, 32800]
-    dayOfYear = static_cast<std::int32_t>(r3 - 365 * wholeYears);   // [1, 366]
-    leap &= wholeYears == 3;
-  }
-  const auto year16 = static_cast<std::int16_t>(year);  // [-32768, 32767] by the first test
-  const MonthDay split = kMonthDayOfYear[leap][dayOfYear];
-  return {year16, split.month, split.day};
+  // Days from 0000-03-01, moved by whole cycles.
+  const auto days = static_cast<std::uint32_t>(
+      n - kMarchOfYear0 + kCyclesMoved * kDaysPer400Years);  // [11628, 23948159]
+  // Centuries, and the day within the century.
+  const std::uint32_t n1 = 4 * days + 3;                         // [46515, 95792639]
+  const std::uint32_t century = n1 / kDaysPer400Years;           // [0, 655]
+  const std::uint32_t dayOfCentury = n1 % kDaysPer400Years / 4;  // [0, 36524]
+  // Years of the century, (4 d + 3) / 1461, and the day within the March
+  // year from the same 64-bit product's low half.
+  const std::uint64_t p2 = std::uint64_t{2939745} * (4 * dayOfCentury + 3);
+  const auto yearOfCentury = static_cast<std::uint32_t>(p2 >> 32);                    // [0, 99]
+  const auto dayOfYear = static_cast<std::uint32_t>(p2 & 0xFFFFFFFFU) / 2939745 / 4;  // [0, 365]
+  // The month from March (3..14) and its day, from one product.
+  const std::uint32_t n3 = 2141 * dayOfYear + 197913;  // [197913, 979378]
+  const std::uint32_t month = n3 >> 16;                // [3, 14]
+  const std::uint32_t day = (n3 & 0xFFFFU) / 2141;     // [0, 30]
+  // January and February belong to the next calendar year.
+  const std::uint32_t januaryOrLater = dayOfYear >= 306;  // [0, 1]
+  const std::int32_t year =
+      static_cast<std::int32_t>(100 * century + yearOfCentury + januaryOrLater) -
+      400 * kCyclesMoved;  // [-32768, 32767] by the first test
+  return {static_cast<std::int16_t>(year),
+          static_cast<std::int16_t>(januaryOrLater != 0 ? month - 12 : month),
+          static_cast<std::int16_t>(day + 1)};
 }
 
 }  // namespace day_number

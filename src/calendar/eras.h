@@ -1,6 +1,6 @@
 // The Japanese eras: the one place for their letters, names, boundaries
-// and year offsets. The parser reads an era year back through the same
-// rows the display text writes it with.
+// and year offsets, and for the rules that read them. The readers take an
+// era year back through the same rows the display texts write it with.
 #pragma once
 
 #include <array>
@@ -14,7 +14,7 @@
 namespace kalvenor {
 
 struct Era {
-  char16_t letter;            // capital ASCII; the parser takes either case
+  char16_t letter;            // capital ASCII; the readers take either case
   std::u16string_view name;   // as written in kanji
   DateParts last_day_before;  // the era begins on the day after this one
   std::int16_t offset;        // era year = year - offset
@@ -46,5 +46,32 @@ static_assert(ErasAreOrdered());
 // The eras the window knows: H is its newest, and every later date is
 // written with H (2020-01-01 is H 32). kalvenor-cli passes kEras instead.
 inline constexpr std::span<const Era> kWindowEras = std::span<const Era>(kEras).subspan(1);
+
+constexpr char16_t LowerCaseLetter(const Era& era) { return era.letter - u'A' + u'a'; }
+
+// The era of eras whose letter c is, in either case; nullptr for none.
+constexpr const Era* EraOfLetter(char16_t c, std::span<const Era> eras) {
+  for (const Era& era : eras) {
+    if (c == era.letter || c == LowerCaseLetter(era)) return &era;
+  }
+  return nullptr;
+}
+
+// The year of an era year, in the caller's arithmetic: the window's
+// language adds the offset to the number as read, before rounding.
+template <typename Number>
+constexpr Number YearOfEraYear(const Era& era, Number eraYear) {
+  return eraYear + era.offset;
+}
+
+// The newest of eras whose boundary the (folded) date has passed; nullptr
+// for dates before the oldest era.
+constexpr const Era* EraOf(const DateParts& date, std::span<const Era> eras) {
+  const SerialDay serial = SerialOf(date);
+  for (const Era& era : eras) {
+    if (serial > SerialOf(era.last_day_before)) return &era;
+  }
+  return nullptr;
+}
 
 }  // namespace kalvenor

@@ -14,7 +14,8 @@ namespace kalvenor {
 constexpr std::int32_t LeapDaysThrough(std::int32_t y) {
   constexpr std::int32_t kCycles = 100;
   const auto moved = static_cast<std::uint32_t>(y + 400 * kCycles);  // [0, 72767]
-  return static_cast<std::int32_t>(moved / 4 - moved / 100 + moved / 400) - 97 * kCycles;
+  const std::uint32_t centuries = moved / 100;  // moved / 400 is centuries / 4: one division less
+  return static_cast<std::int32_t>(moved / 4 - centuries + centuries / 4) - 97 * kCycles;
 }
 
 // Every caller passes a 16-bit year or the one before it.

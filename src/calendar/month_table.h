@@ -40,28 +40,4 @@ constexpr int MonthRow(std::int16_t month) {
   return month < 1 ? 1 : month > 13 ? 13 : month;  // [1, 13]
 }
 
-struct MonthDay {
-  std::int8_t month;
-  std::int8_t day;
-};
-
-// [column][day of the year 1..366]: its month and day, looked up in one step
-// because batch conversion spends its time here. Entry 0, and 366 of a
-// common year, stay empty.
-inline constexpr auto kMonthDayOfYear = [] {
-  std::array<std::array<MonthDay, 367>, 2> split{};
-  for (int column = 0; column < 2; ++column) {
-    int month = 1;
-    for (int dayOfYear = 1; dayOfYear <= kDaysBeforeMonth[column][13]; ++dayOfYear) {
-      if (dayOfYear > kDaysBeforeMonth[column][month + 1]) ++month;  // [1, 12]
-      const int day = dayOfYear - kDaysBeforeMonth[column][month];   // [1, 31]
-      split[column][dayOfYear] = {static_cast<std::int8_t>(month), static_cast<std::int8_t>(day)};
-    }
-  }
-  return split;
-}();
-static_assert(kMonthDayOfYear[1][60].month == 2 && kMonthDayOfYear[1][60].day == 29);
-static_assert(kMonthDayOfYear[0][60].month == 3 && kMonthDayOfYear[0][60].day == 1);
-static_assert(kMonthDayOfYear[0][365].month == 12 && kMonthDayOfYear[0][365].day == 31);
-
 }  // namespace kalvenor

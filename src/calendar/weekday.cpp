@@ -1,6 +1,7 @@
 #include <cstdint>
 
 #include "calendar/date.h"
+#include "calendar/floor_div.h"
 #include "calendar/leap_days.h"
 
 namespace kalvenor {
@@ -10,9 +11,8 @@ std::int16_t WeekdayOf(const DateParts& date) {
   // the sum is congruent to the day number.
   const std::int32_t y = std::int32_t{date.year} - 1;                             // [-32769, 32766]
   const std::int32_t sum = date.year + LeapDaysThrough(y) + DayOfYear(date) - 1;  // [-73484, 73478]
-  // Before 0001-01-01 the sum is negative and the remainder with it.
-  const std::int32_t remainder = sum % 7;                                       // [-6, 6]
-  return static_cast<std::int16_t>(remainder < 0 ? remainder + 7 : remainder);  // [0, 6]
+  // The sum is negative before 0001-01-01, hence the floored remainder.
+  return static_cast<std::int16_t>(FloorMod(sum, 7));  // [0, 6]
 }
 
 }  // namespace kalvenor

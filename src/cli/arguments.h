@@ -36,7 +36,7 @@ struct Invocation {
   bool strict = false;          // also refuse an era year outside its era
   // The words after the command word, taken as written ("-" reads stdin).
   std::vector<std::string_view> operands;
-  bool inclusive = false;      // --inclusive: diff, workdays and span count the first day
+  bool inclusive = false;      // --inclusive: add, diff, workdays and span count the first day
   bool holiday_names = false;  // --holiday: show and add name a national holiday
   bool long_form = false;      // --long: age adds months and days
   BusinessOptions business{};  // what a business day is: workdays, add

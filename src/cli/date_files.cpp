@@ -5,7 +5,6 @@
 #include "cli/input_file.h"
 #include "cli/line_reader.h"
 #include "commands/messages.h"
-#include "reader/blanks.h"
 #include "reader/operand_text.h"
 
 namespace kalvenor::cli {

@@ -151,13 +151,15 @@ constexpr std::string_view kCalendarExamples =
     "  $ kalvenor-cli --year-end=12/29 workdays 2026/12/25 2027/1/8\n"
     "    6\n"
     "  $ kalvenor-cli --inclusive diff 2026/12/1 2026/12/31\n"
-    "    31\n";
+    "    31\n"
+    "  $ kalvenor-cli --iso --inclusive add 2026/4/1 1mo\n"
+    "    2026-04-30\n";
 
 std::string CalendarHelp() {
   return Format(
       Tr("\n"
          "Options of the calendar commands:\n"
-         "  --inclusive            diff, workdays and span count the first day too\n"
+         "  --inclusive            add, diff, workdays and span count the first day too\n"
          "  --holiday              show and add: a tab and the holiday's name after\n"
          "                         a date that is a national holiday\n"
          "  --long                 age: the months and days too (%s)\n"

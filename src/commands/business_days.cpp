@@ -7,20 +7,41 @@
 #include "holidays/holidays.h"
 
 namespace kalvenor::commands {
+namespace {
+
+// The day a count of business days from `from` starts after: with
+// inclusive the day before it (after it going back), so that `from` counts.
+SerialDay CountStart(SerialDay from, bool inclusive, bool forward) {
+  if (!inclusive) return from;
+  return forward ? from - 1 : from + 1;
+}
+
+}  // namespace
 
 const BusinessCalendar& BusinessDays::Calendar() {
   if (!calendar_) calendar_.emplace(rules_);
   return *calendar_;
 }
 
-std::optional<DateParts> BusinessDaysAfter(const DateParts& date, double count,
+std::optional<DateParts> BusinessDaysAfter(const DateParts& date, double count, bool inclusive,
                                            BusinessDays& business) {
   // More business days than the calendar has days lead out of it anyway.
   constexpr double kMost = std::numeric_limits<std::int32_t>::max();
   if (count < -kMost || count > kMost) return std::nullopt;
-  const auto day = business.Calendar().After(SerialOf(date), static_cast<std::int32_t>(count));
+  auto steps = static_cast<std::int32_t>(count);
+  const BusinessCalendar& calendar = business.Calendar();
+  if (inclusive && steps != 0 && calendar.IsBusinessDay(SerialOf(date))) {
+    steps += steps > 0 ? -1 : 1;  // date is the first of them
+  }
+  const auto day = calendar.After(SerialOf(date), steps);
   if (!day) return std::nullopt;
   return DateOf(*day);
+}
+
+DaysOff BusinessDaysLeftOut(const DateParts& date, const DateParts& reached, double count,
+                            bool inclusive, BusinessDays& business) {
+  const SerialDay start = CountStart(SerialOf(date), inclusive && count != 0, count > 0);
+  return business.Calendar().LeftOut(start, SerialOf(reached));
 }
 
 std::u16string_view HolidayNameOn(const DateParts& date) {
@@ -41,8 +62,9 @@ std::optional<Failure> Workdays(Operands operands, const Settings& settings, Res
   if (settings.inclusive && calendar.IsBusinessDay(from)) count += to >= from ? 1 : -1;
   std::optional<DaysOff> leftOut;
   // The days the count covers: with --inclusive, DATE1 too.
-  const SerialDay before = settings.inclusive ? from + (to >= from ? -1 : 1) : from;
-  if (settings.days_off) leftOut = calendar.LeftOut(before, to);
+  if (settings.days_off) {
+    leftOut = calendar.LeftOut(CountStart(from, settings.inclusive, to >= from), to);
+  }
   result = CountResult{count, leftOut};
   return std::nullopt;
 }

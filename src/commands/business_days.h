@@ -26,10 +26,17 @@ class BusinessDays {
 
 // The date count business days after date (before it when negative; date
 // itself for 0); nothing when there is none in 0001-01-01..32767-12-31.
-// count is whole (reader/day_count.h). Raises HolidaysUnknownError when a day
-// stepped onto needs holiday data that is not there.
-std::optional<DateParts> BusinessDaysAfter(const DateParts& date, double count,
+// With inclusive, date is the first of them when it is a business day: the
+// count-th business day counting date (初日算入). count is whole
+// (reader/day_count.h). Raises HolidaysUnknownError when a day stepped onto
+// needs holiday data that is not there.
+std::optional<DateParts> BusinessDaysAfter(const DateParts& date, double count, bool inclusive,
                                            BusinessDays& business);
+
+// The days BusinessDaysAfter(date, count, inclusive) passed over on its way
+// to `reached` without counting them; none for a count of 0.
+DaysOff BusinessDaysLeftOut(const DateParts& date, const DateParts& reached, double count,
+                            bool inclusive, BusinessDays& business);
 
 // The name of the national holiday on the date, empty if it is none.
 // Raises HolidaysUnknownError outside the holiday data.

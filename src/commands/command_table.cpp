@@ -26,10 +26,11 @@ constexpr std::array kCommands = std::to_array<CommandRow>({
      .operands = "DATE DAYS",
      .least = 2,
      .most = 2,
-     .takes = {.style = true, .holiday_names = true, .business_days = true},
+     .takes = {.style = true, .inclusive = true, .holiday_names = true, .business_days = true},
      .wrong_count = Msgid("%s needs a date and a number of days"),
      .summary = Msgid("the date DAYS after DATE; DAYS of Nb count business\n"
-                      "days: workdays DATE (add DATE Nb) is N"),
+                      "days: workdays DATE (add DATE Nb) is N. With\n"
+                      "--inclusive DATE counts as the first day"),
      .calculation = Add},
     {.word = "diff",
      .operands = "DATE1 DATE2",

@@ -14,8 +14,8 @@ namespace {
 
 // The date, and with --holiday the national holiday's name.
 DateResult DateWithHoliday(const DateParts& date, const Settings& settings) {
-  if (!settings.holiday_names) return {date, std::nullopt};
-  return {date, HolidayNameOn(date)};
+  if (!settings.holiday_names) return {date, std::nullopt, std::nullopt};
+  return {date, HolidayNameOn(date), std::nullopt};
 }
 
 // add's DAYS; in the window's language, the number its box holds, in days
@@ -72,11 +72,17 @@ std::optional<Failure> Add(Operands operands, const Settings& settings, Result& 
   if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
   const auto count = ReadDays(operands[1].text, settings);
   if (!count) return Failure{Problem::NotANumber, 1, {}, {}};
-  const auto moved = count->unit == DayUnit::Business
-                         ? BusinessDaysAfter(date, count->amount, *settings.business)
-                         : DateAfterCount(date, *count);
+  const bool business = count->unit == DayUnit::Business;
+  const auto moved =
+      business ? BusinessDaysAfter(date, count->amount, settings.inclusive, *settings.business)
+               : DateAfterCount(date, *count, settings.inclusive);
   if (!moved) return Failure{Problem::OutOfRange, 0, {}, {}};
-  result = DateWithHoliday(*moved, settings);
+  DateResult sum = DateWithHoliday(*moved, settings);
+  if (business && settings.days_off) {
+    sum.left_out =
+        BusinessDaysLeftOut(date, *moved, count->amount, settings.inclusive, *settings.business);
+  }
+  result = sum;
   return std::nullopt;
 }
 

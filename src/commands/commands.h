@@ -47,9 +47,10 @@ using Operands = std::span<Operand>;
 // What a calculation needs besides its operands.
 struct Settings {
   ReadOptions read;
-  bool inclusive = false;      // diff, workdays and span count the first day
+  bool inclusive = false;      // diff, workdays, span and add count the first day
   bool holiday_names = false;  // show and add name a national holiday
-  bool days_off = false;       // workdays also counts the days it left out
+  // workdays and add's business days also count the days they left out
+  bool days_off = false;
   // One per run for the commands that take the business-day options; null
   // for the others.
   BusinessDays* business = nullptr;

@@ -18,6 +18,16 @@ using reader::DayUnit;
 // (2026-01-31 + 1 month is 2026-02-28). Nothing when the result lies
 // outside 0001-01-01..32767-12-31; a sum beyond 32 bits raises
 // checked::OverflowError.
-std::optional<DateParts> DateAfterCount(const DateParts& date, const DayCount& count);
+//
+// With inclusive, date is day 1 of the period (初日算入) and the result its
+// last day: days and weeks end a day sooner, or a day later going back
+// (add 2026/4/1 30 is 2026-04-30); months and years as the Civil Code
+// (art. 143) ends a period that includes its first day, on the day before
+// the corresponding day, or on the month's last day when the month has
+// none (2026/4/1 plus 1mo is 2026-04-30, 2026/1/31 plus 1mo 2026-02-28),
+// and going back on the day after the corresponding day, clamped. A count
+// of 0 gives date itself.
+std::optional<DateParts> DateAfterCount(const DateParts& date, const DayCount& count,
+                                        bool inclusive);
 
 }  // namespace kalvenor::commands

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "reader/blanks.h"
 #include "reader/operand_text.h"
 
 namespace kalvenor::commands {

@@ -4,7 +4,7 @@
 #include "calendar/date.h"
 #include "commands/commands.h"
 #include "holidays/holidays.h"
-#include "reader/blanks.h"
+#include "reader/operand_text.h"
 
 namespace kalvenor::commands {
 namespace {

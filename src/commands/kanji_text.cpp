@@ -8,7 +8,6 @@
 #include "calendar/eras.h"
 #include "calendar/weekday_chars.h"
 #include "commands/date_output.h"
-#include "display/display_text.h"
 #include "text/utf8.h"
 
 namespace kalvenor::commands {

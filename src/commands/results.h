@@ -1,6 +1,6 @@
 // What a calculation found, before anyone writes it: kalvenor-cli turns it
 // into lines (cli/result_text.h), the page into its answers
-// (web/bindings.cpp). Nothing here owns memory, so a stream reuses one
+// (web/page_view.cpp). Nothing here owns memory, so a stream reuses one
 // result from line to line.
 #pragma once
 
@@ -22,6 +22,9 @@ struct DateResult {
   // With --holiday: the national holiday's name, empty on a day that is
   // none; without it, nothing.
   std::optional<std::u16string_view> holiday;
+  // add's business days, when Settings::days_off asks: the days its steps
+  // passed over.
+  std::optional<DaysOff> left_out;
 };
 
 // diff and workdays.

@@ -15,14 +15,6 @@ std::u16string FieldsText(std::int32_t year, const DateParts& date) {
 
 }  // namespace
 
-const Era* EraOf(const DateParts& date, std::span<const Era> eras) {
-  const SerialDay serial = SerialOf(date);
-  for (const Era& era : eras) {
-    if (serial > SerialOf(era.last_day_before)) return &era;
-  }
-  return nullptr;
-}
-
 std::u16string FormatEraDate(const DateParts& date, std::span<const Era> eras) {
   if (const Era* era = EraOf(date, eras)) {
     return era->letter + FieldsText(date.year - era->offset, date);

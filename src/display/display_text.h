@@ -16,10 +16,6 @@ enum class DisplayStyle { Era, Western };
 // before a negative number, no leading zeros (" 365", " 0", "-31").
 std::u16string NumberText(std::int32_t value);
 
-// The newest of eras whose boundary the (folded) date has passed; nullptr
-// for dates before the oldest era.
-const Era* EraOf(const DateParts& date, std::span<const Era> eras);
-
 // The era text ("H 12/ 1/ 1") with the newest of eras whose boundary the
 // date has passed, or the Western text for dates before the oldest era. The
 // era is chosen by the folded date, the era year always from the year field

@@ -7,7 +7,8 @@
 //   (empty)          today
 //
 // A text that is not a date gives no date; the parser never raises an
-// error, not even for numbers too large for 16 bits.
+// error, not even for numbers too large for 16 bits. It reads the text the
+// window's way and leaves the rules to date_rules.h.
 #pragma once
 
 #include <cstdint>

@@ -15,7 +15,8 @@
 namespace kalvenor {
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+// What the reader skips wherever it stands.
+bool IsNumberBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 
 // Steps through text with the blanks left out.
 class Cursor {
@@ -34,7 +35,7 @@ class Cursor {
 
  private:
   void SkipBlanks() {
-    while (pos_ < text_->size() && IsBlank((*text_)[pos_])) ++pos_;
+    while (pos_ < text_->size() && IsNumberBlank((*text_)[pos_])) ++pos_;
   }
   const std::u16string* text_;
   std::size_t pos_ = 0;
@@ -151,7 +152,7 @@ bool ReadDecimal(Cursor& at, double& value) {
 // for from_chars. Fifteen digits stay below 2^53, so the double is exact.
 bool ReadShortDigits(const std::u16string& text, double& value) {
   std::size_t first = 0;
-  while (first < text.size() && IsBlank(text[first])) ++first;
+  while (first < text.size() && IsNumberBlank(text[first])) ++first;
   std::int64_t digits = 0;  // [0, 10^15)
   std::size_t i = first;
   for (; i < text.size() && i - first < 15 && IsDecimalDigit(text[i]); ++i) {
@@ -160,8 +161,8 @@ bool ReadShortDigits(const std::u16string& text, double& value) {
   if (i == first) return false;
   if (i < text.size()) {
     const char16_t next = text[i];
-    if (IsDecimalDigit(next) || IsBlank(next) || next == u'.' || next == u'E' || next == u'e' ||
-        next == u'D' || next == u'd') {
+    if (IsDecimalDigit(next) || IsNumberBlank(next) || next == u'.' || next == u'E' ||
+        next == u'e' || next == u'D' || next == u'd') {
       return false;
     }
   }

@@ -1,6 +1,9 @@
 #include "parse/plain_date.h"
 
 #include <cstdint>
+#include <optional>
+
+#include "numeric/checked.h"
 
 namespace kalvenor {
 
@@ -25,11 +28,11 @@ bool ReadPlainDate(std::u16string_view text, DateParts& date) {
     if (digits[i] < kLeastDigits[i]) return false;
   }
   const auto [year, month, day] = values;
-  if (year > 32767 || month < 1 || month > 12) return false;
-  const auto year16 = static_cast<std::int16_t>(year);
-  const auto month16 = static_cast<std::int16_t>(month);
-  if (day < 1 || day > DaysInMonth(year16, month16)) return false;
-  date = {year16, month16, static_cast<std::int16_t>(day)};
+  const std::optional<std::int16_t> year16 = checked::TryInt16(year);
+  if (!year16) return false;
+  const DateParts read{*year16, static_cast<std::int16_t>(month), static_cast<std::int16_t>(day)};
+  if (!read.IsValid()) return false;
+  date = read;
   return true;
 }
 

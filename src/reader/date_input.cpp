@@ -4,14 +4,12 @@
 
 #include "calendar/date.h"
 #include "calendar/eras.h"
-#include "display/display_text.h"
 #include "parse/date_parser.h"
 #include "parse/plain_date.h"
-#include "reader/ascii_case.h"
-#include "reader/blanks.h"
 #include "reader/date_tail.h"
 #include "reader/iso_date.h"
 #include "reader/kanji_date.h"
+#include "reader/operand_text.h"
 #include "reader/separated_date.h"
 
 namespace kalvenor::reader {
@@ -39,9 +37,9 @@ std::optional<int> KeywordDays(std::u16string_view text) {
 
 DateRead Refused(Refusal refusal, DateParts date = {}) { return DateRead{date, refusal}; }
 
-DateRead WindowDate(const std::u16string& text, const DateParts& today, std::span<const Era> eras) {
+DateRead WindowDate(const std::u16string& text, const DateParts& today) {
   // Raises nothing: a number too big is no date.
-  const std::optional<DateParts> date = ParseDate(text, today, eras).date;
+  const std::optional<DateParts> date = ParseDate(text, today).date;
   if (!date) return Refused(Refusal::NotADate);
   return DateRead{*date, std::nullopt};
 }
@@ -60,8 +58,7 @@ std::optional<FormDate> ReadForm(std::u16string_view text, const DateParts& toda
   using Reader = std::optional<FormDate> (*)(Scanner&, const DateParts&);
   // Each form gives up at a glance on most texts of the others.
   constexpr std::array<Reader, 4> kForms = {
-      [](Scanner& s, const DateParts&) { return ReadKanjiDate(s); },
-      [](Scanner& s, const DateParts&) { return ReadIsoDate(s); },
+      ReadKanjiDate, [](Scanner& s, const DateParts&) { return ReadIsoDate(s); },
       [](Scanner& s, const DateParts&) { return ReadDotDate(s); }, ReadSlashDate};
   for (const Reader read : kForms) {
     Scanner scanner(text);
@@ -80,13 +77,8 @@ std::optional<FormDate> ReadForm(std::u16string_view text, const DateParts& toda
   if (trimmed.empty()) return Refused(Refusal::Empty);
   if (const auto days = KeywordDays(trimmed)) return DaysFromToday(options.today, *days);
   std::optional<DateTail> tail;
-  auto form = ReadForm(trimmed, options.today, tail);
+  const auto form = ReadForm(trimmed, options.today, tail);
   if (!form) return Refused(Refusal::NotADate);
-  if (!form->completion.empty()) {
-    const DateRead completed = WindowDate(form->completion, options.today, kEras);
-    if (completed.refusal) return completed;
-    form->date = completed.date;
-  }
   if (tail->weekday && *tail->weekday != WeekdayOf(form->date)) {
     return Refused(Refusal::WrongWeekday, form->date);
   }
@@ -100,7 +92,7 @@ std::optional<FormDate> ReadForm(std::u16string_view text, const DateParts& toda
 }  // namespace
 
 DateRead ReadDate(const std::u16string& text, const ReadOptions& options) {
-  if (options.windowLanguage) return WindowDate(text, options.today, kWindowEras);
+  if (options.windowLanguage) return WindowDate(text, options.today);
   // The usual batch line, "2024/3/15", is none of the forms below: it goes
   // straight to the date language's fast path.
   DateParts plain;

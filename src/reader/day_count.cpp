@@ -6,8 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "reader/ascii_case.h"
-#include "reader/blanks.h"
+#include "reader/operand_text.h"
 
 namespace kalvenor::reader {
 namespace {

@@ -1,8 +1,6 @@
 #include "reader/iso_date.h"
 
-#include <array>
 #include <cstdint>
-#include <cstdlib>
 
 namespace kalvenor::reader {
 
@@ -11,10 +9,10 @@ std::optional<FormDate> ReadIsoDate(Scanner& scanner) {
   const std::u16string_view rest = scanner.Rest();
   if (rest.find(u'-') == rest.npos && rest.size() < 8) return std::nullopt;
   if (const auto compact = scanner.FixedDigits(8)) {
-    const auto date = ValidDate(static_cast<std::int16_t>(*compact / 10000), *compact / 100 % 100,
-                                *compact % 100);
+    const auto date = NumberDate(static_cast<std::int16_t>(*compact / 10000), *compact / 100 % 100,
+                                 *compact % 100);
     if (!date) return std::nullopt;
-    return FormDate{*date, nullptr, true, {}};
+    return FormDate{*date, nullptr, true};
   }
   const bool negative = scanner.Take(u'-');
   if (!negative) scanner.Take(u'+');
@@ -27,9 +25,9 @@ std::optional<FormDate> ReadIsoDate(Scanner& scanner) {
   // Four or five digits: taken as written, never by the two-digit rule.
   const auto signedYear = YearOf(nullptr, negative ? -1 : 0, Written{*year, 4});
   if (!day || !signedYear) return std::nullopt;
-  const auto date = ValidDate(*signedYear, *month, *day);
+  const auto date = NumberDate(*signedYear, *month, *day);
   if (!date) return std::nullopt;
-  return FormDate{*date, nullptr, true, {}};
+  return FormDate{*date, nullptr, true};
 }
 
 }  // namespace kalvenor::reader

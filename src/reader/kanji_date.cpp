@@ -1,16 +1,10 @@
 #include "reader/kanji_date.h"
 
-#include <array>
-#include <charconv>
 #include <cstdint>
-#include <cstring>
+#include <optional>
+#include <string_view>
 
-#include "calendar/date.h"
 #include "calendar/eras.h"
-#include "calendar/weekday_chars.h"
-#include "display/display_text.h"
-#include "reader/blanks.h"
-#include "text/utf8.h"
 
 namespace kalvenor::reader {
 namespace {
@@ -70,13 +64,16 @@ std::optional<Written> KanjiNumber(Scanner& scanner) {
   return number;
 }
 
-// A number and its unit kanji, blanks around.
+// A number and its unit kanji, blanks around; nothing is taken without
+// the unit, so that 31日 is still there after no month was found.
 std::optional<Written> Part(Scanner& scanner, char16_t unit) {
-  scanner.SkipBlanks();
-  auto number = scanner.Digits();
-  if (!number) number = KanjiNumber(scanner);
-  scanner.SkipBlanks();
-  if (!number || !scanner.Take(unit)) return std::nullopt;
+  Scanner ahead = scanner;
+  ahead.SkipBlanks();
+  auto number = ahead.Digits();
+  if (!number) number = KanjiNumber(ahead);
+  ahead.SkipBlanks();
+  if (!number || !ahead.Take(unit)) return std::nullopt;
+  scanner = ahead;
   return number;
 }
 
@@ -97,34 +94,21 @@ std::optional<std::int16_t> Year(Scanner& scanner, const Era*& era) {
 
 }  // namespace
 
-std::optional<FormDate> ReadKanjiDate(Scanner& scanner) {
+std::optional<FormDate> ReadKanjiDate(Scanner& scanner, const DateParts& today) {
   // Every form has a 日; most texts are out at once.
   if (scanner.Rest().find(kUnits[2]) == std::u16string_view::npos) return std::nullopt;
-  FormDate form;
+  const Era* era = nullptr;
   Scanner withYear = scanner;
-  const std::optional<std::int16_t> year = Year(withYear, form.era);
-  if (year) {
-    scanner = withYear;
-  } else {
-    form.era = nullptr;
-  }
-  const auto first = Part(scanner, kUnits[1]);  // the month, or the day alone
-  if (!first && !year) {
-    const auto day = Part(scanner, kUnits[2]);
-    if (!day) return std::nullopt;
-    form.completion = Decimal(day->value);
-    return form;
-  }
-  const auto day = first ? Part(scanner, kUnits[2]) : std::nullopt;
+  const std::optional<std::int16_t> year = Year(withYear, era);
+  if (year) scanner = withYear;
+  const auto month = Part(scanner, kUnits[1]);  // or the day alone
+  if (!month && year) return std::nullopt;
+  const auto day = Part(scanner, kUnits[2]);
   if (!day) return std::nullopt;
-  if (!year) {
-    form.completion = Decimal(first->value) + u'/' + Decimal(day->value);
-    return form;
-  }
-  const auto date = ValidDate(*year, first->value, day->value);
+  if (!year) return CompletedForm(month, DayNumber(*day), today);
+  const auto date = NumberDate(*year, month->value, day->value);
   if (!date) return std::nullopt;
-  form.date = *date;
-  return form;
+  return FormDate{*date, era};
 }
 
 }  // namespace kalvenor::reader

@@ -1,6 +1,8 @@
-// Operand bytes to the UTF-16 text the engine reads.
+// Operand bytes to the UTF-16 text the engine reads, and the blanks and
+// words of that text.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -13,5 +15,24 @@ namespace kalvenor::reader {
 // - full-width forms U+FF01..U+FF5E become their ASCII twins and U+3000 a
 //   blank, so "１２／３１" typed with an input method is 12/31.
 void DecodeOperand(std::string_view bytes, std::u16string& text);
+
+// The blanks that may stand around an operand and between the parts of a
+// date (a full-width blank has become " " by then).
+inline bool IsOperandBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+inline std::u16string_view Trimmed(std::u16string_view text) {
+  while (!text.empty() && IsOperandBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsOperandBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Whether text is word, its ASCII letters read in either case ("Today",
+// "3MO"); word is written in lower case.
+inline bool IsWordInAnyCase(std::u16string_view text, std::u16string_view word) {
+  const auto lower = [](char16_t c) -> char16_t { return c >= u'A' && c <= u'Z' ? c + 32 : c; };
+  return text.size() == word.size() &&
+         std::equal(text.begin(), text.end(), word.begin(),
+                    [&](char16_t a, char16_t b) { return lower(a) == b; });
+}
 
 }  // namespace kalvenor::reader

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "reader/blanks.h"
+#include "reader/operand_text.h"
 
 namespace kalvenor::reader {
 
@@ -26,7 +26,7 @@ class Scanner {
   char16_t Peek() const { return rest_.empty() ? u'\0' : rest_.front(); }
 
   void SkipBlanks() {
-    while (!rest_.empty() && IsBlank(rest_.front())) rest_.remove_prefix(1);
+    while (!rest_.empty() && IsOperandBlank(rest_.front())) rest_.remove_prefix(1);
   }
   // Whether at least one blank was skipped.
   bool TakeBlanks() {

@@ -1,11 +1,9 @@
 #include "reader/separated_date.h"
 
-#include <string>
+#include <optional>
 
 #include "calendar/weekday_chars.h"
-#include "parse/date_parser.h"
-#include "parse/day_markers.h"
-#include "parse/weekday_day.h"
+#include "numeric/checked.h"
 
 namespace kalvenor::reader {
 namespace {
@@ -40,73 +38,43 @@ bool TakeSeparator(Scanner& scanner, char16_t separator) {
   return true;
 }
 
-// A day field that is not a number, as the window writes it: "E" or a
-// weekday kanji with an optional week number 1..5.
-std::optional<std::u16string> SpecialDay(Scanner& scanner) {
+// A day field that is not a number: "E", or a weekday kanji with an
+// optional week number 1..5.
+std::optional<DayField> SpecialDay(Scanner& scanner) {
   const char16_t first = scanner.Peek();
-  if ((first == u'E' || first == u'e') && scanner.Take(first)) return u"E";
-  if (kWeekdayChars.find(first) == kWeekdayChars.npos || !scanner.Take(first)) return std::nullopt;
-  std::u16string field(1, first);
+  if (IsMonthEndLetter(first) && scanner.Take(first)) return DayField{DayKind::MonthEnd};
+  const std::size_t weekday = kWeekdayChars.find(first);
+  if (weekday == kWeekdayChars.npos || !scanner.Take(first)) return std::nullopt;
   const char16_t week = scanner.Peek();
-  if (week >= u'1' && week <= u'5' && scanner.Take(week)) field += week;
-  return field;
-}
-
-// The day of a full date whose day field is special, by the window's rules.
-std::optional<DateParts> SpecialDate(std::int16_t year, std::int32_t month,
-                                     const std::u16string& field, const DateParts& today) {
-  if (month < 1 || month > 12) return std::nullopt;
-  DateParts date{year, static_cast<std::int16_t>(month), 0};
-  if (field == u"E") {
-    date.day = DaysInMonth(date.year, date.month);
-    return date;
-  }
-  ResolveWeekdayDay(date, field, today);
-  if (date.day == kDayInvalid || date.day == kDayPastMonthEnd) return std::nullopt;
-  return date;
+  const bool numbered = week >= u'1' && week <= u'5' && scanner.Take(week);
+  return DayField::Weekday(static_cast<int>(weekday), numbered ? week - u'0' : 0);
 }
 
 }  // namespace
 
 std::optional<FormDate> ReadSlashDate(Scanner& scanner, const DateParts& today) {
-  FormDate form;
-  if (const auto day = SpecialDay(scanner)) {
-    form.completion = *day;
-    return form;
-  }
+  if (const auto day = SpecialDay(scanner)) return CompletedForm(std::nullopt, day, today);
   const auto first = ReadYearField(scanner);
   if (!first) return std::nullopt;
   // Only a full date may name its era or sign its year.
   const bool bare = first->era == nullptr && first->sign == 0;
-  if (!TakeSeparator(scanner, u'/')) {
+  const auto completed = [&](const std::optional<Written>& month,
+                             const std::optional<DayField>& day) -> std::optional<FormDate> {
     if (!bare) return std::nullopt;
-    form.completion = Decimal(first->number.value);
-    return form;
-  }
+    return CompletedForm(month, day, today);
+  };
+  if (!TakeSeparator(scanner, u'/')) return completed(std::nullopt, DayNumber(first->number));
   const auto month = scanner.Digits();
-  if (!month) {
-    const auto day = SpecialDay(scanner);
-    if (!day || !bare) return std::nullopt;
-    form.completion = Decimal(first->number.value) + u'/' + *day;
-    return form;
-  }
-  if (!TakeSeparator(scanner, u'/')) {
-    if (!bare) return std::nullopt;
-    form.completion = Decimal(first->number.value) + u'/' + Decimal(month->value);
-    return form;
-  }
+  if (!month) return completed(first->number, SpecialDay(scanner));
+  if (!TakeSeparator(scanner, u'/')) return completed(first->number, DayNumber(*month));
   const auto year = YearOf(first->era, first->sign, first->number);
-  if (!year) return std::nullopt;
-  form.era = first->era;
-  std::optional<DateParts> date;
-  if (const auto day = scanner.Digits()) {
-    date = ValidDate(*year, month->value, day->value);
-  } else if (const auto special = SpecialDay(scanner)) {
-    date = SpecialDate(*year, month->value, *special, today);
-  }
+  const auto month16 = checked::TryInt16(month->value);
+  const auto number = scanner.Digits();
+  const auto day = number ? DayNumber(*number) : SpecialDay(scanner);
+  if (!year || !month16 || !day) return std::nullopt;
+  const auto date = DateOfFields(*year, *month16, *day, today);
   if (!date) return std::nullopt;
-  form.date = *date;
-  return form;
+  return FormDate{*date, first->era};
 }
 
 std::optional<FormDate> ReadDotDate(Scanner& scanner) {
@@ -117,9 +85,9 @@ std::optional<FormDate> ReadDotDate(Scanner& scanner) {
   const auto day = scanner.Digits();
   const auto year = YearOf(first->era, first->sign, first->number);
   if (!day || !year) return std::nullopt;
-  const auto date = ValidDate(*year, month->value, day->value);
+  const auto date = NumberDate(*year, month->value, day->value);
   if (!date) return std::nullopt;
-  return FormDate{*date, first->era, false, {}};
+  return FormDate{*date, first->era};
 }
 
 }  // namespace kalvenor::reader

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "parse/date_parser.h"
-#include "parse/day_markers.h"
+#include "parse/date_rules.h"
+#include "parse/day_field.h"
 #include "parse/number.h"
-#include "parse/weekday_day.h"
 #include "support/date_parts_output.h"
 #include "text/utf8.h"
 
@@ -38,20 +38,13 @@ TEST(ReadNumber, ReadsTheLeadingNumber) {
   }
 }
 
-// Each text parses (from 1234-05-07) as its date, any failure as kNo; direct, each resolves as
-// the day field of its date's month (7: kept).
-void Expect(const Cases& cases, DateParts today = kToday, bool direct = false,
-            std::span<const Era> eras = kWindowEras) {
+// Each text parses (from 1234-05-07) as its date, any failure as kNo.
+void Expect(const Cases& cases, DateParts today = kToday, std::span<const Era> eras = kWindowEras) {
   for (const auto& [texts, want] : cases) {
     for (const std::u16string& text : texts) {
-      DateParts got = direct ? DateParts{want.year, want.month, 7} : DateParts{1234, 5, 7};
-      if (direct) {
-        ResolveWeekdayDay(got, text, today);
-      } else {
-        const ParsedDate parsed = ParseDate(text, today, eras, got);
-        got = parsed.fields;
-        EXPECT_EQ(parsed.date.has_value(), got.day != kDayInvalid) << text::ToUtf8(text);
-      }
+      const ParsedDate parsed = ParseDate(text, today, eras, {1234, 5, 7});
+      DateParts got = parsed.fields;
+      EXPECT_EQ(parsed.date.has_value(), got.day != kDayInvalid) << text::ToUtf8(text);
       if (want == kNo && got.day == kDayInvalid) got = kNo;
       EXPECT_EQ(want, got) << text::ToUtf8(text.substr(0, 20)) << ", today " << today;
     }
@@ -67,11 +60,10 @@ TEST(DateLanguage, CompletesFromToday) {
           {{u"月"}, {1999, 4, 26}}, {{u"月1"}, {1999, 5, 3}}, {{u"月5"}, {1999, 5, 31}},
           {{u"4/19"}, {2000, 4, 19}}, {{u"2/29", u"2/E"}, {2000, 2, 29}},
           {{u"4/月3"}, {2000, 4, 17}}, {{u"5/月2"}, {1999, 5, 10}}, {{u"12/月5"}, {2001, 12, 31}},
-          {{u"31", u"0", u"x", u"98", u"99", u"99999", u"2/30", u"0/5", u"13/1", u"13/E", u"5/",
-            u"4/98", u"1/99999"}, kNo}});
+          {{u"98", u"0/5", u"13/1", u"5/", u"4/98"}, kNo}});  // more under KeepsTheFieldsOfNoDate
   // clang-format on
   // February 2039 is behind today, 2040..2043 have no fifth Monday; R only in kalvenor-cli's eras.
-  Expect({{{u"2/月5"}, {2044, 2, 29}}, {{u"r1/5/1"}, {2019, 5, 1}}}, {2039, 3, 1}, false, kEras);
+  Expect({{{u"2/月5"}, {2044, 2, 29}}, {{u"r1/5/1"}, {2019, 5, 1}}}, {2039, 3, 1}, kEras);
 }
 
 // The full form: era letters (R only for kalvenor-cli), two-digit years, no search.
@@ -93,19 +85,50 @@ TEST(DateLanguage, ReadsTheFullForm) {
   // clang-format on
 }
 
-// Without a week number the walk starts from today in today's month.
-TEST(ResolveWeekdayDay, FindsTheWeekdayOfTheMonth) {
+// For no date (day 0) the window shows the fields the parse reached: where a search gave up, and
+// the fields before a number too big.
+TEST(DateLanguage, KeepsTheFieldsOfNoDate) {
   // clang-format off
-  Expect({{{u"月", u"月4", u"月 2", u"月\u30002"}, {1999, 4, 26}}, {{u"火"}, kToday},
-          {{u"日"}, {1999, 4, 25}}, {{u"月1"}, {1999, 4, 5}}, {{u"木5"}, {1999, 4, 29}},
-          {{u"月2", u"月22", u"月2x"}, {1999, 4, 12}}, {{u"5", u"E", u"", u"x"}, {1999, 4, 7}},
-          {{u"月0", u"月6", u"月x"}, {1999, 4, 0}}, {{u"月"}, {1999, 13, 0}}, {{u"月"}, {1999, -1, 0}},
-          {{u"月"}, {1999, 5, 3}}, {{u"月"}, {1998, 4, 6}}, {{u"月5"}, {1999, 2, kDayPastMonthEnd}},
-          {{u"土"}, {0, 1, 1}}, {{u"金5"}, {-32768, 1, 30}},
-          // Month 0 has no days: the start day when it has the weekday, else 99.
-          {{u"金1"}, {1999, 0, 1}}, {{u"土1", u"金5"}, {1999, 0, kDayPastMonthEnd}}}, kToday, true);
-  Expect({{{u"月"}, {1999, 4, kDayPastMonthEnd}}, {{u"火"}, {1999, 4, 27}}, {{u"金"}, {1999, 4, 30}}},
-         {1999, 4, 27}, true);
+  Expect({{{u"31", u"0", u"x", u"月0"}, {1999, 4, 0}},  // today's month
+          {{u"99"}, {2007, 8, 0}},  // 99 lies past every month's end: a hundred months tried
+          {{u"2/30", u"2/99"}, {2005, 2, 0}}, {{u"13/5"}, {2005, 13, 0}},  // six years tried
+          {{u"0/月"}, {2005, 0, 0}},  // month 0 has no days
+          {{u"13/月", u"13/E"}, {1999, 13, 0}}, {{u"-1/月"}, {1999, -1, 0}},  // and others no row
+          {{u"1/-5"}, {2000, 1, 0}}, {{u"12/-5"}, {1999, 12, 0}},  // taken, then not a day
+          {{u"2000/2/月5"}, {2000, 2, 0}}, {{u"99999", u"1/99999"}, {1234, 5, 0}}});
+  // clang-format on
+}
+
+// The day each field gives in want's month (with today kToday unless given): kNoDay for none at
+// all, kNotInMonth when the month lacks it, kNotWeekday for a field that names no weekday.
+constexpr std::int16_t kNoDay = 0, kNotInMonth = -1, kNotWeekday = 7;
+
+void ExpectWeekdayDays(const Cases& cases, DateParts today = kToday) {
+  for (const auto& [texts, want] : cases) {
+    for (const std::u16string& text : texts) {
+      const DayField field = ReadDayField(text, kNotWeekday);
+      std::int16_t day = field.kind == DayKind::None ? kNoDay : kNotWeekday;
+      if (field.kind == DayKind::Weekday) {
+        day = WeekdayDay(want.year, want.month, field.weekday, field.week, today)
+                  .value_or(kNotInMonth);
+      }
+      EXPECT_EQ(want.day, day) << text::ToUtf8(text) << " in " << want << ", today " << today;
+    }
+  }
+}
+
+// Without a week number the walk starts from today in today's month.
+TEST(WeekdayDay, FindsTheWeekdayOfTheMonth) {
+  // clang-format off
+  ExpectWeekdayDays({{{u"月", u"月4", u"月 2", u"月\u30002"}, {1999, 4, 26}}, {{u"火"}, kToday},
+      {{u"日"}, {1999, 4, 25}}, {{u"月1"}, {1999, 4, 5}}, {{u"木5"}, {1999, 4, 29}},
+      {{u"月2", u"月22", u"月2x"}, {1999, 4, 12}}, {{u"5", u"E", u"", u"x"}, {1999, 4, kNotWeekday}},
+      {{u"月0", u"月6", u"月x"}, {1999, 4, kNoDay}}, {{u"月"}, {1999, 5, 3}}, {{u"月"}, {1998, 4, 6}},
+      {{u"月5"}, {1999, 2, kNotInMonth}}, {{u"土"}, {0, 1, 1}}, {{u"金5"}, {-32768, 1, 30}},
+      // Month 0 has no days: the start day when it has the weekday, else none.
+      {{u"金1"}, {1999, 0, 1}}, {{u"土1", u"金5"}, {1999, 0, kNotInMonth}}});
+  ExpectWeekdayDays({{{u"月"}, {1999, 4, kNotInMonth}}, {{u"火"}, {1999, 4, 27}},
+                     {{u"金"}, {1999, 4, 30}}}, {1999, 4, 27});
   // clang-format on
 }
 

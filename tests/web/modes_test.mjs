@@ -6,7 +6,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 
-import { cli, launchChromium, openPage, pageUrl, randomSource, restOptions, shownOf, styleOption, unpadded } from './support.mjs';
+import { businessOptions, cli, launchChromium, openPage, pageUrl, randomSource, restOptions, shownOf, styleOption, unpadded } from './support.mjs';
 
 const { pick, any } = randomSource(20260401);
 const pad = (n) => String(n).padStart(2, '0');
@@ -23,7 +23,10 @@ function countText() {
 }
 
 function randomCase() {
-  const choices = { style: any('wareki', 'short', 'western', 'iso'), rest: any('sat-sun-hol', 'sun-hol', 'sat-sun', 'sun'), biz: pick(2) === 1, incl: pick(2) === 1 };
+  const choices = {
+    style: any('wareki', 'short', 'western', 'iso'), rest: any('sat-sun-hol', 'sun-hol', 'sat-sun', 'sun'), yearend: any('', '12/29', '12/31'),
+    biz: pick(2) === 1, incl: pick(2) === 1,
+  };
   const mode = any('diff', 'add', 'span', 'holidays');
   if (mode === 'add') return { mode, ...choices, d1: dateText(), n: countText() };
   if (mode === 'holidays') {
@@ -37,23 +40,50 @@ function randomCase() {
 const failed = (box, message) => ({ message: `${box}：${message}` });
 const refusal = (text) => cli(['show', '--', text]).message;
 
+const inclusive = (c) => (c.incl ? ['--inclusive'] : []);
+
+// The days a business-day count over from..to left out, from kalvenor-cli's
+// own counts: the rest weekdays are the days the weekday rule alone does
+// not count, the holidays and the closed days what holidays and the
+// year-end closing take away in turn.
+function leftOut(c, from, to, options) {
+  const count = (rules) => Math.abs(Number(cli([...rules, ...options, 'workdays', '--', from, to]).out));
+  const weekdays = count([restOptions[c.rest][0], '--holidays=none']);
+  const withHolidays = count(restOptions[c.rest]);
+  const days = [
+    ['休みの曜日', Math.abs(Number(cli([...options, 'diff', '--', from, to]).out)) - weekdays],
+    ['祝日', weekdays - withHolidays],
+    ['休業日', withHolidays - count(businessOptions(c))],
+  ].filter(([, n]) => n).map(([reason, n]) => `${reason} ${n}日`);
+  return `数えなかった日：${days.join('、') || 'なし'}`;
+}
+
 function expectDifference(c) {
   for (const [box, text] of [['日付１', c.d1], ['日付２', c.d2]]) if (refusal(text)) return failed(box, refusal(text));
-  const count = cli([...(c.biz ? restOptions[c.rest] : []), ...(c.incl ? ['--inclusive'] : []), c.biz ? 'workdays' : 'diff', '--', c.d1, c.d2]).out;
-  return { result: `${count}${c.biz ? '営業日' : '日'}`, n: count };
+  const count = cli([...(c.biz ? businessOptions(c) : []), ...inclusive(c), c.biz ? 'workdays' : 'diff', '--', c.d1, c.d2]).out;
+  return { result: `${count}${c.biz ? '営業日' : '日'}`, n: count, detail: c.biz ? leftOut(c, c.d1, c.d2, inclusive(c)) : '' };
 }
 
 function expectAddition(c) {
   if (refusal(c.d1)) return failed('日付１', refusal(c.d1));
   const count = c.biz && c.n.bare ? `${c.n.text}営業日` : c.n.text;
-  const { out, message } = cli([...restOptions[c.rest], styleOption[c.style], 'add', '--', c.d1, count]);
+  const args = [...businessOptions(c), ...inclusive(c), 'add', '--', c.d1, count];
+  const { out, message } = cli([styleOption[c.style], ...args]);
   if (message) return failed('日数', message.replace(count, c.n.text));
-  return { result: unpadded(out, c.style), d2: unpadded(out, c.style) };
+  // A count of 0 business days passes over nothing, first day or not.
+  const business = count.endsWith('営業日');
+  const detail = business ? leftOut(c, c.d1, cli(['--iso', ...args]).out, parseInt(count, 10) ? inclusive(c) : []) : '';
+  return { result: unpadded(out, c.style), d2: unpadded(out, c.style), detail };
 }
 
+// The span, and the age on DATE2 of someone born on DATE1 when DATE1 is not the later.
 function expectSpan(c) {
   for (const [box, text] of [['日付１', c.d1], ['日付２', c.d2]]) if (refusal(text)) return failed(box, refusal(text));
-  return { result: cli([...(c.incl ? ['--inclusive'] : []), ...(c.style === 'iso' ? ['--iso'] : []), 'span', '--', c.d1, c.d2]).out };
+  const age = cli(['age', '--', c.d1, c.d2]);
+  return {
+    result: cli([...inclusive(c), ...(c.style === 'iso' ? ['--iso'] : []), 'span', '--', c.d1, c.d2]).out,
+    detail: age.message ? '' : `日付１に生まれた人の日付２での年齢 ${age.out}`,
+  };
 }
 
 // The holidays of DATE1's year or of the range, and the business days of each month.
@@ -71,7 +101,7 @@ function expectHolidays(c) {
     const month = `${y}-${pad(m)}`;
     const from = month === first.slice(0, 7) ? first : `${month}-01`;
     const to = month === last.slice(0, 7) ? last : monthEnd(y, m);
-    months.push([`${y}年${m}月`, cli([...restOptions[c.rest], '--inclusive', 'workdays', from, to]).out]);
+    months.push([`${y}年${m}月`, cli([...businessOptions(c), '--inclusive', 'workdays', from, to]).out]);
   }
   return {
     holidays: listed.map((line) => {
@@ -90,6 +120,7 @@ const want = cases.map((c) => expect[c.mode](c));
 // The case's choices, and with `inputs` its boxes too, as a share link's query.
 function queryOf(c, inputs) {
   const query = new URLSearchParams({ mode: c.mode, style: c.style, rest: c.rest });
+  if (c.yearend) query.set('yearend', c.yearend);
   if (c.biz) query.set('biz', '1');
   if (c.incl) query.set('incl', '1');
   if (inputs) for (const key of ['d1', 'd2']) if (c[key]) query.set(key, c[key]);
@@ -139,11 +170,23 @@ test('every mode equals kalvenor-cli, typed: Enter in 日付１ moves on, Enter 
 });
 
 test('a date 日付 is counted from states what it counted', async () => {
-  for (const [n, biz, note] of [['10', true, '10営業日後'], ['10', false, '10日後'], ['10日', true, '10日後'], ['-3', true, '3営業日前'],
-    ['2週', false, '2週間後'], ['3か月', true, '3か月後'], ['1年', false, '1年後'], ['2.5', false, '2.5日後']]) {
-    await page.goto(`${pageUrl}?mode=add&d1=2026-12-07&n=${encodeURIComponent(n)}${biz ? '&biz=1' : ''}`);
+  for (const [n, options, note] of [['10', '&biz=1', '10営業日後'], ['10', '', '10日後'], ['10日', '&biz=1', '10日後'], ['-3', '&biz=1', '3営業日前'],
+    ['2週', '', '2週間後'], ['3か月', '&biz=1', '3か月後'], ['1年', '', '1年後'], ['2.5', '', '2.5日後'], ['30', '&incl=1', '30日後（初日を含める）']]) {
+    await page.goto(`${pageUrl}?mode=add&d1=2026-12-07&n=${encodeURIComponent(n)}${options}`);
     await page.waitForSelector('form[data-ready]');
     assert.equal(await page.textContent('#note'), note, n);
+  }
+});
+
+test('the year-end closing counts as kalvenor-cli\'s --year-end does, and the calendar shows it', async () => {
+  for (const [yearend, rest] of [['12/29', '2026-12-29'], ['12/31', '2026-12-31']]) {
+    await page.goto(`${pageUrl}?d1=2026-12-25&d2=2027-01-08&biz=1&yearend=${encodeURIComponent(yearend)}&cal=2026-12`);
+    await page.waitForSelector('form[data-ready]');
+    assert.equal(await page.textContent('#result'), `${cli([`--year-end=${yearend}`, 'workdays', '2026-12-25', '2027-01-08']).out}営業日`, yearend);
+    assert.match(await page.textContent('#note'), new RegExp(`${yearend}〜1/3休み`));
+    const marks = await page.$$eval('#months td[data-date]', (cells) => Object.fromEntries(cells.map((cell) => [cell.dataset.date, cell.className])));
+    assert.match(marks[rest], /\brest\b/, rest);
+    assert.doesNotMatch(marks['2026-12-28'], /\brest\b/, '12/28 is open');
   }
 });
 

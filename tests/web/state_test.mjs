@@ -41,7 +41,7 @@ async function randomActions([seed, count]) {
     today: () => { any(editable()).focus(); click($('today')); },
     mode: () => click(any([...form.elements.mode])),
     style: () => click(any([...form.elements.style])),
-    rest: () => click(any([...form.elements.rest])),
+    rest: () => click(any([...form.elements.rest, ...form.elements.yearend])),
     option: () => click(form.elements[any(['biz', 'incl'])]),
     day: () => click(any([...document.querySelectorAll('#months td[data-date]')])),
     month: () => click($(any(['previous-month', 'next-month']))),
@@ -59,7 +59,7 @@ async function randomActions([seed, count]) {
   function problems() {
     const query = new URLSearchParams();
     for (const [key, box] of Object.entries(boxes)) if (!box.readOnly && !box.closest('.box').hidden && box.value) query.set(key, box.value);
-    for (const key of ['mode', 'style', 'rest']) query.set(key, form.elements[key].value);
+    for (const key of ['mode', 'style', 'rest', 'yearend']) query.set(key, form.elements[key].value);
     for (const key of ['biz', 'incl']) if (form.elements[key].checked) query.set(key, '1');
     const now = new Date();
     query.set('today', [now.getFullYear(), now.getMonth() + 1, now.getDate()].map((v) => String(v).padStart(2, '0')).join('-'));
@@ -72,6 +72,7 @@ async function randomActions([seed, count]) {
     const same = (what, got, want) => { if (got !== want) found.push(`${what}: ${JSON.stringify(got)} ≠ ${JSON.stringify(want)}`); };
     same('result', $('result').textContent, view.result?.text ?? '');
     same('note', $('note').textContent, view.result?.note ?? '');
+    same('detail', $('detail').textContent, view.result?.detail ?? '');
     same('message', $('message').textContent, quiet ? '' : view.error?.message ?? '');
     same('announce', $('announce').textContent, quiet ? '' : view.announce);
     same('copy disabled', $('copy').disabled, !view.result?.copy);

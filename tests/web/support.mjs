@@ -21,6 +21,8 @@ export const styleOption = { wareki: '--kanji', short: '--reiwa', western: '--we
 export const restOptions = {
   'sat-sun-hol': ['--rest=土日'], 'sun-hol': ['--rest=日'], 'sat-sun': ['--rest=土日', '--holidays=none'], sun: ['--rest=日', '--holidays=none'],
 };
+// The business-day options of a case: its rest days and its year-end closing.
+export const businessOptions = (c) => [...restOptions[c.rest], ...(c.yearend ? [`--year-end=${c.yearend}`] : [])];
 // kalvenor-cli's 西暦 pads with blanks; the page does not.
 export const unpadded = (text, style) => (style === 'western' ? text.replaceAll(' ', '') : text);
 
@@ -40,7 +42,7 @@ export async function openPage(browser, { url = pageUrl, viewport = { width: 128
 export const shownOf = (page) => page.evaluate(() => {
   const text = (id) => document.getElementById(id).textContent;
   return {
-    result: text('result'), note: text('note'), message: text('message'), hint: text('hint'),
+    result: text('result'), note: text('note'), detail: text('detail'), message: text('message'), hint: text('hint'),
     date1: text('date1-text'), holiday1: text('date1-holiday'), date2: text('date2-text'), holiday2: text('date2-holiday'),
     d2: document.getElementById('date2').value, n: document.getElementById('days').value,
     holidays: [...document.querySelectorAll('#holiday-table tbody tr')].map((row) => [...row.cells].map((cell) => cell.textContent)),

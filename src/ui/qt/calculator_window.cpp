@@ -11,8 +11,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <cstdint>
 #include <limits>
 
+#include "calendar/floor_div.h"
 #include "ui/layout.h"
 #include "ui/qt/look.h"
 #include "ui/qt/qstring_of.h"
@@ -191,13 +193,13 @@ bool CalculatorWindow::focusNextPrevChild(bool next) {
   // chain is not used: a radio button that takes the focus takes Tab away
   // from its siblings, which would drop a whole group out of the order.
   const auto controls = layout::Controls();
-  const auto count = static_cast<std::ptrdiff_t>(controls.size());
-  std::ptrdiff_t at = next ? -1 : count;
-  for (std::ptrdiff_t i = 0; i < count; ++i) {
+  const auto count = static_cast<std::int32_t>(controls.size());
+  std::int32_t at = next ? -1 : count;
+  for (std::int32_t i = 0; i < count; ++i) {
     if (Widget(controls[static_cast<std::size_t>(i)].id) == focusWidget()) at = i;
   }
-  for (std::ptrdiff_t step = 1; step <= count; ++step) {
-    const std::ptrdiff_t i = ((at + (next ? step : -step)) % count + count) % count;
+  for (std::int32_t step = 1; step <= count; ++step) {
+    const std::int32_t i = FloorMod(at + (next ? step : -step), count);
     QWidget* widget = Widget(controls[static_cast<std::size_t>(i)].id);
     if (TakesTab(*widget)) {
       widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
