@@ -1,5 +1,7 @@
 // ParseDate on any UTF-16 (byte pairs, low first) with the window's eras and all: no date, or a
-// real date whose display texts parse back from the year 100 on; the fast path agrees with it.
+// real date whose display texts parse back from the year 100 on; the fast path agrees with it, and
+// on ASCII text so does its twin on bytes.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -33,7 +35,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kalvenor::testing::CheckParse(text, kalvenor::kWindowEras);
   kalvenor::testing::CheckParse(text, kalvenor::kEras);
   kalvenor::DateParts fast;
-  if (!kalvenor::ReadPlainDate(text, fast)) return 0;
+  const bool plain = kalvenor::ReadPlainDate(text, fast);
+  if (std::ranges::all_of(text, [](char16_t c) { return c < 0x80; })) {
+    const std::string bytes(text.begin(), text.end());
+    kalvenor::DateParts fromBytes;
+    kalvenor::testing::Require(kalvenor::ReadPlainDate(bytes, fromBytes) == plain &&
+                               (!plain || fromBytes == fast));
+  }
+  if (!plain) return 0;
   kalvenor::testing::Require(kalvenor::ParseDate(text + u"x", kalvenor::testing::kToday).date ==
                              fast);
   return 0;

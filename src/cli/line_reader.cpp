@@ -14,7 +14,7 @@ std::string_view WithoutCarriageReturn(std::string_view line) {
   return line;
 }
 
-// Without an early exit, so that the loop runs on whole words.
+// Without an early exit, so that the loop runs on whole vectors.
 bool IsAscii(std::string_view line) {
   unsigned char seen = 0;
   for (const char c : line) seen |= static_cast<unsigned char>(c);
@@ -70,7 +70,7 @@ bool LineReader::NextBytes(std::string_view& line, bool& tooLong) {
 }
 
 std::string_view LineReader::Decoded(std::string_view line) {
-  if (encoding_ == Encoding::Auto && !IsAscii(line)) {
+  if (encoding_ == Encoding::Auto && !allAscii_ && !IsAscii(line)) {
     encoding_ = text::IsUtf8(line) ? Encoding::Utf8 : Encoding::Cp932;
   }
   if (encoding_ != Encoding::Cp932) return line;
@@ -114,7 +114,10 @@ bool LineReader::Refill() {
       started_ = true;
       FindEncoding(bytes);
     }
-    if (!utf16_) return true;
+    if (!utf16_) {
+      allAscii_ = allAscii_ && (encoding_ != Encoding::Auto || IsAscii(bytes));
+      return true;
+    }
     decoded_.clear();
     utf16_->Decode(bytes, decoded_);
     begin_ = 0;

@@ -56,6 +56,9 @@ class LineReader {
   bool started_ = false;
   bool ended_ = false;  // after the end, a terminal is not read again
   Encoding encoding_;
+  // Whether every byte read so far is ASCII: then no line needs a look to
+  // find the encoding.
+  bool allAscii_ = true;
   std::optional<Utf16Decoder> utf16_;
   std::string decoded_;    // a UTF-16 block as UTF-8
   std::string converted_;  // a CP932 line as UTF-8

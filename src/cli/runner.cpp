@@ -18,7 +18,6 @@
 #include "commands/business_days.h"
 #include "commands/commands.h"
 #include "commands/failure_text.h"
-#include "reader/operand_text.h"
 
 namespace kalvenor::cli {
 namespace {
@@ -27,8 +26,8 @@ using commands::BusinessDays;
 using commands::DescribeFailure;
 using commands::Failure;
 using commands::Operand;
+using commands::SetOperand;
 using commands::Settings;
-using reader::DecodeOperand;
 using reader::ReadOptions;
 
 using Arguments = std::span<const std::string_view>;
@@ -89,7 +88,7 @@ bool Runner::Calculate(Arguments arguments) {
   std::vector<std::string_view> current(arguments.begin(), arguments.end());
   operands_.assign(current.size(), Operand{});
   for (std::size_t i = 0; i < current.size(); ++i) {
-    DecodeOperand(current[i], operands_[i].text);
+    SetOperand(current[i], settings_.read, operands_[i]);
   }
   const auto stdinAt = std::ranges::find(current, kStdinOperand);
   if (stdinAt == current.end()) return CalculateOnce(current, 0);
@@ -106,8 +105,7 @@ bool Runner::Calculate(Arguments arguments) {
       continue;
     }
     *stdinAt = bytes;
-    DecodeOperand(*stdinAt, line.text);
-    line.read.reset();
+    SetOperand(bytes, settings_.read, line);
     if (!CalculateOnce(current, lineNumber)) return false;
   }
   if (reader.Error() != 0) Refuse(messages::CannotRead(reader.Error()), 0);

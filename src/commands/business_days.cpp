@@ -60,12 +60,12 @@ std::optional<Failure> Workdays(Operands operands, const Settings& settings, Res
   std::int32_t count = calendar.Count(from, to);
   // Both ends, as people count 営業日数.
   if (settings.inclusive && calendar.IsBusinessDay(from)) count += to >= from ? 1 : -1;
-  std::optional<DaysOff> leftOut;
+  CountResult& counted = result.emplace<CountResult>();
+  counted.days = count;
   // The days the count covers: with --inclusive, DATE1 too.
   if (settings.days_off) {
-    leftOut = calendar.LeftOut(CountStart(from, settings.inclusive, to >= from), to);
+    counted.left_out = calendar.LeftOut(CountStart(from, settings.inclusive, to >= from), to);
   }
-  result = CountResult{count, leftOut};
   return std::nullopt;
 }
 

@@ -8,14 +8,17 @@
 #include "holidays/business_days.h"
 #include "numeric/checked.h"
 #include "parse/number.h"
+#include "reader/operand_text.h"
 
 namespace kalvenor::commands {
 namespace {
 
-// The date, and with --holiday the national holiday's name.
-DateResult DateWithHoliday(const DateParts& date, const Settings& settings) {
-  if (!settings.holiday_names) return {date, std::nullopt, std::nullopt};
-  return {date, HolidayNameOn(date), std::nullopt};
+// Stores the date, and with --holiday the national holiday's name.
+DateResult& StoreDate(const DateParts& date, const Settings& settings, Result& result) {
+  auto& stored = result.emplace<DateResult>();
+  stored.date = date;
+  if (settings.holiday_names) stored.holiday = HolidayNameOn(date);
+  return stored;
 }
 
 // add's DAYS; in the window's language, the number its box holds, in days
@@ -27,10 +30,26 @@ std::optional<DayCount> ReadDays(const std::u16string& text, const Settings& set
 
 }  // namespace
 
+void SetOperand(std::string_view bytes, const ReadOptions& options, Operand& operand) {
+  operand.undecoded = bytes;
+  // Read in place: a date copied in from aside would stall a batch's line.
+  if (reader::ReadPlainLine(bytes, options, operand.read.emplace().date)) return;
+  operand.read.reset();
+  TextOf(operand);
+}
+
+const std::u16string& TextOf(Operand& operand) {
+  if (operand.undecoded) {
+    reader::DecodeOperand(*operand.undecoded, operand.text);
+    operand.undecoded.reset();
+  }
+  return operand.text;
+}
+
 std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const Settings& settings,
                                    DateParts& date) {
   Operand& operand = operands[index];
-  if (!operand.read) operand.read = reader::ReadDate(operand.text, settings.read);
+  if (!operand.read) operand.read = reader::ReadDate(TextOf(operand), settings.read);
   const DateRead& read = *operand.read;
   if (read.refusal) return Failure{Problem::NotADate, index, *read.refusal, read.date};
   date = read.date;
@@ -63,26 +82,25 @@ std::optional<Failure> ReadTwoOperands(Operands operands, const Settings& settin
 std::optional<Failure> Show(Operands operands, const Settings& settings, Result& result) {
   DateParts date;
   if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
-  result = DateWithHoliday(date, settings);
+  StoreDate(date, settings, result);
   return std::nullopt;
 }
 
 std::optional<Failure> Add(Operands operands, const Settings& settings, Result& result) {
   DateParts date;
   if (auto failure = ReadOperand(operands, 0, settings, date)) return failure;
-  const auto count = ReadDays(operands[1].text, settings);
+  const auto count = ReadDays(TextOf(operands[1]), settings);
   if (!count) return Failure{Problem::NotANumber, 1, {}, {}};
   const bool business = count->unit == DayUnit::Business;
   const auto moved =
       business ? BusinessDaysAfter(date, count->amount, settings.inclusive, *settings.business)
                : DateAfterCount(date, *count, settings.inclusive);
   if (!moved) return Failure{Problem::OutOfRange, 0, {}, {}};
-  DateResult sum = DateWithHoliday(*moved, settings);
+  DateResult& sum = StoreDate(*moved, settings, result);
   if (business && settings.days_off) {
     sum.left_out =
         BusinessDaysLeftOut(date, *moved, count->amount, settings.inclusive, *settings.business);
   }
-  result = sum;
   return std::nullopt;
 }
 
@@ -92,7 +110,7 @@ std::optional<Failure> Diff(Operands operands, const Settings& settings, Result&
   if (auto failure = ReadTwoOperands(operands, settings, first, second)) return failure;
   std::int32_t days = DaysBetween(first, second);
   if (settings.inclusive) days += days >= 0 ? 1 : -1;  // the first day counts too
-  result = CountResult{days, std::nullopt};
+  result.emplace<CountResult>().days = days;
   return std::nullopt;
 }
 

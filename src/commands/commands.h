@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "calendar/gregorian.h"
 #include "commands/results.h"
@@ -40,7 +42,18 @@ struct Failure {
 struct Operand {
   std::u16string text;
   std::optional<DateRead> read;  // cleared whenever text changes
+  // Bytes not yet decoded into text (SetOperand); they must outlive the
+  // calculation.
+  std::optional<std::string_view> undecoded{};
 };
+
+// Sets operand to the bytes of an argument or a stream line. A plain date
+// (2026/12/7), the usual line of a batch, is read at once from the bytes,
+// which are decoded only if a calculation asks for the text (TextOf).
+void SetOperand(std::string_view bytes, const ReadOptions& options, Operand& operand);
+
+// The operand's text, decoded on first use.
+const std::u16string& TextOf(Operand& operand);
 
 using Operands = std::span<Operand>;
 

@@ -24,8 +24,8 @@ std::optional<std::int16_t> YearOf(std::u16string_view text) {
 // The days of the list, first and last, whatever their order.
 std::optional<Failure> Range(Operands operands, const Settings& settings, SerialDay& first,
                              SerialDay& last) {
-  const auto firstYear = YearOf(operands[0].text);
-  const auto lastYear = YearOf(operands.back().text);
+  const auto firstYear = YearOf(TextOf(operands[0]));
+  const auto lastYear = YearOf(TextOf(operands.back()));
   if (firstYear && lastYear) {
     first = SerialOf({std::min(*firstYear, *lastYear), 1, 1});
     last = SerialOf({std::max(*firstYear, *lastYear), 12, 31});

@@ -47,7 +47,9 @@ struct HolidayListResult {
   std::span<const SerialDay> days;
 };
 
-// span's is the engine's CalendarSpan.
+// span's is the engine's CalendarSpan. The calculations of a stream's lines
+// store theirs in place (emplace): a result built aside and copied in
+// stalls the processor on the copy, a tenth of a batch's time.
 using Result = std::variant<DateResult, CountResult, CalendarSpan, AgeResult, HolidayListResult>;
 
 }  // namespace kalvenor::commands

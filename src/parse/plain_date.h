@@ -17,4 +17,8 @@ namespace kalvenor {
 // decides.
 bool ReadPlainDate(std::u16string_view text, DateParts& date);
 
+// The same on bytes, for a stream line before it is decoded: bytes that are
+// not ASCII digits or slashes make no plain date.
+bool ReadPlainDate(std::string_view bytes, DateParts& date);
+
 }  // namespace kalvenor

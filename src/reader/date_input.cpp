@@ -100,4 +100,8 @@ DateRead ReadDate(const std::u16string& text, const ReadOptions& options) {
   return ReadForms(text, options);
 }
 
+bool ReadPlainLine(std::string_view bytes, const ReadOptions& options, DateParts& date) {
+  return !options.windowLanguage && ReadPlainDate(bytes, date);
+}
+
 }  // namespace kalvenor::reader

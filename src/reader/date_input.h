@@ -13,6 +13,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "calendar/gregorian.h"
 
@@ -38,5 +39,10 @@ struct DateRead {
 
 // The date of text (already decoded and width-folded, see operand_text.h).
 DateRead ReadDate(const std::u16string& text, const ReadOptions& options);
+
+// Whether bytes are a plain date (2026/12/7), the usual line of a batch, and
+// date what ReadDate reads of it, read straight from the bytes before they
+// are decoded; every other text ReadDate reads once decoded.
+bool ReadPlainLine(std::string_view bytes, const ReadOptions& options, DateParts& date);
 
 }  // namespace kalvenor::reader
