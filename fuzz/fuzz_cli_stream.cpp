@@ -42,15 +42,6 @@ std::vector<std::string_view> Lines(std::string_view text) {
   return lines;
 }
 
-// Standard input (descriptor 0, which the program reads) becomes a file in
-// memory holding input.
-void StandardInputFrom(std::string_view input) {
-  const int file = memfd_create("input", 0);
-  Require(file >= 0 && write(file, input.data(), input.size()) == std::ssize(input) &&
-          lseek(file, 0, SEEK_SET) == 0 && dup2(file, 0) == 0);
-  close(file);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -70,8 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   char *out = nullptr, *err = nullptr;
   std::size_t outSize = 0, errSize = 0;
   FILE *const savedOut = stdout, *const savedErr = stderr;
-  const int savedIn = dup(0);
-  StandardInputFrom(input);
+  // Standard input is read from descriptor 0: a file in memory for the run.
+  const int savedIn = dup(0), in = memfd_create("input", 0);
+  Require(write(in, input.data(), input.size()) == std::ssize(input) &&
+          lseek(in, 0, SEEK_SET) == 0 && dup2(in, 0) == 0 && close(in) == 0);
   stdout = open_memstream(&out, &outSize);
   stderr = open_memstream(&err, &errSize);
   const int status =
