@@ -9,6 +9,7 @@
 #include "calendar/eras.h"
 #include "calendar/gregorian.h"
 #include "parse/date_rules.h"
+#include "reader/date_input.h"
 #include "reader/scanner.h"
 
 namespace kalvenor::reader {
@@ -16,12 +17,34 @@ namespace kalvenor::reader {
 // An era's first year, as written in place of 1 (平成元年).
 inline constexpr char16_t kFirstEraYear = u'元';
 
-// A form's date (always valid) and how it was written.
-struct FormDate {
-  DateParts date;
-  const Era* era = nullptr;  // the era written, if any (--strict checks the year against it)
-  bool iso = false;          // an ISO or compact date, which a time may follow after "T"
+// How a time of day may follow a form's date: always after a blank, and
+enum class TimeJoin : std::uint8_t {
+  AfterBlank,  // only so: 2026/12/7 9:30 (2026/12/79:30 would be unclear)
+  AfterT,      // ISO and compact dates, also after "T": 2026-12-07T09:30
+  Directly,    // kanji dates, which end in 日, also directly: 12月7日9時30分
 };
+
+// What a form read: the date, or, when the text is of the form but no
+// date, the reason (NoSuchDay, EraNeeded, YearsDisagree); and how it was
+// written.
+struct FormDate {
+  DateRead read;
+  const Era* era = nullptr;  // the era written, if any (--strict checks the year against it)
+  TimeJoin time = TimeJoin::AfterBlank;
+};
+
+// A date read, and a text refused (date as Refusal's comment says).
+// A form's result, built in the caller's place: copying a FormDate just
+// built field by field stalls the processor, on every batch line.
+inline std::optional<FormDate> Form(const DateRead& read, const Era* era = nullptr,
+                                    TimeJoin time = TimeJoin::AfterBlank) {
+  return std::optional<FormDate>(std::in_place, read, era, time);
+}
+
+constexpr DateRead Found(const DateParts& date) { return DateRead{date, std::nullopt}; }
+constexpr DateRead Refused(Refusal refusal, const DateParts& date = {}) {
+  return DateRead{date, refusal};
+}
 
 // An era at the front: its name (令和), its first character (令) or its
 // letter in either case; blanks after it are skipped.
@@ -33,16 +56,24 @@ const Era* TakeEra(Scanner& scanner);
 // 16 bits.
 std::optional<std::int16_t> YearOf(const Era* era, int sign, const Written& number);
 
-// The date of year, month and day numbers, when they form a valid one.
-std::optional<DateParts> NumberDate(std::int16_t year, std::int32_t month, std::int32_t day);
+// The date of year, month and day as given (DateOfFields; today serves a
+// weekday day): NoSuchDay with the fields when a day number or the month
+// makes none, NotADate when the month leaves 16 bits or a weekday or E
+// finds no day.
+DateRead FieldsDate(std::int16_t year, std::int32_t month, const DayField& day,
+                    const DateParts& today);
+// The same for three numbers; NotADate when the day leaves 16 bits.
+DateRead NumberDate(std::int16_t year, std::int32_t month, std::int32_t day);
 
 // A written day number as a day field; nothing for one too large for any.
 std::optional<DayField> DayNumber(const Written& day);
 
 // A date whose leading fields were left out, completed from today: the
 // month and day, or the day alone when month is nothing. Nothing when day
-// is nothing or no date is found.
+// is nothing; NoSuchDay with the fields where the search stopped when a
+// day number or the month makes no date (31 in April).
 std::optional<FormDate> CompletedForm(const std::optional<Written>& month,
-                                      const std::optional<DayField>& day, const DateParts& today);
+                                      const std::optional<DayField>& day, const DateParts& today,
+                                      TimeJoin time = TimeJoin::AfterBlank);
 
 }  // namespace kalvenor::reader

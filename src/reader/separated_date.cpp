@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "calendar/weekday_chars.h"
-#include "numeric/checked.h"
 
 namespace kalvenor::reader {
 namespace {
@@ -22,7 +21,7 @@ std::optional<YearField> ReadYearField(Scanner& scanner) {
     field.number = Written{1, 1};
     return field;
   }
-  if (field.era == nullptr) field.sign = scanner.Take(u'-') ? -1 : scanner.Take(u'+') ? 1 : 0;
+  if (field.era == nullptr) field.sign = scanner.TakeDash() ? -1 : scanner.Take(u'+') ? 1 : 0;
   const auto number = scanner.Digits();
   if (!number) return std::nullopt;
   field.number = *number;
@@ -68,13 +67,10 @@ std::optional<FormDate> ReadSlashDate(Scanner& scanner, const DateParts& today) 
   if (!month) return completed(first->number, SpecialDay(scanner));
   if (!TakeSeparator(scanner, u'/')) return completed(first->number, DayNumber(*month));
   const auto year = YearOf(first->era, first->sign, first->number);
-  const auto month16 = checked::TryInt16(month->value);
   const auto number = scanner.Digits();
   const auto day = number ? DayNumber(*number) : SpecialDay(scanner);
-  if (!year || !month16 || !day) return std::nullopt;
-  const auto date = DateOfFields(*year, *month16, *day, today);
-  if (!date) return std::nullopt;
-  return FormDate{*date, first->era};
+  if (!year || !day) return std::nullopt;
+  return Form(FieldsDate(*year, month->value, *day, today), first->era);
 }
 
 std::optional<FormDate> ReadDotDate(Scanner& scanner) {
@@ -85,9 +81,7 @@ std::optional<FormDate> ReadDotDate(Scanner& scanner) {
   const auto day = scanner.Digits();
   const auto year = YearOf(first->era, first->sign, first->number);
   if (!day || !year) return std::nullopt;
-  const auto date = NumberDate(*year, month->value, day->value);
-  if (!date) return std::nullopt;
-  return FormDate{*date, first->era};
+  return Form(NumberDate(*year, month->value, day->value), first->era);
 }
 
 }  // namespace kalvenor::reader
