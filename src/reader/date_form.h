@@ -38,7 +38,11 @@ struct FormDate {
 // built field by field stalls the processor, on every batch line.
 inline std::optional<FormDate> Form(const DateRead& read, const Era* era = nullptr,
                                     TimeJoin time = TimeJoin::AfterBlank) {
-  return std::optional<FormDate>(std::in_place, read, era, time);
+  std::optional<FormDate> form(std::in_place);
+  form->read = read;
+  form->era = era;
+  form->time = time;
+  return form;
 }
 
 constexpr DateRead Found(const DateParts& date) { return DateRead{date, std::nullopt}; }

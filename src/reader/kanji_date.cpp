@@ -21,17 +21,18 @@ struct YearText {
   Written number;
 };
 
-// Takes what it reads even when it is no year: its callers read on a copy.
+// Takes what it reads even when it is no year: its callers put it back.
 std::optional<YearText> TakeYearText(Scanner& scanner) {
-  scanner.SkipBlanks();
   YearText year;
   year.era = TakeEra(scanner);
   if (year.era != nullptr && scanner.Take(kFirstEraYear)) {
     year.number = Written{1, 1};
     return year;
   }
-  if (year.era == nullptr && scanner.TakeDash()) year.sign = -1;
-  scanner.SkipBlanks();
+  if (year.era == nullptr && scanner.TakeDash()) {
+    year.sign = -1;
+    scanner.SkipBlanks();
+  }
   const auto number = TakeNumber(scanner);
   if (!number) return std::nullopt;
   year.number = *number;
@@ -43,6 +44,7 @@ std::optional<YearText> TakeYearText(Scanner& scanner) {
 std::optional<YearText> YearBeside(Scanner& scanner, bool withUnit) {
   Scanner ahead = scanner;
   if (!ahead.Take(u'(')) return std::nullopt;
+  ahead.SkipBlanks();
   const auto year = TakeYearText(ahead);
   ahead.SkipBlanks();
   if (!year || (withUnit && !ahead.Take(kUnits[0]))) return std::nullopt;
@@ -52,31 +54,47 @@ std::optional<YearText> YearBeside(Scanner& scanner, bool withUnit) {
   return year;
 }
 
-// A form holding the year, or why it is no year of a date, and its era.
-std::optional<FormDate> OneYear(const YearText& written) {
+// A kanji date's year, and why it is no year of a date when it is none.
+struct KanjiYear {
+  std::int16_t year = 0;
+  const Era* era = nullptr;  // the era written (--strict checks the year against it)
+  std::optional<Refusal> refusal;
+  std::int16_t otherYear = 0;  // YearsDisagree: the Western year written
+};
+
+std::optional<KanjiYear> OneYear(const YearText& written) {
+  std::optional<KanjiYear> one;  // filled in place, as Form does
   const auto year = YearOf(written.era, written.sign, written.number);
-  if (!year) return std::nullopt;
+  if (!year) return one;
+  one.emplace();
+  one->year = *year;
+  one->era = written.era;
   // 8年 may be 令和8年, 平成8年 or 2008: nothing says which.
-  const bool eraNeeded = written.era == nullptr && written.sign == 0 && written.number.digits < 4;
-  return Form(eraNeeded ? Refused(Refusal::EraNeeded) : Found({*year, 0, 0}), written.era);
+  if (written.era == nullptr && written.sign == 0 && written.number.digits < 4) {
+    one->refusal = Refusal::EraNeeded;
+  }
+  return one;
 }
 
 // An era year and a Western year, either first; the Western one as written.
-std::optional<FormDate> TwoYears(const YearText& one, const YearText& other) {
+std::optional<KanjiYear> TwoYears(const YearText& one, const YearText& other) {
   if ((one.era == nullptr) == (other.era == nullptr)) return std::nullopt;
   const YearText& eraYear = one.era != nullptr ? one : other;
   const YearText& western = one.era != nullptr ? other : one;
   const auto year = YearOf(eraYear.era, 0, eraYear.number);
   const auto written = YearOf(nullptr, western.sign != 0 ? western.sign : 1, western.number);
   if (!year || !written) return std::nullopt;
-  if (*written == *year) return Form(Found({*year, 0, 0}), eraYear.era);
-  DateRead disagree = Refused(Refusal::YearsDisagree, {*year, 0, 0});
-  disagree.otherYear = *written;
-  return Form(disagree, eraYear.era);
+  KanjiYear two{*year, eraYear.era};
+  if (*written != *year) {
+    two.refusal = Refusal::YearsDisagree;
+    two.otherYear = *written;
+  }
+  return two;
 }
 
-// The year before 年 and the one beside it, if any; on a copy, as above.
-std::optional<FormDate> Year(Scanner& scanner) {
+// The year before 年 and the one beside it, if any; what it took stays
+// taken when there is none.
+std::optional<KanjiYear> Year(Scanner& scanner) {
   const auto written = TakeYearText(scanner);
   if (!written) return std::nullopt;
   // Most years stand alone: a look at the front spares the call.
@@ -93,13 +111,13 @@ std::optional<FormDate> Year(Scanner& scanner) {
 // A number and its unit kanji, blanks around; nothing is taken without
 // the unit, so that 31日 is still there after no month was found.
 std::optional<Written> Part(Scanner& scanner, char16_t unit) {
-  Scanner ahead = scanner;
-  ahead.SkipBlanks();
-  const auto number = TakeNumber(ahead);
-  ahead.SkipBlanks();
-  if (!number || !ahead.Take(unit)) return std::nullopt;
-  scanner = ahead;
-  return number;
+  const Scanner start = scanner;  // read on in place: copying back stalls on every line
+  scanner.SkipBlanks();
+  const auto number = TakeNumber(scanner);
+  scanner.SkipBlanks();
+  if (number && scanner.Take(unit)) return number;
+  scanner = start;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -107,17 +125,20 @@ std::optional<Written> Part(Scanner& scanner, char16_t unit) {
 std::optional<FormDate> ReadKanjiDate(Scanner& scanner, const DateParts& today) {
   // Every form has a 日; most texts are out at once.
   if (scanner.Rest().find(kUnits[2]) == std::u16string_view::npos) return std::nullopt;
-  Scanner withYear = scanner;
-  const std::optional<FormDate> year = Year(withYear);
-  if (year) scanner = withYear;
+  const Scanner start = scanner;
+  const std::optional<KanjiYear> year = Year(scanner);
+  if (!year) scanner = start;
   const auto month = Part(scanner, kUnits[1]);  // or the day alone
   if (!month && year) return std::nullopt;
   const auto day = Part(scanner, kUnits[2]);
   if (!day) return std::nullopt;
   if (!year) return CompletedForm(month, DayNumber(*day), today, TimeJoin::Directly);
-  if (year->read.refusal) return Form(year->read, year->era, TimeJoin::Directly);
-  return Form(NumberDate(year->read.date.year, month->value, day->value), year->era,
-              TimeJoin::Directly);
+  if (!year->refusal) {
+    return Form(NumberDate(year->year, month->value, day->value), year->era, TimeJoin::Directly);
+  }
+  DateRead refused = Refused(*year->refusal, {year->year, 0, 0});
+  refused.otherYear = year->otherYear;
+  return Form(refused, year->era, TimeJoin::Directly);
 }
 
 std::optional<std::int16_t> ReadYear(std::u16string_view text) {

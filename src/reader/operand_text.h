@@ -21,9 +21,9 @@ void DecodeOperand(std::string_view bytes, std::u16string& text);
 // from a web page or a spreadsheet and U+202F, which some locales put
 // before "PM" (a full-width blank has become " " by then).
 constexpr bool IsOperandBlank(char16_t c) {
-  if (c > 0x205F) return false;  // kana and kanji at a glance
-  return c == u' ' || c == u'\t' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
-         c == 0x202F || c == 0x205F;
+  if (c < 0xA0) return c == u' ' || c == u'\t';
+  return c <= 0x205F &&  // kana and kanji at a glance
+         (c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F);
 }
 
 // "-" and the look-alikes that word processors and typesetting put for a
