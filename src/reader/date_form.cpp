@@ -1,6 +1,7 @@
 #include "reader/date_form.h"
 
 #include "numeric/checked.h"
+#include "reader/kanji_number.h"
 
 namespace kalvenor::reader {
 namespace {
@@ -32,6 +33,23 @@ const Era* TakeEra(Scanner& scanner) {
   }
   if (era != nullptr) scanner.SkipBlanks();
   return era;
+}
+
+std::optional<WrittenYear> TakeWrittenYear(Scanner& scanner, bool kanjiNumerals) {
+  WrittenYear year;
+  year.era = TakeEra(scanner);
+  if (year.era != nullptr && scanner.Take(kFirstEraYear)) {
+    year.number = Written{1, 1};
+    return year;
+  }
+  if (year.era == nullptr) {
+    year.sign = scanner.TakeDash() ? -1 : scanner.Take(u'+') ? 1 : 0;
+    scanner.SkipBlanks();
+  }
+  const auto number = kanjiNumerals ? TakeNumber(scanner) : scanner.Digits();
+  if (!number) return std::nullopt;
+  year.number = *number;
+  return year;
 }
 
 std::optional<std::int16_t> YearOf(const Era* era, int sign, const Written& number) {

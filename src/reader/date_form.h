@@ -54,6 +54,20 @@ constexpr DateRead Refused(Refusal refusal, const DateParts& date = {}) {
 // letter in either case; blanks after it are skipped.
 const Era* TakeEra(Scanner& scanner);
 
+// A year as written: a number after an era (元 is 1), or after a sign or
+// none.
+struct WrittenYear {
+  const Era* era = nullptr;
+  int sign = 0;  // -1, +1, or 0 for none
+  Written number;
+};
+
+// A written year at the front of scanner: an era and 元 or a number, or
+// "-" (or a look-alike), "+" or nothing, blanks, and a number; in ASCII
+// digits, or kanji numerals too with kanjiNumerals. Takes what it reads
+// even when it is none: its callers put the scanner back or give up.
+std::optional<WrittenYear> TakeWrittenYear(Scanner& scanner, bool kanjiNumerals);
+
 // The year of a written number: in the era when one was given; else taken
 // as written when it has a sign (-1 or +1; 0 for none) or three or more
 // digits, and by the two-digit rule otherwise. Nothing when it does not fit

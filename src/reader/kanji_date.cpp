@@ -13,39 +13,13 @@ namespace {
 
 constexpr std::u16string_view kUnits = u"年月日";  // after the year, the month, the day
 
-// A year as written before 年: an era year (令和8, 令和元) or a Western one
-// (2026, -5).
-struct YearText {
-  const Era* era = nullptr;
-  int sign = 0;  // -1, or 0 for none
-  Written number;
-};
-
-// Takes what it reads even when it is no year: its callers put it back.
-std::optional<YearText> TakeYearText(Scanner& scanner) {
-  YearText year;
-  year.era = TakeEra(scanner);
-  if (year.era != nullptr && scanner.Take(kFirstEraYear)) {
-    year.number = Written{1, 1};
-    return year;
-  }
-  if (year.era == nullptr && scanner.TakeDash()) {
-    year.sign = -1;
-    scanner.SkipBlanks();
-  }
-  const auto number = TakeNumber(scanner);
-  if (!number) return std::nullopt;
-  year.number = *number;
-  return year;
-}
-
 // The year in brackets beside the year, "(" at the front: "(2026)" before
 // 年, "(令和8年)" after it; blanks inside.
-std::optional<YearText> YearBeside(Scanner& scanner, bool withUnit) {
+std::optional<WrittenYear> YearBeside(Scanner& scanner, bool withUnit) {
   Scanner ahead = scanner;
   if (!ahead.Take(u'(')) return std::nullopt;
   ahead.SkipBlanks();
-  const auto year = TakeYearText(ahead);
+  const auto year = TakeWrittenYear(ahead, true);
   ahead.SkipBlanks();
   if (!year || (withUnit && !ahead.Take(kUnits[0]))) return std::nullopt;
   ahead.SkipBlanks();
@@ -62,7 +36,7 @@ struct KanjiYear {
   std::int16_t otherYear = 0;  // YearsDisagree: the Western year written
 };
 
-std::optional<KanjiYear> OneYear(const YearText& written) {
+std::optional<KanjiYear> OneYear(const WrittenYear& written) {
   std::optional<KanjiYear> one;  // filled in place, as Form does
   const auto year = YearOf(written.era, written.sign, written.number);
   if (!year) return one;
@@ -77,14 +51,14 @@ std::optional<KanjiYear> OneYear(const YearText& written) {
 }
 
 // An era year and a Western year, either first; the Western one as written.
-std::optional<KanjiYear> TwoYears(const YearText& one, const YearText& other) {
+std::optional<KanjiYear> TwoYears(const WrittenYear& one, const WrittenYear& other) {
   if ((one.era == nullptr) == (other.era == nullptr)) return std::nullopt;
-  const YearText& eraYear = one.era != nullptr ? one : other;
-  const YearText& western = one.era != nullptr ? other : one;
+  const WrittenYear& eraYear = one.era != nullptr ? one : other;
+  const WrittenYear& western = one.era != nullptr ? other : one;
   const auto year = YearOf(eraYear.era, 0, eraYear.number);
   const auto written = YearOf(nullptr, western.sign != 0 ? western.sign : 1, western.number);
   if (!year || !written) return std::nullopt;
-  KanjiYear two{*year, eraYear.era};
+  KanjiYear two{*year, eraYear.era, std::nullopt};
   if (*written != *year) {
     two.refusal = Refusal::YearsDisagree;
     two.otherYear = *written;
@@ -95,7 +69,7 @@ std::optional<KanjiYear> TwoYears(const YearText& one, const YearText& other) {
 // The year before 年 and the one beside it, if any; what it took stays
 // taken when there is none.
 std::optional<KanjiYear> Year(Scanner& scanner) {
-  const auto written = TakeYearText(scanner);
+  const auto written = TakeWrittenYear(scanner, true);
   if (!written) return std::nullopt;
   // Most years stand alone: a look at the front spares the call.
   scanner.SkipBlanks();
@@ -143,7 +117,7 @@ std::optional<FormDate> ReadKanjiDate(Scanner& scanner, const DateParts& today) 
 
 std::optional<std::int16_t> ReadYear(std::u16string_view text) {
   Scanner scanner(Trimmed(text));
-  const auto year = TakeYearText(scanner);
+  const auto year = TakeWrittenYear(scanner, true);
   scanner.SkipBlanks();
   const bool unit = scanner.Take(kUnits[0]);
   if (!year || !scanner.AtEnd() || year->sign != 0) return std::nullopt;

@@ -7,27 +7,6 @@
 namespace kalvenor::reader {
 namespace {
 
-// The first field: its number, and the era or sign written before it.
-struct YearField {
-  const Era* era = nullptr;
-  int sign = 0;  // -1, +1, or 0 for none
-  Written number;
-};
-
-std::optional<YearField> ReadYearField(Scanner& scanner) {
-  YearField field;
-  field.era = TakeEra(scanner);
-  if (field.era != nullptr && scanner.Take(kFirstEraYear)) {
-    field.number = Written{1, 1};
-    return field;
-  }
-  if (field.era == nullptr) field.sign = scanner.TakeDash() ? -1 : scanner.Take(u'+') ? 1 : 0;
-  const auto number = scanner.Digits();
-  if (!number) return std::nullopt;
-  field.number = *number;
-  return field;
-}
-
 bool TakeSeparator(Scanner& scanner, char16_t separator) {
   Scanner ahead = scanner;
   ahead.SkipBlanks();
@@ -53,7 +32,7 @@ std::optional<DayField> SpecialDay(Scanner& scanner) {
 
 std::optional<FormDate> ReadSlashDate(Scanner& scanner, const DateParts& today) {
   if (const auto day = SpecialDay(scanner)) return CompletedForm(std::nullopt, day, today);
-  const auto first = ReadYearField(scanner);
+  const auto first = TakeWrittenYear(scanner, false);
   if (!first) return std::nullopt;
   // Only a full date may name its era or sign its year.
   const bool bare = first->era == nullptr && first->sign == 0;
@@ -74,7 +53,7 @@ std::optional<FormDate> ReadSlashDate(Scanner& scanner, const DateParts& today) 
 }
 
 std::optional<FormDate> ReadDotDate(Scanner& scanner) {
-  const auto first = ReadYearField(scanner);
+  const auto first = TakeWrittenYear(scanner, false);
   if (!first || !TakeSeparator(scanner, u'.')) return std::nullopt;
   const auto month = scanner.Digits();
   if (!month || !TakeSeparator(scanner, u'.')) return std::nullopt;
