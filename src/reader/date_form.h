@@ -33,7 +33,6 @@ struct FormDate {
   TimeJoin time = TimeJoin::AfterBlank;
 };
 
-// A date read, and a text refused (date as Refusal's comment says).
 // A form's result, built in the caller's place: copying a FormDate just
 // built field by field stalls the processor, on every batch line.
 inline std::optional<FormDate> Form(const DateRead& read, const Era* era = nullptr,
@@ -45,6 +44,7 @@ inline std::optional<FormDate> Form(const DateRead& read, const Era* era = nullp
   return form;
 }
 
+// A date read, and a text refused (date as Refusal's comment says).
 constexpr DateRead Found(const DateParts& date) { return DateRead{date, std::nullopt}; }
 constexpr DateRead Refused(Refusal refusal, const DateParts& date = {}) {
   return DateRead{date, refusal};
