@@ -108,11 +108,15 @@ std::string HelpBody() {
          "  25  E  %s         day: this month or the next; E is the last day, %s the\n"
          "                     second Monday; %s the first fifth Monday from today\n"
          "                     on, which may be months away\n"
-         "  R8.12.7  2026-12-07  20261207    dot, ISO and compact dates\n"
-         "  %s  kanji dates; %s is year 1\n"
+         "  R8.12.7  2026-12-7  20261207     dot, ISO and compact dates\n"
+         "  %s  kanji dates; %s is year 1; a year\n"
+         "                     without its era has four digits: %s;\n"
+         "                     %s gives both years, which must agree\n"
          "  today  yesterday  tomorrow  %s\n"
-         "  A weekday after a date, %s, must be its own; a time after it, 9:30, is\n"
-         "  dropped. Full-width digits, letters and signs count as their ASCII twins.\n"
+         "  A weekday after a date, %s, must be its own;\n"
+         "  a time after it, 9:30, 3:00 PM, %s or 2026-12-07T09:30+0900, is dropped.\n"
+         "  Full-width forms count as their ASCII twins, the other Unicode spaces as\n"
+         "  blanks, and U+2212, U+2010 and U+2011 as \"-\".\n"
          "  Dates before 1873 are proleptic Gregorian, not the calendar Japan used then.\n"
          "\n"
          "Days (add): 10, -3 or 2.5 days (a fraction is rounded half to even), 2w\n"
@@ -130,8 +134,8 @@ std::string HelpBody() {
          "output could not be written, 2 a wrong command line.\n"),
       {"H 12/ 1/ 1(土)", "R 8/ 12/ 7(月)", "令和8年12月7日(月)", " 2000/ 1/ 1(土)",
        "平成31年5月1日", "令和8/12/7", "月2", "月2", "月5", "令和八年十二月七日  12月31日  31日",
-       "元年", "今日  昨日  明日", "(月) 月曜日", "10日  2週間  3か月  1年",
-       WithPrompt(kHelpExamples)});
+       "元年", "2026年12月7日", "令和8（2026）年", "今日  昨日  明日", "(月) 月曜日 (月・祝) ㈪",
+       "午後3時", "10日  2週間  3か月  1年", WithPrompt(kHelpExamples)});
 }
 
 constexpr std::string_view kCalendarExamples =

@@ -51,7 +51,10 @@ std::optional<Failure> ReadOperand(Operands operands, std::size_t index, const S
   Operand& operand = operands[index];
   if (!operand.read) operand.read = reader::ReadDate(TextOf(operand), settings.read);
   const DateRead& read = *operand.read;
-  if (read.refusal) return Failure{Problem::NotADate, index, *read.refusal, read.date};
+  if (read.refusal) {
+    return Failure{Problem::NotADate, index,          *read.refusal,
+                   read.date,         read.otherYear, read.character};
+  }
   date = read.date;
   return std::nullopt;
 }

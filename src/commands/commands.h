@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -32,9 +33,11 @@ enum class Problem {
 
 struct Failure {
   Problem problem;
-  std::size_t operand = 0;  // the text to blame for NotADate and NotANumber
-  Refusal refusal = {};     // for NotADate
-  DateParts date;           // for Refusal::WrongWeekday, the date read; BirthAfterDate
+  std::size_t operand = 0;     // the text to blame for NotADate and NotANumber
+  Refusal refusal = {};        // for NotADate
+  DateParts date;              // for NotADate, the refusal's (date_input.h); BirthAfterDate
+  std::int16_t otherYear = 0;  // for Refusal::YearsDisagree
+  char16_t character = 0;      // for Refusal::StrayCharacter
 };
 
 // An operand's text and, once read, its date: an operand that stays the

@@ -23,7 +23,7 @@ void AppendDate(const DateParts& date, OutputStyle style, std::string& out);
 // AppendIsoDate: the year zero-padded to four digits, a minus sign before a
 // negative year, month and day to two digits. AppendKanjiDate: the eras of
 // kEras and no blanks: 令和元年5月1日(水), 1867年12月31日(火) before Meiji,
-// -5年1月1日(日).
+// 0005年1月1日(土) (four digits, as the reader needs), -5年1月1日(日).
 void AppendIsoDate(const DateParts& date, std::string& out);
 void AppendKanjiDate(const DateParts& date, std::string& out);
 // AppendIsoDate's text on its own, for messages.

@@ -12,7 +12,14 @@ std::string DescribeRefusal(const Failure& failure, std::string_view text) {
     case Refusal::Empty: return messages::NoDate();
     case Refusal::WrongWeekday:
       return messages::WrongWeekday(text, IsoText(failure.date), WeekdayOf(failure.date));
-    case Refusal::OutsideEra: return messages::OutsideEra(text);
+    case Refusal::OutsideEra: return messages::OutsideEra(text, failure.date);
+    case Refusal::NoSuchDay: return messages::NoSuchDay(text, failure.date);
+    case Refusal::NoSuchTime: return messages::NoSuchTime(text);
+    case Refusal::EraNeeded: return messages::EraNeeded(text);
+    case Refusal::YearsDisagree:
+      return messages::YearsDisagree(text, failure.date.year, failure.otherYear);
+    case Refusal::Quoted: return messages::InQuotes(text);
+    case Refusal::StrayCharacter: return messages::StrayCharacter(text, failure.character);
     case Refusal::NotADate: break;
   }
   return messages::NotADate(text);

@@ -4,28 +4,16 @@
 #include "calendar/date.h"
 #include "commands/commands.h"
 #include "holidays/holidays.h"
-#include "reader/operand_text.h"
+#include "reader/kanji_date.h"
 
 namespace kalvenor::commands {
 namespace {
 
-// A year is one to four digits; holidays' YEAR is never a date.
-std::optional<std::int16_t> YearOf(std::u16string_view text) {
-  text = reader::Trimmed(text);
-  if (text.empty() || text.size() > 4) return std::nullopt;
-  std::int16_t year = 0;
-  for (const char16_t c : text) {
-    if (c < u'0' || c > u'9') return std::nullopt;
-    year = static_cast<std::int16_t>(year * 10 + (c - u'0'));
-  }
-  return year;
-}
-
 // The days of the list, first and last, whatever their order.
 std::optional<Failure> Range(Operands operands, const Settings& settings, SerialDay& first,
                              SerialDay& last) {
-  const auto firstYear = YearOf(TextOf(operands[0]));
-  const auto lastYear = YearOf(TextOf(operands.back()));
+  const auto firstYear = reader::ReadYear(TextOf(operands[0]));
+  const auto lastYear = reader::ReadYear(TextOf(operands.back()));
   if (firstYear && lastYear) {
     first = SerialOf({std::min(*firstYear, *lastYear), 1, 1});
     last = SerialOf({std::max(*firstYear, *lastYear), 12, 31});
@@ -38,7 +26,11 @@ std::optional<Failure> Range(Operands operands, const Settings& settings, Serial
   if (operands.size() == 1) return Failure{Problem::NotAYear, 0, {}, {}};
   DateParts one;
   DateParts other;
-  if (auto failure = ReadTwoOperands(operands, settings, one, other)) return failure;
+  if (auto failure = ReadTwoOperands(operands, settings, one, other)) {
+    // A year and a text that is no date: the text is to blame (holidays 2026 xx).
+    if (firstYear || lastYear) return Failure{Problem::NotAYear, firstYear ? 1U : 0U, {}, {}};
+    return failure;
+  }
   first = std::min(SerialOf(one), SerialOf(other));
   last = std::max(SerialOf(one), SerialOf(other));
   return std::nullopt;

@@ -48,6 +48,14 @@ void AppendKanjiDate(const DateParts& date, std::string& out) {
   }
   if (era != nullptr && year == 1) {
     put("元年");
+  } else if (era == nullptr && year >= 0 && year < 1000) {
+    // Four digits, as a year without an era must have to read back (8年
+    // may be 令和8年).
+    const char digits[] = {'0', static_cast<char>('0' + year / 100),
+                           static_cast<char>('0' + year / 10 % 10),
+                           static_cast<char>('0' + year % 10)};
+    put(std::string_view(digits, 4));
+    put("年");
   } else {
     number(year, "年");
   }

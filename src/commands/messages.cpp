@@ -23,10 +23,11 @@ bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) 
 
 // Characters that would move the cursor, start a terminal sequence, break
 // the line, turn the text's direction or hide in it: C1 controls, the
-// direction marks, embeddings and isolates, the line and paragraph
-// separators, and the zero-width characters (the byte-order mark too).
+// soft hyphen, the direction marks, embeddings and isolates, the line and
+// paragraph separators, and the zero-width characters (the byte-order mark
+// too).
 bool ShownAsCodePoint(char32_t c) {
-  return (c >= 0x80 && c <= 0x9F) || c == 0x061C || (c >= 0x200B && c <= 0x200F) ||
+  return (c >= 0x80 && c <= 0x9F) || c == 0xAD || c == 0x061C || (c >= 0x200B && c <= 0x200F) ||
          (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x2069) || c == 0xFEFF;
 }
 
@@ -62,6 +63,12 @@ std::string Harmless(std::string_view bytes) {
     }
   }
   return out;
+}
+
+std::string NumberText(std::int32_t number) {
+  std::string text;
+  AppendNumber(number, text);
+  return text;
 }
 
 }  // namespace
@@ -105,8 +112,52 @@ std::string WrongWeekday(std::string_view text, std::string_view date, int weekd
   const std::string kanji = text::ToUtf8(kWeekdayChars.substr(weekday, 1));
   return Format(Tr("'%s': %s is a %s (%s)"), {Quote(text), date, names[weekday], kanji});
 }
-std::string OutsideEra(std::string_view text) {
-  return Quoted(Tr("'%s' lies outside its era (--strict)"), text);
+std::string OutsideEra(std::string_view text, const DateParts& date) {
+  std::string inItsEra;
+  AppendKanjiDate(date, inItsEra);
+  return Format(Tr("'%s' lies outside its era (--strict): %s is %s"),
+                {Quote(text), IsoText(date), inItsEra});
+}
+std::string NoSuchDay(std::string_view text, const DateParts& fields) {
+  const std::string_view months[] = {Tr("January"), Tr("February"), Tr("March"),
+                                     Tr("April"),   Tr("May"),      Tr("June"),
+                                     Tr("July"),    Tr("August"),   Tr("September"),
+                                     Tr("October"), Tr("November"), Tr("December")};
+  if (fields.month < 1 || fields.month > 12) {
+    return Format(Tr("'%s': no such day: there is no month %s"),
+                  {Quote(text), NumberText(fields.month)});
+  }
+  if (fields.day < 1) {
+    return Format(Tr("'%s': no such day: there is no day %s"),
+                  {Quote(text), NumberText(fields.day)});
+  }
+  if (fields.month == 2 && fields.day == 29) {
+    return Format(Tr("'%s': no such day: %s is not a leap year"),
+                  {Quote(text), NumberText(fields.year)});
+  }
+  return Format(
+      Tr("'%s': no such day: %s has %s days"),
+      {Quote(text), months[fields.month - 1], NumberText(DaysInMonth(fields.year, fields.month))});
+}
+std::string NoSuchTime(std::string_view text) {
+  return Quoted(Tr("'%s': no such time of day"), text);
+}
+std::string EraNeeded(std::string_view text) {
+  return Quoted(Tr("'%s': a year needs its era or four digits, as R8 or 2026"), text);
+}
+std::string YearsDisagree(std::string_view text, std::int16_t year, std::int16_t other) {
+  return Format(Tr("'%s': %s and %s are not the same year"),
+                {Quote(text), NumberText(year), NumberText(other)});
+}
+std::string InQuotes(std::string_view text) {
+  return Quoted(Tr("'%s': the quotes are not part of the date"), text);
+}
+std::string StrayCharacter(std::string_view text, char16_t c) {
+  std::string shown = Escape("U+%04X", c);
+  if (c >= 0x20 && c != 0x7F && !ShownAsCodePoint(c)) {
+    shown += " (" + text::ToUtf8(std::u16string_view(&c, 1)) + ")";
+  }
+  return Format(Tr("'%s': %s cannot be part of a date"), {Quote(text), shown});
 }
 std::string OutOfRange(std::string_view date, std::string_view days) {
   return Format(Tr("'%s' plus '%s' lies outside %s to %s"),

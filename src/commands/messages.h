@@ -4,10 +4,13 @@
 // quoted cut short and made harmless.
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "calendar/gregorian.h"
 
 namespace kalvenor::commands::messages {
 
@@ -31,7 +34,17 @@ std::string NotANumber(std::string_view text);
 std::string NoDate();
 // date: the ISO text of the date read; weekday: its weekday, 0 Sunday .. 6.
 std::string WrongWeekday(std::string_view text, std::string_view date, int weekday);
-std::string OutsideEra(std::string_view text);
+// date: the date read, which lies in another era than the one written.
+std::string OutsideEra(std::string_view text, const DateParts& date);
+// fields: the year, month and day read, which make no date.
+std::string NoSuchDay(std::string_view text, const DateParts& fields);
+std::string NoSuchTime(std::string_view text);
+std::string EraNeeded(std::string_view text);
+// year: the era year's; other: the Western year written beside it.
+std::string YearsDisagree(std::string_view text, std::int16_t year, std::int16_t other);
+std::string InQuotes(std::string_view text);
+// c: an invisible character or a look-alike, shown by its code point.
+std::string StrayCharacter(std::string_view text, char16_t c);
 std::string OutOfRange(std::string_view date, std::string_view days);
 // texts: the one or two operands of the calculation.
 std::string Overflow(std::span<const std::string_view> texts);

@@ -1,9 +1,9 @@
 #include "reader/date_form.h"
 
 #include "numeric/checked.h"
+#include "reader/kanji_number.h"
 
 namespace kalvenor::reader {
-
 namespace {
 
 // An era's name or its first character.
@@ -12,6 +12,12 @@ const Era* TakeEraName(Scanner& scanner) {
     if (scanner.Take(era.name) || scanner.Take(era.name.front())) return &era;
   }
   return nullptr;
+}
+
+// Why fields is no date: the month or a day number named, or no reason.
+DateRead NoDate(const DateParts& fields, const DayField& day) {
+  const bool named = day.kind == DayKind::Number || fields.month < 1 || fields.month > 12;
+  return Refused(named ? Refusal::NoSuchDay : Refusal::NotADate, fields);
 }
 
 }  // namespace
@@ -29,6 +35,23 @@ const Era* TakeEra(Scanner& scanner) {
   return era;
 }
 
+std::optional<WrittenYear> TakeWrittenYear(Scanner& scanner, bool kanjiNumerals) {
+  WrittenYear year;
+  year.era = TakeEra(scanner);
+  if (year.era != nullptr && scanner.Take(kFirstEraYear)) {
+    year.number = Written{1, 1};
+    return year;
+  }
+  if (year.era == nullptr) {
+    year.sign = scanner.TakeDash() ? -1 : scanner.Take(u'+') ? 1 : 0;
+    scanner.SkipBlanks();
+  }
+  const auto number = kanjiNumerals ? TakeNumber(scanner) : scanner.Digits();
+  if (!number) return std::nullopt;
+  year.number = *number;
+  return year;
+}
+
 std::optional<std::int16_t> YearOf(const Era* era, int sign, const Written& number) {
   std::int32_t year = sign < 0 ? -number.value : number.value;  // [-999999, 999999]
   if (era != nullptr) {
@@ -39,13 +62,20 @@ std::optional<std::int16_t> YearOf(const Era* era, int sign, const Written& numb
   return checked::TryInt16(year);
 }
 
-std::optional<DateParts> NumberDate(std::int16_t year, std::int32_t month, std::int32_t day) {
+DateRead FieldsDate(std::int16_t year, std::int32_t month, const DayField& day,
+                    const DateParts& today) {
+  const std::optional<std::int16_t> month16 = checked::TryInt16(month);
+  if (!month16) return Refused(Refusal::NotADate);
+  if (const auto date = DateOfFields(year, *month16, day, today)) return Found(*date);
+  return NoDate({year, *month16, day.number}, day);
+}
+
+DateRead NumberDate(std::int16_t year, std::int32_t month, std::int32_t day) {
   const std::optional<std::int16_t> month16 = checked::TryInt16(month);
   const std::optional<std::int16_t> day16 = checked::TryInt16(day);
-  if (!month16 || !day16) return std::nullopt;
+  if (!month16 || !day16) return Refused(Refusal::NotADate);
   const DateParts date{year, *month16, *day16};
-  if (!date.IsValid()) return std::nullopt;
-  return date;
+  return date.IsValid() ? Found(date) : NoDate(date, DayField::Number(*day16));
 }
 
 std::optional<DayField> DayNumber(const Written& day) {
@@ -55,16 +85,15 @@ std::optional<DayField> DayNumber(const Written& day) {
 }
 
 std::optional<FormDate> CompletedForm(const std::optional<Written>& month,
-                                      const std::optional<DayField>& day, const DateParts& today) {
-  if (!day) return std::nullopt;
-  CompletedDate completed;
-  if (!month) {
-    completed = CompleteDay(*day, today);
-  } else if (const std::optional<std::int16_t> month16 = checked::TryInt16(month->value)) {
-    completed = CompleteMonthDay(*month16, *day, today);
-  }
-  if (!completed.found) return std::nullopt;
-  return FormDate{completed.date};
+                                      const std::optional<DayField>& day, const DateParts& today,
+                                      TimeJoin time) {
+  const std::optional<std::int16_t> month16 =
+      month ? checked::TryInt16(month->value) : std::optional<std::int16_t>(0);
+  if (!day || !month16) return std::nullopt;
+  const CompletedDate completed =
+      month ? CompleteMonthDay(*month16, *day, today) : CompleteDay(*day, today);
+  return Form(completed.found ? Found(completed.date) : NoDate(completed.date, *day), nullptr,
+              time);
 }
 
 }  // namespace kalvenor::reader

@@ -39,6 +39,12 @@ class Scanner {
     rest_.remove_prefix(1);
     return true;
   }
+  // "-" or a look-alike (operand_text.h).
+  bool TakeDash() {
+    if (rest_.empty() || !IsDash(rest_.front())) return false;
+    rest_.remove_prefix(1);
+    return true;
+  }
   bool Take(std::u16string_view word) {
     if (!rest_.starts_with(word)) return false;
     rest_.remove_prefix(word.size());

@@ -3,31 +3,9 @@
 #include <optional>
 
 #include "calendar/weekday_chars.h"
-#include "numeric/checked.h"
 
 namespace kalvenor::reader {
 namespace {
-
-// The first field: its number, and the era or sign written before it.
-struct YearField {
-  const Era* era = nullptr;
-  int sign = 0;  // -1, +1, or 0 for none
-  Written number;
-};
-
-std::optional<YearField> ReadYearField(Scanner& scanner) {
-  YearField field;
-  field.era = TakeEra(scanner);
-  if (field.era != nullptr && scanner.Take(kFirstEraYear)) {
-    field.number = Written{1, 1};
-    return field;
-  }
-  if (field.era == nullptr) field.sign = scanner.Take(u'-') ? -1 : scanner.Take(u'+') ? 1 : 0;
-  const auto number = scanner.Digits();
-  if (!number) return std::nullopt;
-  field.number = *number;
-  return field;
-}
 
 bool TakeSeparator(Scanner& scanner, char16_t separator) {
   Scanner ahead = scanner;
@@ -54,7 +32,7 @@ std::optional<DayField> SpecialDay(Scanner& scanner) {
 
 std::optional<FormDate> ReadSlashDate(Scanner& scanner, const DateParts& today) {
   if (const auto day = SpecialDay(scanner)) return CompletedForm(std::nullopt, day, today);
-  const auto first = ReadYearField(scanner);
+  const auto first = TakeWrittenYear(scanner, false);
   if (!first) return std::nullopt;
   // Only a full date may name its era or sign its year.
   const bool bare = first->era == nullptr && first->sign == 0;
@@ -68,26 +46,21 @@ std::optional<FormDate> ReadSlashDate(Scanner& scanner, const DateParts& today) 
   if (!month) return completed(first->number, SpecialDay(scanner));
   if (!TakeSeparator(scanner, u'/')) return completed(first->number, DayNumber(*month));
   const auto year = YearOf(first->era, first->sign, first->number);
-  const auto month16 = checked::TryInt16(month->value);
   const auto number = scanner.Digits();
   const auto day = number ? DayNumber(*number) : SpecialDay(scanner);
-  if (!year || !month16 || !day) return std::nullopt;
-  const auto date = DateOfFields(*year, *month16, *day, today);
-  if (!date) return std::nullopt;
-  return FormDate{*date, first->era};
+  if (!year || !day) return std::nullopt;
+  return Form(FieldsDate(*year, month->value, *day, today), first->era);
 }
 
 std::optional<FormDate> ReadDotDate(Scanner& scanner) {
-  const auto first = ReadYearField(scanner);
+  const auto first = TakeWrittenYear(scanner, false);
   if (!first || !TakeSeparator(scanner, u'.')) return std::nullopt;
   const auto month = scanner.Digits();
   if (!month || !TakeSeparator(scanner, u'.')) return std::nullopt;
   const auto day = scanner.Digits();
   const auto year = YearOf(first->era, first->sign, first->number);
   if (!day || !year) return std::nullopt;
-  const auto date = NumberDate(*year, month->value, day->value);
-  if (!date) return std::nullopt;
-  return FormDate{*date, first->era};
+  return Form(NumberDate(*year, month->value, day->value), first->era);
 }
 
 }  // namespace kalvenor::reader

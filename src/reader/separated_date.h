@@ -17,7 +17,8 @@ namespace kalvenor::reader {
 // Y, M and D are unsigned decimal numbers, Y may carry a sign when no era
 // is given, and D may also be E (the month's last day) or a weekday kanji
 // with an optional week number 1..5 (月2); today serves the weekday rule.
-// Nothing when the front is no such date or the date does not exist.
+// Nothing when the front has another shape; a date that does not exist
+// comes with its reason (date_form.h).
 std::optional<FormDate> ReadSlashDate(Scanner& scanner, const DateParts& today);
 
 // [era]Y.M.D with exactly three numeric fields: R8.12.7, 2026.12.07, 26.12.7.
