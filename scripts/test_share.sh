@@ -12,4 +12,5 @@ src=$(find src -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | count)
 web=$(find web -maxdepth 1 -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.js' -o -name '*.mjs' \
   -o -name '*.css' -o -name '*.in' -o -name '*.cmake' \) -print0 | count)
 code=$((src + web))
-echo "tests ${tests} / src ${src} + web ${web} = $((100 * tests / code))%"
+# One decimal, rounded down: 36.8% is not "36%".
+echo "tests ${tests} / src ${src} + web ${web} = $((1000 * tests / code / 10)).$((1000 * tests / code % 10))%"
