@@ -91,7 +91,7 @@ function renderTables(holidays) {
     }));
   };
   fill($('holiday-table'), holidays.caption, holidays.rows);
-  fill($('workday-table'), `稼働日数${holidays.workdaysCaption}`, holidays.months);
+  fill($('workday-table'), holidays.workdaysCaption, holidays.months);
   $('workday-table').hidden = holidays.months.length === 0;
 }
 

@@ -1,7 +1,6 @@
 // 祝日: the national holidays of a year, or of the days from DATE1 to
 // DATE2, from the command layer's holiday list, and the business days of
 // each month (稼働日数) under the chosen rest days.
-#include <algorithm>
 
 #include "calendar/date.h"
 #include "calendar/weekday_chars.h"
@@ -15,15 +14,6 @@
 
 namespace kalvenor::web {
 namespace {
-
-// The year a holiday list of one year was asked for: its digits.
-std::int16_t YearWritten(std::u16string_view text) {
-  std::int16_t year = 0;
-  for (const char16_t c : text) {
-    if (c >= u'0' && c <= u'9') year = static_cast<std::int16_t>(year * 10 + (c - u'0'));
-  }
-  return year;
-}
 
 // A row of the table: the date without its weekday, which has a column
 // of its own, and the holiday's name.
@@ -52,62 +42,64 @@ std::string Summary(const HolidayTable& table, std::string& note) {
   std::int32_t total = 0;
   for (const MonthRow& row : table.months) total += row.business_days;
   if (!table.months.empty()) {
-    note = std::string(texts::kWorkdays) + std::to_string(total) + std::string(texts::kDayUnit) +
-           table.workdays_caption;
+    note = std::string(texts::kWorkdays) + std::string(texts::kSpace) + std::to_string(total) +
+           std::string(texts::kDayUnit) + table.workdays_caption;
   }
   return table.caption + std::string(texts::kSpace) + std::to_string(table.holidays.size()) +
          std::string(texts::kDayUnit);
 }
 
-}  // namespace
-
-void ListHolidays(const PageState& state, const commands::Settings& settings, View& view) {
+// The holidays' operands: both dates for a range; else one year, DATE1's
+// year when it is a date, DATE1 as written (2026, R8), or this year. A
+// year is no date, so DATE1's failure waits for the list to say it.
+std::optional<Inputs> ListInputs(const PageState& state, const commands::Settings& settings,
+                                 View& view, std::string& year) {
   Inputs dates("d1", state.date1, "d2", state.date2);
-  // A year is no date: DATE1's failure waits for the list to say it.
   const auto firstFailure = ShowDate(dates, 0, settings, state.style, view.date1, view.first);
   if (auto failure = ShowDate(dates, 1, settings, state.style, view.date2, view.second)) {
     Fail(*failure, dates, "d2", view);
-    return;
+    return std::nullopt;
   }
-  const bool range = view.second.has_value();
-  if (range && firstFailure) {
+  if (view.second && firstFailure) {
     Fail(*firstFailure, dates, "d1", view);
-    return;
+    return std::nullopt;
   }
-  std::string year;
-  if (!range) {
-    const bool typed = !reader::Trimmed(dates.operands[0].text).empty();
-    year = view.first ? std::to_string(view.first->year)
-           : typed    ? state.date1
-                      : std::to_string(state.today.year);
-  }
-  Inputs inputs = range ? dates : Inputs("d1", year);
-  commands::Result list;
-  if (auto failure = commands::Run(commands::Holidays, inputs.All(), settings, list)) {
-    Fail(*failure, inputs, "d1", view);
-    return;
-  }
+  if (view.second) return dates;
+  const bool typed = !reader::Trimmed(dates.operands[0].text).empty();
+  year = view.first ? std::to_string(view.first->year)
+         : typed    ? state.date1
+                    : std::to_string(state.today.year);
+  return Inputs("d1", year);
+}
+
+HolidayTable TableOf(const commands::HolidayListResult& list, const PageState& state,
+                     commands::BusinessDays& business) {
   HolidayTable table;
-  for (const SerialDay day : std::get<commands::HolidayListResult>(list).days) {
-    table.holidays.push_back(RowOf(day, state.style));
-  }
-  DateParts first;
-  DateParts last;
-  if (range) {
-    const bool inOrder = SerialOf(*view.first) <= SerialOf(*view.second);
-    first = inOrder ? *view.first : *view.second;
-    last = inOrder ? *view.second : *view.first;
-    table.caption = DateText(first, state.style) + std::string(texts::kRangeTo) +
-                    DateText(last, state.style) + std::string(texts::kHolidaysOf);
-  } else {
-    const std::int16_t written = YearWritten(inputs.operands[0].text);
-    first = {written, 1, 1};
-    last = {written, 12, 31};
-    table.caption =
-        std::to_string(written) + std::string(texts::kYear) + std::string(texts::kHolidaysOf);
-  }
+  for (const SerialDay day : list.days) table.holidays.push_back(RowOf(day, state.style));
+  const DateParts first = DateOf(list.first);
+  const DateParts last = DateOf(list.last);
+  table.caption = list.whole_years ? std::to_string(last.year) + std::string(texts::kYear)
+                                   : DateText(first, state.style) + std::string(texts::kRangeTo) +
+                                         DateText(last, state.style);
+  table.caption += texts::kHolidaysOf;
   table.workdays_caption = RestCaption(state);
-  table.months = MonthsOf(first, last, *settings.business);
+  table.months = MonthsOf(list.whole_years ? DateParts{last.year, 1, 1} : first, last, business);
+  return table;
+}
+
+}  // namespace
+
+void ListHolidays(const PageState& state, const commands::Settings& settings, View& view) {
+  std::string year;  // the text of the year asked for, which the inputs view
+  auto inputs = ListInputs(state, settings, view, year);
+  if (!inputs) return;
+  commands::Result list;
+  if (auto failure = commands::Run(commands::Holidays, inputs->All(), settings, list)) {
+    Fail(*failure, *inputs, "d1", view);
+    return;
+  }
+  HolidayTable table =
+      TableOf(std::get<commands::HolidayListResult>(list), state, *settings.business);
   ResultView result;
   result.text = Summary(table, result.note);
   for (const HolidayRow& row : table.holidays) {

@@ -25,7 +25,10 @@ void WriteHolidays(JsonWriter& json, const HolidayTable& table) {
   for (const HolidayRow& row : table.holidays) {
     json.BeginArray().String(row.date).String(row.weekday).String(row.name).EndArray();
   }
-  json.EndArray().Field("workdaysCaption", table.workdays_caption).Key("months").BeginArray();
+  json.EndArray()
+      .Field("workdaysCaption", std::string(texts::kWorkdays) + table.workdays_caption)
+      .Key("months")
+      .BeginArray();
   for (const MonthRow& row : table.months) {
     json.BeginArray()
         .String(std::to_string(row.year) + std::string(texts::kYear) + std::to_string(row.month) +

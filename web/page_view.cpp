@@ -7,7 +7,6 @@
 #include "commands/commands.h"
 #include "inputs.h"
 #include "page_texts.h"
-#include "reader/operand_text.h"
 #include "reader/day_count.h"
 #include "reader/operand_text.h"
 #include "view.h"

@@ -10,8 +10,9 @@ namespace kalvenor::commands {
 namespace {
 
 // The days of the list, first and last, whatever their order.
-std::optional<Failure> Range(Operands operands, const Settings& settings, SerialDay& first,
-                             SerialDay& last) {
+std::optional<Failure> Range(Operands operands, const Settings& settings, HolidayListResult& list) {
+  SerialDay& first = list.first;
+  SerialDay& last = list.last;
   const auto firstYear = reader::ReadYear(TextOf(operands[0]));
   const auto lastYear = reader::ReadYear(TextOf(operands.back()));
   if (firstYear && lastYear) {
@@ -21,6 +22,7 @@ std::optional<Failure> Range(Operands operands, const Settings& settings, Serial
     if (first < kHolidayDataFrom && first >= SerialOf({kFirstHolidayDataDay.year, 1, 1})) {
       first = kHolidayDataFrom;
     }
+    list.whole_years = true;
     return std::nullopt;
   }
   if (operands.size() == 1) return Failure{Problem::NotAYear, 0, {}, {}};
@@ -39,11 +41,11 @@ std::optional<Failure> Range(Operands operands, const Settings& settings, Serial
 }  // namespace
 
 std::optional<Failure> Holidays(Operands operands, const Settings& settings, Result& result) {
-  SerialDay first = 0;
-  SerialDay last = 0;
-  if (auto failure = Range(operands, settings, first, last)) return failure;
-  if (!HolidaysKnown(first) || !HolidaysKnown(last)) throw HolidaysUnknownError();
-  result = HolidayListResult{HolidaysBetween(first, last)};
+  HolidayListResult list;
+  if (auto failure = Range(operands, settings, list)) return failure;
+  if (!HolidaysKnown(list.first) || !HolidaysKnown(list.last)) throw HolidaysUnknownError();
+  list.days = HolidaysBetween(list.first, list.last);
+  result = list;
   return std::nullopt;
 }
 

@@ -45,6 +45,11 @@ struct AgeResult {
 // holidays: the days in order; HolidayOn (holidays/holidays.h) names each.
 struct HolidayListResult {
   std::span<const SerialDay> days;
+  // The days listed: whole years from January 1 (in 1948 from the day the
+  // holiday law took effect) to December 31, or the two dates in order.
+  SerialDay first = 0;
+  SerialDay last = 0;
+  bool whole_years = false;
 };
 
 // span's is the engine's CalendarSpan. The calculations of a stream's lines
