@@ -2,7 +2,6 @@
 
 #include <span>
 
-#include "commands/failure_text.h"
 #include "page_texts.h"
 #include "reader/operand_text.h"
 #include "text/utf8.h"

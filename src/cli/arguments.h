@@ -5,20 +5,31 @@
 // may stand anywhere before "--" and win over everything else.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
-#include "cli/business_options.h"
 #include "commands/command_table.h"
 #include "commands/date_output.h"
+#include "holidays/business_days.h"
 
 namespace kalvenor::cli {
 
 using commands::CommandRow;
 using commands::OutputStyle;
+
+// What counts as a business day, as the options give it; the closed and
+// open files are read when the run starts.
+struct BusinessOptions {
+  std::uint8_t rest_weekdays = 0b100'0001;  // --rest=土日; bit w: weekday w, 0 Sunday
+  bool national_holidays = true;            // --holidays=jp (none: false)
+  std::vector<std::string_view> closed_files;
+  std::vector<std::string_view> open_files;
+  YearEnd year_end = YearEnd::None;  // --year-end=12/29 or 12/31
+};
 
 enum class Action { Calculate, Help, Version };
 

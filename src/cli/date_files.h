@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "cli/arguments.h"
-#include "cli/business_options.h"
 #include "holidays/business_days.h"
 #include "reader/date_input.h"
 

@@ -17,7 +17,6 @@
 #include "cli/result_text.h"
 #include "commands/business_days.h"
 #include "commands/commands.h"
-#include "commands/failure_text.h"
 
 namespace kalvenor::cli {
 namespace {

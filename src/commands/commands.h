@@ -40,6 +40,10 @@ struct Failure {
   char16_t character = 0;      // for Refusal::StrayCharacter
 };
 
+// The message for a failure, in the user's language (failure_text.cpp);
+// texts are the operands as the user gave them, quoted in the message.
+std::string DescribeFailure(const Failure& failure, std::span<const std::string_view> texts);
+
 // An operand's text and, once read, its date: an operand that stays the
 // same for a whole stream is read once (today is fixed for the run).
 struct Operand {

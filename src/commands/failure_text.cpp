@@ -1,4 +1,4 @@
-#include "commands/failure_text.h"
+#include "commands/commands.h"
 
 #include "calendar/date.h"
 #include "commands/date_output.h"
