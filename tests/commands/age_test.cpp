@@ -30,8 +30,6 @@ TEST(Age, CountsAsTheAgeLawDoes) {
       {{2000, 2, 29}, {2028, 2, 29}, {28, 0, 0}, "Feb 29 in a leap year: the day itself"},
       {{2001, 1, 31}, {2001, 2, 28}, {0, 0, 28}, "the 31st: no anniversary in February"},
       {{2001, 1, 31}, {2001, 3, 1}, {0, 1, 0}, "the 31st: a month on March 1, not Feb 28"},
-      {{2001, 1, 30}, {2001, 3, 1}, {0, 1, 0}, "the 30th: a month on March 1"},
-      {{2001, 3, 31}, {2001, 4, 30}, {0, 0, 30}, "the 31st in a 30-day month: not yet"},
       {{2001, 3, 31}, {2001, 5, 1}, {0, 1, 0}, "the 31st in a 30-day month: the 1st after"},
       {{2001, 3, 31}, {2001, 5, 31}, {0, 2, 0}, "the 31st again in a 31-day month"},
       {{2000, 12, 31}, {2001, 1, 31}, {0, 1, 0}, "across the turn of the year"},

