@@ -1,6 +1,5 @@
-#include "commands/commands.h"
-
 #include "calendar/date.h"
+#include "commands/commands.h"
 #include "commands/date_output.h"
 #include "commands/messages.h"
 
