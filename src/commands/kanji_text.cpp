@@ -30,7 +30,7 @@ class KanjiText {
   }
 
  private:
-  char text_[64];  // 令和30749年12月31日(日) at the longest: 37 bytes
+  char text_[64] = {};  // 令和30749年12月31日(日) at the longest: 37 bytes
   char* end_ = text_;
 };
 
