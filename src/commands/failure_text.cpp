@@ -19,6 +19,7 @@ std::string DescribeRefusal(const Failure& failure, std::string_view text) {
       return messages::YearsDisagree(text, failure.date.year, failure.otherYear);
     case Refusal::Quoted: return messages::InQuotes(text);
     case Refusal::StrayCharacter: return messages::StrayCharacter(text, failure.character);
+    case Refusal::TextAfterDate: return messages::TextAfterDate(text);
     case Refusal::NotADate: break;
   }
   return messages::NotADate(text);

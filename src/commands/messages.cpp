@@ -152,6 +152,9 @@ std::string YearsDisagree(std::string_view text, std::int16_t year, std::int16_t
 std::string InQuotes(std::string_view text) {
   return Quoted(Tr("'%s': the quotes are not part of the date"), text);
 }
+std::string TextAfterDate(std::string_view text) {
+  return Quoted(Tr("'%s': only a weekday or a time of day may follow the date"), text);
+}
 std::string StrayCharacter(std::string_view text, char16_t c) {
   std::string shown = Escape("U+%04X", c);
   if (c >= 0x20 && c != 0x7F && !ShownAsCodePoint(c)) {

@@ -45,6 +45,7 @@ std::string YearsDisagree(std::string_view text, std::int16_t year, std::int16_t
 std::string InQuotes(std::string_view text);
 // c: an invisible character or a look-alike, shown by its code point.
 std::string StrayCharacter(std::string_view text, char16_t c);
+std::string TextAfterDate(std::string_view text);
 std::string OutOfRange(std::string_view date, std::string_view days);
 // texts: the one or two operands of the calculation.
 std::string Overflow(std::span<const std::string_view> texts);

@@ -10,6 +10,7 @@
 #include "parse/plain_date.h"
 #include "reader/date_tail.h"
 #include "reader/iso_date.h"
+#include "reader/kanji_number.h"
 #include "reader/kanji_date.h"
 #include "reader/operand_text.h"
 #include "reader/separated_date.h"
@@ -76,16 +77,17 @@ DateRead DaysFromToday(const DateParts& today, int days) {
   }
 }
 
+// The forms, each of which gives up at a glance on most texts of the others.
+using FormReader = std::optional<FormDate> (*)(Scanner&, const DateParts&);
+constexpr std::array<FormReader, 4> kForms = {
+    ReadKanjiDate, [](Scanner& s, const DateParts&) { return ReadIsoDate(s); },
+    [](Scanner& s, const DateParts&) { return ReadDotDate(s); }, ReadSlashDate};
+
 // Whether a form reads the text whole, tail and all; if so, read is the
 // date or why the text of that form is none. (An out-parameter, as
 // ReadTail's.)
 bool ReadForm(std::u16string_view text, const ReadOptions& options, DateRead& read) {
-  using Reader = std::optional<FormDate> (*)(Scanner&, const DateParts&);
-  // Each form gives up at a glance on most texts of the others.
-  constexpr std::array<Reader, 4> kForms = {
-      ReadKanjiDate, [](Scanner& s, const DateParts&) { return ReadIsoDate(s); },
-      [](Scanner& s, const DateParts&) { return ReadDotDate(s); }, ReadSlashDate};
-  for (const Reader reader : kForms) {
+  for (const FormReader reader : kForms) {
     Scanner scanner(text);
     const auto form = reader(scanner, options.today);
     DateTail tail;
@@ -109,8 +111,26 @@ bool IsStray(char16_t c) {
                      [c](const auto& range) { return c >= range.first && c <= range.second; });
 }
 
+// Whether the longest beginning of text that a form reads is a date, and
+// what follows it, being no weekday or time, is what no form reads:
+// 2026/12/7 会議. A beginning that is no date (2026 in 2026x), or whose
+// number runs on into the rest (4 in 4十日), gives no reason.
+bool DateThenText(std::u16string_view text, const DateParts& today) {
+  Scanner rest(text);
+  bool date = false;
+  for (const FormReader reader : kForms) {
+    Scanner scanner(text);
+    const auto form = reader(scanner, today);
+    if (!form || scanner.Rest().size() >= rest.Rest().size()) continue;
+    rest = scanner;
+    date = !form->read.refusal;
+  }
+  return date && !TakeNumber(rest);
+}
+
 // Why no form reads text: a date in quotes, a character that shows
-// nothing or passes for another, or no reason.
+// nothing or passes for another, a date with other text after it, or no
+// reason.
 DateRead WhyNot(std::u16string_view text, const ReadOptions& options) {
   for (const auto& [open, close] : kQuotes) {
     DateRead inside;
@@ -120,7 +140,9 @@ DateRead WhyNot(std::u16string_view text, const ReadOptions& options) {
     }
   }
   const auto stray = std::find_if(text.begin(), text.end(), IsStray);
-  if (stray == text.end()) return Refused(Refusal::NotADate);
+  if (stray == text.end()) {
+    return Refused(DateThenText(text, options.today) ? Refusal::TextAfterDate : Refusal::NotADate);
+  }
   DateRead read = Refused(Refusal::StrayCharacter);
   read.character = *stray;
   return read;

@@ -42,6 +42,7 @@ enum class Refusal : std::uint8_t {
   YearsDisagree,   // 令和8（2025）年: date has the era year's year, otherYear the other
   Quoted,          // a date inside quotes: 「2026/12/7」
   StrayCharacter,  // an invisible character or a look-alike of a date's own (character)
+  TextAfterDate,   // a date followed by what is no weekday or time: 2026/12/7 会議
 };
 
 struct DateRead {
