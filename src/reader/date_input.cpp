@@ -10,8 +10,8 @@
 #include "parse/plain_date.h"
 #include "reader/date_tail.h"
 #include "reader/iso_date.h"
-#include "reader/kanji_number.h"
 #include "reader/kanji_date.h"
+#include "reader/kanji_number.h"
 #include "reader/operand_text.h"
 #include "reader/separated_date.h"
 
