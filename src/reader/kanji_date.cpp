@@ -69,6 +69,8 @@ std::optional<KanjiYear> TwoYears(const WrittenYear& one, const WrittenYear& oth
 // The year before 年 and the one beside it, if any; what it took stays
 // taken when there is none.
 std::optional<KanjiYear> Year(Scanner& scanner) {
+  // 元年 is the first year of an era not written.
+  if (scanner.Take(u"元年")) return KanjiYear{0, nullptr, Refusal::EraNeeded};
   const auto written = TakeWrittenYear(scanner, true);
   if (!written) return std::nullopt;
   // Most years stand alone: a look at the front spares the call.
