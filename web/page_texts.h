@@ -27,10 +27,8 @@ inline constexpr std::string_view kBefore = "前";
 inline constexpr std::array<std::string_view, 5> kCountUnits = {"日", "週間", "か月", "年",
                                                                 "営業日"};
 inline constexpr std::string_view kSpanOf = "期間";
-// 期間・年齢's span, 1年2か月3日, and the age beside it.
-inline constexpr std::string_view kMonths = "か月";
-inline constexpr std::string_view kAgeOf = "日付１に生まれた人の日付２での年齢 満";
-inline constexpr std::string_view kAgeUnit = "歳";
+// What 期間・年齢's age, 満26歳, is.
+inline constexpr std::string_view kAgeOf = "日付１に生まれた人の日付２での年齢 ";
 
 // What a count of business days left out, by reason.
 inline constexpr std::string_view kLeftOut = "数えなかった日：";
@@ -50,9 +48,7 @@ inline constexpr std::string_view kYear = "年";
 inline constexpr std::string_view kMonth = "月";
 inline constexpr std::string_view kHolidaysOf = "の祝日";
 inline constexpr std::string_view kRangeTo = "〜";
-inline constexpr std::string_view kHolidayCount = "祝日 ";
 inline constexpr std::string_view kWorkdays = "稼働日数";
-inline constexpr std::string_view kTotal = "合計";
 inline constexpr std::string_view kSentenceEnd = "。";
 inline constexpr std::string_view kComma = "、";
 inline constexpr std::string_view kSpace = " ";

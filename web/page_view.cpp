@@ -1,10 +1,10 @@
 // The view of each mode: the date boxes read and shown, then the mode's
 // calculation of the command layer, and what it counted.
 #include <cstdio>
-#include <span>
 #include <variant>
 
 #include "commands/commands.h"
+#include "commands/span_text.h"
 #include "inputs.h"
 #include "page_texts.h"
 #include "reader/day_count.h"
@@ -115,17 +115,6 @@ void Addition(const PageState& state, const commands::Settings& settings, View& 
   view.result = ResultView{date, CountNote(*count, state.inclusive), LeftOutText(sum.left_out), {}};
 }
 
-// "1年2か月3日", "-P1Y2M3D" in ISO 8601 as kalvenor-cli's span writes it.
-std::string SpanText(const CalendarSpan& span, bool iso) {
-  const std::string sign = span.backwards ? "-" : "";
-  const std::string years = std::to_string(span.years);
-  const std::string months = std::to_string(span.months);
-  const std::string days = std::to_string(span.days);
-  if (iso) return sign + "P" + years + "Y" + months + "M" + days + "D";
-  return sign + years + std::string(texts::kYear) + months + std::string(texts::kMonths) + days +
-         std::string(texts::kDayUnit);
-}
-
 // The span from DATE1 to DATE2, and the age on DATE2 of someone born on
 // DATE1 (none when DATE1 is the later).
 void Span(const PageState& state, const commands::Settings& settings, View& view) {
@@ -139,14 +128,14 @@ void Span(const PageState& state, const commands::Settings& settings, View& view
   std::string age;
   commands::Result years;
   if (!commands::Run(commands::Age, inputs.All(), settings, years)) {
-    age = std::string(texts::kAgeOf) + std::to_string(std::get<commands::AgeResult>(years).years) +
-          std::string(texts::kAgeUnit);
+    age = texts::kAgeOf;
+    commands::AppendAge(std::get<commands::AgeResult>(years), false, false, age);
   }
+  std::string text;
+  commands::AppendSpan(std::get<CalendarSpan>(span), state.style == commands::OutputStyle::Iso,
+                       text);
   view.result =
-      ResultView{SpanText(std::get<CalendarSpan>(span), state.style == commands::OutputStyle::Iso),
-                 std::string(texts::kSpanOf) + std::string(FirstDay(state)),
-                 age,
-                 {}};
+      ResultView{text, std::string(texts::kSpanOf) + std::string(FirstDay(state)), age, {}};
 }
 
 // The result with its detail and each date with its holiday, for the live
@@ -169,12 +158,13 @@ std::string Announcement(const View& view) {
 
 }  // namespace
 
-View ViewOf(const PageState& state) {
+View ViewOf(const PageState& state, commands::BusinessDays& business,
+            const std::optional<ErrorView>& listError) {
   View view;
   // The box the mode fills in is emptied by any failure.
   view.days.filled = state.mode == Mode::Difference;
   view.date2.filled = state.mode == Mode::Addition;
-  commands::BusinessDays& business = BusinessDaysOf(state, view.error);
+  view.error = listError;
   if (view.error) {
     view.announce = view.error->message;
     return view;
