@@ -63,12 +63,6 @@ JsonWriter& JsonWriter::Number(std::int64_t number) {
   return *this;
 }
 
-JsonWriter& JsonWriter::Bool(bool value) {
-  BeforeValue();
-  out_ += value ? "true" : "false";
-  return *this;
-}
-
 JsonWriter& JsonWriter::Null() {
   BeforeValue();
   out_ += "null";

@@ -1,5 +1,5 @@
 // A JSON text written front to back: objects, arrays, strings, numbers and
-// booleans, with commas and escapes taken care of.
+// null, with commas and escapes taken care of.
 #pragma once
 
 #include <cstdint>
@@ -19,13 +19,11 @@ class JsonWriter {
   JsonWriter& EndArray() { return Close(']'); }
   JsonWriter& String(std::string_view text);
   JsonWriter& Number(std::int64_t number);
-  JsonWriter& Bool(bool value);
   JsonWriter& Null();
 
-  // Key(key).String(text), and the same for the other kinds.
+  // Key(key).String(text), and the same for a number.
   JsonWriter& Field(std::string_view key, std::string_view text) { return Key(key).String(text); }
   JsonWriter& Field(std::string_view key, std::int64_t number) { return Key(key).Number(number); }
-  JsonWriter& Flag(std::string_view key, bool value) { return Key(key).Bool(value); }
 
   const std::string& Text() const { return out_; }
 

@@ -49,7 +49,8 @@ commands::BusinessDays& BusinessDaysOf(const PageState& state, std::optional<Err
   Key key{state.rest, state.year_end, state.closed, state.open, state.today};
   if (business && key == kept) return *business;
   const RestRule rest = kRestRules[static_cast<int>(state.rest)];
-  BusinessRules rules{rest.weekdays, rest.national_holidays, {}, {}, state.year_end};
+  const BusinessRules withoutLists{rest.weekdays, rest.national_holidays, {}, {}, state.year_end};
+  BusinessRules rules = withoutLists;
   const reader::ReadOptions read{state.today};
   if (ReadList(state.closed, "closed", read, rules.closed, error) &&
       ReadList(state.open, "open", read, rules.open, error)) {
@@ -59,10 +60,9 @@ commands::BusinessDays& BusinessDaysOf(const PageState& state, std::optional<Err
   }
   // The lists' error stops the calculation; the calendar still shows the
   // rest days without them.
-  static commands::BusinessDays withoutLists({});
-  withoutLists =
-      commands::BusinessDays({rest.weekdays, rest.national_holidays, {}, {}, state.year_end});
-  return withoutLists;
+  static commands::BusinessDays restDaysOnly({});
+  restDaysOnly = commands::BusinessDays(withoutLists);
+  return restDaysOnly;
 }
 
 std::string RestCaption(const PageState& state) {

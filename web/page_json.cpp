@@ -14,6 +14,17 @@
 namespace kalvenor::web {
 namespace {
 
+// "2026年12月", a month as its heading says it.
+std::string MonthTitle(int year, int month) {
+  return std::to_string(year) + std::string(texts::kYear) + std::to_string(month) +
+         std::string(texts::kMonth);
+}
+
+// "2026-12": the month as the page's cal= writes it.
+std::string MonthKey(int year, int month) {
+  return std::to_string(year) + (month < 10 ? "-0" : "-") + std::to_string(month);
+}
+
 void WriteBox(JsonWriter& json, std::string_view key, const BoxView& box) {
   json.Key(key).BeginObject();
   if (box.filled) json.Field("value", box.value);
@@ -30,19 +41,9 @@ void WriteHolidays(JsonWriter& json, const HolidayTable& table) {
       .Key("months")
       .BeginArray();
   for (const MonthRow& row : table.months) {
-    json.BeginArray()
-        .String(std::to_string(row.year) + std::string(texts::kYear) + std::to_string(row.month) +
-                std::string(texts::kMonth))
-        .Number(row.business_days)
-        .EndArray();
+    json.BeginArray().String(MonthTitle(row.year, row.month)).Number(row.business_days).EndArray();
   }
   json.EndArray().EndObject();
-}
-
-// "2026-12": the month as the page's cal= writes it.
-std::string MonthKey(int year, int month) {
-  std::string key = std::to_string(year) + (month < 10 ? "-0" : "-") + std::to_string(month);
-  return key;
 }
 
 // The day's classes for the style sheet and its name for a screen reader.
@@ -99,8 +100,7 @@ void WriteCalendar(JsonWriter& json, const PageState& state, const View& view,
     const auto month = static_cast<std::int16_t>(index % 12 + 1);
     const auto days = commands::MonthDays(year, month, business);
     json.BeginObject()
-        .Field("title", std::to_string(year) + std::string(texts::kYear) + std::to_string(month) +
-                            std::string(texts::kMonth))
+        .Field("title", MonthTitle(year, month))
         .Field("key", MonthKey(year, month))
         .Field("lead", days.front().weekday)
         .Key("days")
@@ -114,7 +114,9 @@ void WriteCalendar(JsonWriter& json, const PageState& state, const View& view,
 }  // namespace
 
 std::string ViewJson(const PageState& state) {
-  const View view = ViewOf(state);
+  std::optional<ErrorView> listError;
+  commands::BusinessDays& business = BusinessDaysOf(state, listError);
+  const View view = ViewOf(state, business, listError);
   JsonWriter json;
   json.BeginObject().Field("today", DateText(state.today, commands::OutputStyle::Iso));
   json.Key("boxes").BeginObject();
@@ -144,8 +146,7 @@ std::string ViewJson(const PageState& state) {
   }
   json.Field("hint", view.hint).Field("announce", view.announce);
   if (view.holidays) WriteHolidays(json, *view.holidays);
-  std::optional<ErrorView> listError;
-  WriteCalendar(json, state, view, BusinessDaysOf(state, listError));
+  WriteCalendar(json, state, view, business);
   return json.EndObject().Text();
 }
 

@@ -75,8 +75,10 @@ commands::BusinessDays& BusinessDaysOf(const PageState& state, std::optional<Err
 // The rest days and the year-end closing as a note says them: （土日祝休み）.
 std::string RestCaption(const PageState& state);
 
-// The view of the state, the calendar aside.
-View ViewOf(const PageState& state);
+// The view of the state, the calendar aside, with business days counted
+// by business; listError, the user's lists' error, stops the calculation.
+View ViewOf(const PageState& state, commands::BusinessDays& business,
+            const std::optional<ErrorView>& listError);
 
 // The holiday table of DATE1's year, or from DATE1 to DATE2.
 void ListHolidays(const PageState& state, const commands::Settings& settings, View& view);

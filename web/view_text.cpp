@@ -1,6 +1,6 @@
 #include "view_text.h"
 
-#include <algorithm>
+#include <string>
 
 #include "commands/business_days.h"
 #include "page_texts.h"
