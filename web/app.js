@@ -177,16 +177,21 @@ function renderCalendar(calendar) {
     return table;
   });
   $('months').replaceChildren(...tables);
-  const days = [...$('months').querySelectorAll('td[data-date]')];
+  const days = shownDays();
   const active = days.find((cell) => cell.dataset.date === focused)
     ?? days.find((cell) => cell.classList.contains('first')) ?? days.find((cell) => cell.classList.contains('today')) ?? days[0];
   active.tabIndex = 0;
   if (focused) active.focus();
 }
 
+// The calendar's days, in order.
+const shownDays = () => [...$('months').querySelectorAll('td[data-date]')];
+
+// The date box a picked day or 今日 fills: the one last used, unless the mode hides or fills it.
+const dateBoxToFill = () => (lastDateBox.readOnly || lastDateBox.closest('.box').hidden ? boxes.d1 : lastDateBox);
+
 function pick(cell) {
-  const box = lastDateBox.readOnly || lastDateBox.closest('.box').hidden ? boxes.d1 : lastDateBox;
-  box.value = cell.dataset.date;
+  dateBoxToFill().value = cell.dataset.date;
   cell.focus();
   update();
 }
@@ -195,7 +200,7 @@ function pick(cell) {
 async function moveMonth(step, find) {
   calendarMonth = step < 0 ? view.calendar.prev : view.calendar.next;
   await update({ history: 'replace' });
-  const days = [...$('months').querySelectorAll('td[data-date]')];
+  const days = shownDays();
   const cell = find(days);
   if (cell) {
     for (const day of days) day.tabIndex = -1;
@@ -208,7 +213,7 @@ const dayMoves = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -7, ArrowDown: 7 };
 async function onCalendarKey(event) {
   const cell = event.target.closest('td[data-date]');
   if (!cell) return;
-  const days = [...$('months').querySelectorAll('td[data-date]')];
+  const days = shownDays();
   const index = days.indexOf(cell);
   const row = [...cell.parentElement.cells].filter((c) => c.dataset.date);
   let target = null;
@@ -219,7 +224,7 @@ async function onCalendarKey(event) {
   else if (event.key === 'PageUp' || event.key === 'PageDown') {
     const day = Number(cell.textContent);
     const month = cell.closest('table');
-    const position = [...$('months').children].indexOf(month) + (event.key === 'PageUp' && days.length > 31 ? 1 : 0);
+    const position = [...$('months').children].indexOf(month) + (event.key === 'PageUp' && $('months').children.length > 1 ? 1 : 0);
     await moveMonth(event.key === 'PageUp' ? -1 : 1, (shown) => {
       const table = $('months').children[Math.min(position, $('months').children.length - 1)];
       const inMonth = shown.filter((c) => table.contains(c));
@@ -294,8 +299,7 @@ for (const key of ['style', 'rest', 'yearend']) form.elements[key].forEach((opti
 for (const key of ['biz', 'incl']) form.elements[key].addEventListener('change', () => update());
 $('today').addEventListener('click', async () => {
   if (!view) return;
-  const box = lastDateBox.readOnly || lastDateBox.closest('.box').hidden ? boxes.d1 : lastDateBox;
-  box.value = view.today;
+  dateBoxToFill().value = view.today;
   calendarMonth = null;
   update();
 });
