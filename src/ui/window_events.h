@@ -22,7 +22,7 @@ struct KeyPress {
   std::optional<Control> control;  // the control with the focus, if any
   Key key = Key::Other;
   char16_t character = 0;  // the character it types, 0 for none
-  bool selection = false;  // the control has text selected
+  bool selection = false;  // Copy: the control has text selected
 };
 
 class WindowEvents {

@@ -164,12 +164,14 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
 
 KeyPress CalculatorWindow::KeyOn(const QObject* watched, const QKeyEvent& key) const {
   KeyPress press{ControlOf(watched)};
-  if (key.matches(QKeySequence::Copy)) press.key = Key::Copy;
   if (key.text().size() == 1) press.character = key.text()[0].unicode();
-  const auto* box = qobject_cast<const QLineEdit*>(watched);
-  const auto* label = qobject_cast<const QLabel*>(watched);
-  press.selection =
-      (box != nullptr && box->hasSelectedText()) || (label != nullptr && label->hasSelectedText());
+  if (key.matches(QKeySequence::Copy)) {
+    press.key = Key::Copy;
+    const auto* box = qobject_cast<const QLineEdit*>(watched);
+    const auto* label = qobject_cast<const QLabel*>(watched);
+    press.selection = (box != nullptr && box->hasSelectedText()) ||
+                      (label != nullptr && label->hasSelectedText());
+  }
   return press;
 }
 

@@ -156,12 +156,13 @@ bool CalculatorWindow::OnKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN || (msg.hwnd != Handle() && IsChild(Handle(), msg.hwnd) == FALSE)) {
     return false;
   }
-  KeyPress press{.control = ControlOf(msg.hwnd), .selection = HasSelection(msg.hwnd)};
+  KeyPress press{.control = ControlOf(msg.hwnd)};
   if (msg.wParam == VK_F1) press.key = Key::F1;
   // Ctrl+C, Shift or not, as an edit control copies; Ctrl+Alt+C types a
-  // character on some keyboards.
+  // character on some keyboards. Only copying asks for the selection.
   if (msg.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
     press.key = Key::Copy;
+    press.selection = HasSelection(msg.hwnd);
   }
   return events_.KeyPressed(press);
 }
@@ -287,9 +288,7 @@ LRESULT CALLBACK CalculatorWindow::BoxProc(HWND box, UINT message, WPARAM wParam
 }
 
 LRESULT CalculatorWindow::OnBoxChar(HWND box, WPARAM wParam, LPARAM lParam) {
-  const KeyPress press{.control = ControlOf(box),
-                       .character = static_cast<char16_t>(wParam),
-                       .selection = HasSelection(box)};
+  const KeyPress press{.control = ControlOf(box), .character = static_cast<char16_t>(wParam)};
   if (events_.KeyPressed(press)) return 0;
   return DefSubclassProc(box, WM_CHAR, wParam, lParam);
 }
