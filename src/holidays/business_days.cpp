@@ -1,7 +1,7 @@
 #include "holidays/business_days.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <array>
 #include <iterator>
 #include <map>
 #include <memory>
@@ -34,12 +34,29 @@ constexpr SerialDay kCycleDays = 146097;
 constexpr std::int16_t kCycleYears = 400;
 static_assert(kCycleDays % 7 == 0);
 
-// The first closed day of December, and whether the date is closed.
-std::int16_t YearEndFrom(YearEnd yearEnd) { return yearEnd == YearEnd::FromDecember29 ? 29 : 31; }
-bool InYearEnd(YearEnd yearEnd, const DateParts& date) {
+// Whole cycles before the day's own, counted from the year 1: moved back
+// by them a day keeps its month, day and weekday, in the years 1..400.
+SerialDay CyclesBefore(SerialDay day) { return FloorDiv(day - 1, kCycleDays); }
+
+// The closing's two runs of days in a year: January 1..3, and December's
+// last days.
+struct DayRange {
+  SerialDay first;
+  SerialDay last;
+};
+std::array<DayRange, 2> YearEndRanges(std::int16_t year, YearEnd yearEnd) {
+  const SerialDay newYear = SerialOf({year, 1, 1});
+  const std::int16_t from = yearEnd == YearEnd::FromDecember29 ? 29 : 31;
+  return {{{newYear, newYear + 2}, {SerialOf({year, 12, from}), SerialOf({year, 12, 31})}}};
+}
+
+bool InYearEnd(YearEnd yearEnd, SerialDay day) {
   if (yearEnd == YearEnd::None) return false;
-  return (date.month == 1 && date.day <= 3) ||
-         (date.month == 12 && date.day >= YearEndFrom(yearEnd));
+  const SerialDay inCycle = day - CyclesBefore(day) * kCycleDays;
+  const auto ranges = YearEndRanges(DateOf(inCycle).year, yearEnd);
+  return std::any_of(ranges.begin(), ranges.end(), [inCycle](const DayRange& range) {
+    return inCycle >= range.first && inCycle <= range.last;
+  });
 }
 
 }  // namespace
@@ -52,8 +69,10 @@ BusinessCalendar::BusinessCalendar(BusinessRules rules) : rules_(std::move(rules
   }
   perWeek_ = weekPrefix_[6] + ((rules_.rest_weekdays & 1) == 0);
   yearEndPrefix_.assign(kCycleYears + 1, 0);
-  for (std::int16_t year = 1; rules_.year_end != YearEnd::None && year <= kCycleYears; ++year) {
-    yearEndPrefix_[year] = yearEndPrefix_[year - 1] + YearEndInYear(year, kLastSerialDay);
+  if (rules_.year_end != YearEnd::None) {
+    for (std::int16_t year = 1; year <= kCycleYears; ++year) {
+      yearEndPrefix_[year] = yearEndPrefix_[year - 1] + YearEndInYear(year, kLastSerialDay);
+    }
   }
   CountListedOutsideData();
   CountDataDays();
@@ -108,9 +127,8 @@ std::vector<std::uint16_t> BusinessCalendar::RunningCounts() const {
   }
   if (rules_.year_end != YearEnd::None) {
     for (std::int16_t year = kFirstHolidayDataDay.year; year <= kLastHolidayDataDay.year; ++year) {
-      for (int day = 0; day < 3; ++day) mark(SerialOf({year, 1, 1}) + day);
-      for (std::int16_t day = YearEndFrom(rules_.year_end); day <= 31; ++day) {
-        mark(SerialOf({year, 12, day}));
+      for (const DayRange range : YearEndRanges(year, rules_.year_end)) {
+        for (SerialDay day = range.first; day <= range.last; ++day) mark(day);
       }
     }
   }
@@ -128,7 +146,7 @@ std::vector<std::uint16_t> BusinessCalendar::RunningCounts() const {
 bool BusinessCalendar::Decide(SerialDay day) const {
   if (Listed(rules_.open, day)) return true;
   if (Listed(rules_.closed, day)) return false;
-  if (RestWeekday(day) || InYearEnd(rules_.year_end, DateOf(day))) return false;
+  if (RestWeekday(day) || InYearEnd(rules_.year_end, day)) return false;
   if (!rules_.national_holidays) return true;
   const auto holiday = HolidayOn(day);
   return !holiday || holiday->empty();  // unknown days are refused before they are asked
@@ -150,21 +168,18 @@ std::int64_t BusinessCalendar::WeekdaysThrough(SerialDay day) const {
 
 std::int32_t BusinessCalendar::YearEndInYear(std::int16_t year, SerialDay day) const {
   std::int32_t count = 0;
-  auto countFrom = [&](SerialDay first, SerialDay last) {
-    for (SerialDay closed = first; closed <= std::min(last, day); ++closed) {
+  for (const DayRange range : YearEndRanges(year, rules_.year_end)) {
+    for (SerialDay closed = range.first; closed <= std::min(range.last, day); ++closed) {
       count += !RestWeekday(closed);
     }
-  };
-  const SerialDay newYear = SerialOf({year, 1, 1});
-  countFrom(newYear, newYear + 2);
-  countFrom(SerialOf({year, 12, YearEndFrom(rules_.year_end)}), SerialOf({year, 12, 31}));
+  }
   return count;
 }
 
 std::int64_t BusinessCalendar::YearEndThrough(SerialDay day) const {
   if (rules_.year_end == YearEnd::None) return 0;
   // The same day of the first cycle (years 1..400) has the same weekday.
-  const SerialDay cycles = FloorDiv(day - 1, kCycleDays);
+  const SerialDay cycles = CyclesBefore(day);
   const DateParts date = DateOf(day - cycles * kCycleDays);
   return std::int64_t{cycles} * yearEndPrefix_[kCycleYears] + yearEndPrefix_[date.year - 1] +
          YearEndInYear(date.year, SerialOf(date));
@@ -212,7 +227,7 @@ DaysOff BusinessCalendar::LeftOut(SerialDay from, SerialDay to) const {
   DaysOff off;
   if (first > last) return off;
   RequireData(first, last);
-  const std::int32_t counted = std::abs(Count(from, to));
+  const auto counted = static_cast<std::int32_t>(Through(last) - Through(first - 1));
   const auto openFrom = std::lower_bound(rules_.open.begin(), rules_.open.end(), first);
   const auto openTo = std::upper_bound(openFrom, rules_.open.end(), last);
   const auto openRestDays =

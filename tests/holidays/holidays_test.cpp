@@ -180,6 +180,22 @@ TEST(BusinessDays, YearEndCountsAsSteppingDoesOverEveryYear) {
   }
 }
 
+// Before the year 1 each day is decided as the same day 400 years on (a
+// whole number of weeks), with the closing or without it, and counts as
+// stepping does.
+TEST(BusinessDays, DaysBeforeTheYearOneKeepTheRules) {
+  const SerialDay from = SerialOf({-1, 12, 20});
+  for (const YearEnd yearEnd : {YearEnd::None, YearEnd::FromDecember29}) {
+    const BusinessCalendar calendar(Rules(kWeekends, false, {}, {}, yearEnd));
+    int stepped = 0;
+    for (SerialDay day = from + 1; day <= from + 20; ++day) {
+      EXPECT_EQ(calendar.IsBusinessDay(day + 146097), calendar.IsBusinessDay(day)) << day;
+      stepped += calendar.IsBusinessDay(day);
+    }
+    EXPECT_EQ(stepped, calendar.Count(from, from + 20));
+  }
+}
+
 // The same over random days of the whole holiday data, with and without
 // closed and open days.
 TEST(BusinessDays, CountsAsSteppingDoesAndAfterInvertsThem) {
