@@ -1,5 +1,6 @@
 #include "reader/date_form.h"
 
+#include "calendar/weekday_chars.h"
 #include "numeric/checked.h"
 #include "reader/kanji_number.h"
 
@@ -52,6 +53,12 @@ std::optional<WrittenYear> TakeWrittenYear(Scanner& scanner, bool kanjiNumerals)
   return year;
 }
 
+std::optional<int> TakeWeekdayKanji(Scanner& scanner) {
+  const std::size_t weekday = kWeekdayChars.find(scanner.Peek());
+  if (weekday == kWeekdayChars.npos || !scanner.Take(scanner.Peek())) return std::nullopt;
+  return static_cast<int>(weekday);
+}
+
 std::optional<std::int16_t> YearOf(const Era* era, int sign, const Written& number) {
   std::int32_t year = sign < 0 ? -number.value : number.value;  // [-999999, 999999]
   if (era != nullptr) {
@@ -71,11 +78,9 @@ DateRead FieldsDate(std::int16_t year, std::int32_t month, const DayField& day,
 }
 
 DateRead NumberDate(std::int16_t year, std::int32_t month, std::int32_t day) {
-  const std::optional<std::int16_t> month16 = checked::TryInt16(month);
   const std::optional<std::int16_t> day16 = checked::TryInt16(day);
-  if (!month16 || !day16) return Refused(Refusal::NotADate);
-  const DateParts date{year, *month16, *day16};
-  return date.IsValid() ? Found(date) : NoDate(date, DayField::Number(*day16));
+  if (!day16) return Refused(Refusal::NotADate);
+  return FieldsDate(year, month, DayField::Number(*day16), {});  // today serves weekdays alone
 }
 
 std::optional<DayField> DayNumber(const Written& day) {

@@ -68,6 +68,9 @@ struct WrittenYear {
 // even when it is none: its callers put the scanner back or give up.
 std::optional<WrittenYear> TakeWrittenYear(Scanner& scanner, bool kanjiNumerals);
 
+// A weekday kanji (日..土) at the front of scanner: its weekday, 0 Sunday.
+std::optional<int> TakeWeekdayKanji(Scanner& scanner);
+
 // The year of a written number: in the era when one was given; else taken
 // as written when it has a sign (-1 or +1; 0 for none) or three or more
 // digits, and by the two-digit rule otherwise. Nothing when it does not fit

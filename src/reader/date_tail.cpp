@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 
-#include "calendar/weekday_chars.h"
 #include "reader/kanji_number.h"
 #include "reader/operand_text.h"
 
@@ -27,12 +26,6 @@ constexpr std::u16string_view kEnclosedMarks = u"\u3237\u3241\u3297\u32A1";
 bool TakeAny(Scanner& scanner, std::u16string_view characters) {
   const char16_t c = scanner.Peek();
   return !scanner.AtEnd() && characters.find(c) != characters.npos && scanner.Take(c);
-}
-
-std::optional<int> WeekdayKanji(Scanner& scanner) {
-  const std::size_t weekday = kWeekdayChars.find(scanner.Peek());
-  if (weekday == kWeekdayChars.npos || !scanner.Take(scanner.Peek())) return std::nullopt;
-  return static_cast<int>(weekday);
 }
 
 std::optional<int> EnclosedWeekday(Scanner& scanner) {
@@ -67,7 +60,7 @@ std::optional<int> Weekday(Scanner& scanner) {
   Scanner ahead = scanner;
   const bool bracketed = ahead.Take(u'(');
   ahead.SkipBlanks();
-  const auto weekday = WeekdayKanji(ahead);
+  const auto weekday = TakeWeekdayKanji(ahead);
   if (!weekday) return std::nullopt;
   const bool fullName = ahead.Take(kWeekdaySuffix) && ahead.Take(kDayKanji);
   if (bracketed) {

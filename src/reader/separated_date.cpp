@@ -2,8 +2,6 @@
 
 #include <optional>
 
-#include "calendar/weekday_chars.h"
-
 namespace kalvenor::reader {
 namespace {
 
@@ -21,11 +19,11 @@ bool TakeSeparator(Scanner& scanner, char16_t separator) {
 std::optional<DayField> SpecialDay(Scanner& scanner) {
   const char16_t first = scanner.Peek();
   if (IsMonthEndLetter(first) && scanner.Take(first)) return DayField{DayKind::MonthEnd};
-  const std::size_t weekday = kWeekdayChars.find(first);
-  if (weekday == kWeekdayChars.npos || !scanner.Take(first)) return std::nullopt;
+  const auto weekday = TakeWeekdayKanji(scanner);
+  if (!weekday) return std::nullopt;
   const char16_t week = scanner.Peek();
   const bool numbered = week >= u'1' && week <= u'5' && scanner.Take(week);
-  return DayField::Weekday(static_cast<int>(weekday), numbered ? week - u'0' : 0);
+  return DayField::Weekday(*weekday, numbered ? week - u'0' : 0);
 }
 
 }  // namespace
