@@ -21,14 +21,13 @@ namespace kalvenor::cli {
 using commands::CommandRow;
 using commands::OutputStyle;
 
-// What counts as a business day, as the options give it; the closed and
-// open files are read when the run starts.
+// What counts as a business day, as the options give it: --rest,
+// --holidays and --year-end in rules, whose closed and open days come from
+// the files, read when the run starts.
 struct BusinessOptions {
-  std::uint8_t rest_weekdays = 0b100'0001;  // --rest=土日; bit w: weekday w, 0 Sunday
-  bool national_holidays = true;            // --holidays=jp (none: false)
+  BusinessRules rules;
   std::vector<std::string_view> closed_files;
   std::vector<std::string_view> open_files;
-  YearEnd year_end = YearEnd::None;  // --year-end=12/29 or 12/31
 };
 
 enum class Action { Calculate, Help, Version };

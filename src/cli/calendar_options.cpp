@@ -43,16 +43,16 @@ std::optional<UsageError> TakeBusinessOption(std::string_view arg, BusinessOptio
     if (!bits) return UsageError{messages::BadRest(arg.substr(kRest.size()))};
     // Seven rest days leave nothing to count or step onto.
     if (*bits == 0x7F) return UsageError{messages::NoBusinessDay()};
-    business.rest_weekdays = *bits;
+    business.rules.rest_weekdays = *bits;
   } else if (arg.starts_with(kHolidays)) {
     const std::string_view value = arg.substr(kHolidays.size());
     if (value != "jp" && value != "none") return UsageError{messages::BadHolidays(value)};
-    business.national_holidays = value == "jp";
+    business.rules.national_holidays = value == "jp";
   } else if (arg.starts_with(kYearEnd)) {
     const std::string_view value = arg.substr(kYearEnd.size());
     const auto* known = std::ranges::find(kYearEnds, value, &YearEndName::name);
     if (known == kYearEnds.end()) return UsageError{messages::BadYearEnd(value)};
-    business.year_end = known->yearEnd;
+    business.rules.year_end = known->yearEnd;
   } else if (arg.starts_with(kClosed)) {
     business.closed_files.push_back(arg.substr(kClosed.size()));
   } else {

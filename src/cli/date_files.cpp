@@ -4,8 +4,8 @@
 
 #include "cli/input_file.h"
 #include "cli/line_reader.h"
+#include "commands/day_list.h"
 #include "commands/messages.h"
-#include "reader/operand_text.h"
 
 namespace kalvenor::cli {
 namespace {
@@ -27,15 +27,13 @@ bool ReadDateFile(std::string_view name, Encoding encoding, const reader::ReadOp
   std::u16string text;
   bool allRead = true;
   for (long long number = 1; reader.Next(line, tooLong); ++number) {
-    const std::string_view content = line.substr(0, line.find('#'));  // no date holds a '#'
-    reader::DecodeOperand(content, text);
-    if (reader::Trimmed(text).empty() && !tooLong) continue;
-    const reader::DateRead date = reader::ReadDate(text, read);
-    if (date.refusal || tooLong) {
+    const auto date = commands::ReadDayLine(line, read, text);
+    if (!date && !tooLong) continue;
+    if (tooLong || date->refusal) {  // a line too long is refused even when blank
       errors.push_back(commands::messages::NotADateInFile(name, number, line));
       allRead = false;
     } else {
-      days.push_back(SerialOf(date.date));
+      days.push_back(SerialOf(date->date));
     }
   }
   if (reader.Error() != 0) {
@@ -60,7 +58,7 @@ bool ReadDateFiles(const std::vector<std::string_view>& names, Encoding encoding
 std::optional<BusinessRules> LoadBusinessRules(const BusinessOptions& options, Encoding encoding,
                                                const reader::ReadOptions& read,
                                                std::vector<std::string>& errors) {
-  BusinessRules rules{options.rest_weekdays, options.national_holidays, {}, {}, options.year_end};
+  BusinessRules rules = options.rules;
   const bool closedRead = ReadDateFiles(options.closed_files, encoding, read, rules.closed, errors);
   if (!ReadDateFiles(options.open_files, encoding, read, rules.open, errors) || !closedRead) {
     return std::nullopt;

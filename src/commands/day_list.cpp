@@ -6,6 +6,13 @@
 
 namespace kalvenor::commands {
 
+std::optional<reader::DateRead> ReadDayLine(std::string_view line, const reader::ReadOptions& read,
+                                            std::u16string& decoded) {
+  reader::DecodeOperand(line.substr(0, line.find('#')), decoded);  // no date holds a '#'
+  if (reader::Trimmed(decoded).empty()) return std::nullopt;
+  return reader::ReadDate(decoded, read);
+}
+
 DayList ReadDayList(std::string_view text, const reader::ReadOptions& read) {
   DayList list;
   std::u16string decoded;
@@ -16,15 +23,14 @@ DayList ReadDayList(std::string_view text, const reader::ReadOptions& read) {
     std::string_view line = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (line.ends_with('\r')) line.remove_suffix(1);
-    reader::DecodeOperand(line.substr(0, line.find('#')), decoded);  // no date holds a '#'
-    if (reader::Trimmed(decoded).empty()) continue;
-    const reader::DateRead date = reader::ReadDate(decoded, read);
-    if (date.refusal) {
+    const auto date = ReadDayLine(line, read, decoded);
+    if (!date) continue;
+    if (date->refusal) {
       list.bad_line = number;
       list.bad_text = line;
       return list;
     }
-    list.days.push_back(SerialOf(date.date));
+    list.days.push_back(SerialOf(date->date));
   }
   return list;
 }

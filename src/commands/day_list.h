@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +21,12 @@ struct DayList {
   std::optional<std::size_t> bad_line;
   std::string_view bad_text;
 };
+
+// One line of a list, without its line end: nothing for a blank or
+// comment-only line, else what the reader reads of it. decoded is the
+// caller's buffer for the decoded text.
+std::optional<reader::DateRead> ReadDayLine(std::string_view line, const reader::ReadOptions& read,
+                                            std::u16string& decoded);
 
 // text must outlive the result (bad_text points into it).
 DayList ReadDayList(std::string_view text, const reader::ReadOptions& read);
