@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "calendar/calendar_span.h"
 #include "calendar/date.h"
-#include "calendar/floor_div.h"
 #include "commands/commands.h"
 
 namespace kalvenor::commands {
@@ -15,11 +15,8 @@ namespace {
 // birthday's day in the month `months` on, or the first of the month after
 // when that month is too short.
 SerialDay MonthsReached(const DateParts& birth, std::int32_t months) {
-  const std::int32_t index = birth.year * 12 + (birth.month - 1) + months;
-  const auto year = static_cast<std::int16_t>(FloorDiv(index, 12));
-  const auto month = static_cast<std::int16_t>(FloorMod(index, 12) + 1);
-  if (birth.day <= DaysInMonth(year, month)) return SerialOf({year, month, birth.day});
-  return SerialOf({year, static_cast<std::int16_t>(month + 1), 1});  // month 13 folds
+  const DateParts day = MonthsAfter(birth, months);  // the month's last day when too short
+  return SerialOf(day) + (day.day < birth.day ? 1 : 0);
 }
 
 }  // namespace

@@ -65,12 +65,6 @@ std::string Harmless(std::string_view bytes) {
   return out;
 }
 
-std::string NumberText(std::int32_t number) {
-  std::string text;
-  AppendNumber(number, text);
-  return text;
-}
-
 }  // namespace
 
 std::string_view Tr(std::string_view msgid) { return translation::Translate(msgid); }
@@ -125,19 +119,19 @@ std::string NoSuchDay(std::string_view text, const DateParts& fields) {
                                      Tr("October"), Tr("November"), Tr("December")};
   if (fields.month < 1 || fields.month > 12) {
     return Format(Tr("'%s': no such day: there is no month %s"),
-                  {Quote(text), NumberText(fields.month)});
+                  {Quote(text), std::to_string(fields.month)});
   }
   if (fields.day < 1) {
     return Format(Tr("'%s': no such day: there is no day %s"),
-                  {Quote(text), NumberText(fields.day)});
+                  {Quote(text), std::to_string(fields.day)});
   }
   if (fields.month == 2 && fields.day == 29) {
     return Format(Tr("'%s': no such day: %s is not a leap year"),
-                  {Quote(text), NumberText(fields.year)});
+                  {Quote(text), std::to_string(fields.year)});
   }
-  return Format(
-      Tr("'%s': no such day: %s has %s days"),
-      {Quote(text), months[fields.month - 1], NumberText(DaysInMonth(fields.year, fields.month))});
+  return Format(Tr("'%s': no such day: %s has %s days"),
+                {Quote(text), months[fields.month - 1],
+                 std::to_string(DaysInMonth(fields.year, fields.month))});
 }
 std::string NoSuchTime(std::string_view text) {
   return Quoted(Tr("'%s': no such time of day"), text);
@@ -147,7 +141,7 @@ std::string EraNeeded(std::string_view text) {
 }
 std::string YearsDisagree(std::string_view text, std::int16_t year, std::int16_t other) {
   return Format(Tr("'%s': %s and %s are not the same year"),
-                {Quote(text), NumberText(year), NumberText(other)});
+                {Quote(text), std::to_string(year), std::to_string(other)});
 }
 std::string InQuotes(std::string_view text) {
   return Quoted(Tr("'%s': the quotes are not part of the date"), text);
