@@ -5,9 +5,9 @@
 namespace kalvenor::reader {
 
 std::optional<FormDate> ReadIsoDate(Scanner& scanner) {
-  // Both forms need a "-" or eight digits; a quick look spares the rest.
-  const std::u16string_view rest = scanner.Rest();
-  if (rest.find(u'-') == rest.npos && rest.size() < 8) return std::nullopt;
+  // Every form takes eight characters at least (2026-1-1, 20261207); a
+  // look at the length spares the rest.
+  if (scanner.Rest().size() < 8) return std::nullopt;
   if (const auto compact = scanner.FixedDigits(8)) {
     const auto year = static_cast<std::int16_t>(*compact / 10000);  // [0, 9999]
     return Form(NumberDate(year, *compact / 100 % 100, *compact % 100), nullptr, TimeJoin::AfterT);
