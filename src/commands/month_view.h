@@ -28,6 +28,7 @@ struct MonthCount {
   std::int16_t year = 0;
   std::int16_t month = 0;
   std::int32_t business_days = 0;  // of the month's days from first to last
+  friend bool operator==(const MonthCount&, const MonthCount&) = default;
 };
 
 // The business days of each month that first..last (first <= last) touches,

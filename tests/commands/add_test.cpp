@@ -7,15 +7,7 @@
 #include "commands/commands.h"
 #include "support/date_parts_output.h"
 
-namespace kalvenor {
-
-// Found by argument-dependent lookup, for the failure messages.
-std::ostream& operator<<(std::ostream& out, const DaysOff& off) {
-  return out << off.rest_weekdays << " rest, " << off.holidays << " holidays, " << off.closed
-             << " closed";
-}
-
-namespace commands {
+namespace kalvenor::commands {
 namespace {
 
 // What add's business days passed over, going on and going back, with
@@ -40,8 +32,8 @@ TEST(Add, BusinessDaysSayWhatTheyLeftOut) {
   };
   for (const auto& c : cases) {
     Operand operands[] = {{c.date, {}}, {c.days, {}}};
-    Settings settings{.read = {{2026, 12, 7}}, .inclusive = c.inclusive, .days_off = true};
-    settings.business = &business;
+    Settings settings{
+        .read = {{2026, 12, 7}}, .inclusive = c.inclusive, .days_off = true, .business = &business};
     Result result;
     ASSERT_FALSE(commands::Run(Add, operands, settings, result)) << c.reason;
     const auto& sum = std::get<DateResult>(result);
@@ -51,5 +43,4 @@ TEST(Add, BusinessDaysSayWhatTheyLeftOut) {
 }
 
 }  // namespace
-}  // namespace commands
-}  // namespace kalvenor
+}  // namespace kalvenor::commands

@@ -14,9 +14,6 @@ namespace kalvenor::commands {
 std::ostream& operator<<(std::ostream& out, const MonthCount& month) {
   return out << month.year << '-' << month.month << ": " << month.business_days;
 }
-bool operator==(const MonthCount& a, const MonthCount& b) {
-  return a.year == b.year && a.month == b.month && a.business_days == b.business_days;
-}
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "calendar/date.h"
 #include "holidays/business_days.h"
 #include "holidays/holidays.h"
+#include "support/date_parts_output.h"
 #include "text/utf8.h"
 
 namespace kalvenor {
@@ -128,9 +129,7 @@ TEST(BusinessDays, EachRuleOfWhatABusinessDayIs) {
   for (const auto& c : cases) {
     const BusinessCalendar calendar(c.rules);
     EXPECT_EQ(c.count, calendar.Count(c.from, c.to)) << c.reason;
-    const DaysOff off = calendar.LeftOut(c.from, c.to);
-    EXPECT_EQ(c.off, off) << c.reason << ": " << off.rest_weekdays << " " << off.holidays << " "
-                          << off.closed;
+    EXPECT_EQ(c.off, calendar.LeftOut(c.from, c.to)) << c.reason;
   }
 }
 
