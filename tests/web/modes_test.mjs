@@ -6,7 +6,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 
-import { businessOptions, cli, launchChromium, openPage, pageUrl, randomSource, restOptions, shownOf, styleOption, unpadded } from './support.mjs';
+import { businessOptions, cli, launchChromium, openPage, pageUrl, randomSource, restOptions, shownOf, styleOption, unpadded, visit } from './support.mjs';
 
 const { pick, any } = randomSource(20260401);
 const pad = (n) => String(n).padStart(2, '0');
@@ -58,14 +58,25 @@ function leftOut(c, from, to, options) {
   return `数えなかった日：${days.join('、') || 'なし'}`;
 }
 
+// The failure of the first box, [box, text], whose text kalvenor-cli refuses.
+function firstRefused(...boxes) {
+  for (const [box, text] of boxes) {
+    const message = refusal(text);
+    if (message) return failed(box, message);
+  }
+  return undefined;
+}
+
 function expectDifference(c) {
-  for (const [box, text] of [['日付１', c.d1], ['日付２', c.d2]]) if (refusal(text)) return failed(box, refusal(text));
+  const refused = firstRefused(['日付１', c.d1], ['日付２', c.d2]);
+  if (refused) return refused;
   const count = cli([...(c.biz ? businessOptions(c) : []), ...inclusive(c), c.biz ? 'workdays' : 'diff', '--', c.d1, c.d2]).out;
   return { result: `${count}${c.biz ? '営業日' : '日'}`, n: count, detail: c.biz ? leftOut(c, c.d1, c.d2, inclusive(c)) : '' };
 }
 
 function expectAddition(c) {
-  if (refusal(c.d1)) return failed('日付１', refusal(c.d1));
+  const refused = firstRefused(['日付１', c.d1]);
+  if (refused) return refused;
   const count = c.biz && c.n.bare ? `${c.n.text}営業日` : c.n.text;
   const args = [...businessOptions(c), ...inclusive(c), 'add', '--', c.d1, count];
   const { out, message } = cli([styleOption[c.style], ...args]);
@@ -78,7 +89,8 @@ function expectAddition(c) {
 
 // The span, and the age on DATE2 of someone born on DATE1 when DATE1 is not the later.
 function expectSpan(c) {
-  for (const [box, text] of [['日付１', c.d1], ['日付２', c.d2]]) if (refusal(text)) return failed(box, refusal(text));
+  const refused = firstRefused(['日付１', c.d1], ['日付２', c.d2]);
+  if (refused) return refused;
   const age = cli(['age', '--', c.d1, c.d2]);
   return {
     result: cli([...inclusive(c), ...(c.style === 'iso' ? ['--iso'] : []), 'span', '--', c.d1, c.d2]).out,
@@ -88,10 +100,11 @@ function expectSpan(c) {
 
 // The holidays of DATE1's year or of the range, and the business days of each month.
 function expectHolidays(c) {
-  if (c.d2 && refusal(c.d2)) return failed('日付２', refusal(c.d2));
-  if (c.d2 && refusal(c.d1)) return failed('日付１', refusal(c.d1));
-  const year = refusal(c.d1) ? c.d1 : cli(['--iso', 'show', '--', c.d1]).out.slice(0, 4);
-  if (refusal(c.d1) && !/^\d+$/.test(c.d1)) return failed('日付１', cli(['holidays', '--', c.d1]).message);
+  const refused = c.d2 && firstRefused(['日付２', c.d2], ['日付１', c.d1]);
+  if (refused) return refused;
+  const d1Refused = refusal(c.d1);
+  const year = d1Refused ? c.d1 : cli(['--iso', 'show', '--', c.d1]).out.slice(0, 4);
+  if (d1Refused && !/^\d+$/.test(c.d1)) return failed('日付１', cli(['holidays', '--', c.d1]).message);
   const range = c.d2 ? [c.d1, c.d2] : [year];
   const listed = cli([styleOption[c.style], 'holidays', '--', ...range]).out.split('\n').filter(Boolean);
   const [first, last] = c.d2 ? cli(['--iso', 'show', '--', c.d1, c.d2]).out.split('\n').sort() : [`${year}-01-01`, `${year}-12-31`];
@@ -137,7 +150,7 @@ function check(got, expected, c, how) {
 let browser;
 let page;
 // The page at a query, once it has read it.
-const visit = async (query) => { await page.goto(`${pageUrl}?${query}`); await page.waitForSelector('form[data-ready]'); };
+const visitQuery = (query) => visit(page, `${pageUrl}?${query}`);
 before(async () => {
   browser = await launchChromium();
   page = await openPage(browser);
@@ -146,7 +159,7 @@ after(() => browser.close());
 
 test('every mode equals kalvenor-cli, through the share link', async () => {
   for (const [i, c] of cases.entries()) {
-    await visit(queryOf(c, true));
+    await visitQuery(queryOf(c, true));
     check(await shownOf(page), want[i], c, 'link');
   }
   assert.deepEqual(page.errors, []);
@@ -154,7 +167,7 @@ test('every mode equals kalvenor-cli, through the share link', async () => {
 
 test('every mode equals kalvenor-cli, typed: Enter in 日付１ moves on, Enter in the other box calculates', async () => {
   for (const [i, c] of cases.entries()) {
-    await visit(queryOf(c, false));
+    await visitQuery(queryOf(c, false));
     await page.fill('#date1', c.d1);
     await page.press('#date1', 'Enter');
     const second = c.mode === 'add' ? '#days' : '#date2';
@@ -172,14 +185,14 @@ test('every mode equals kalvenor-cli, typed: Enter in 日付１ moves on, Enter 
 test('a date 日付 is counted from states what it counted', async () => {
   for (const [n, options, note] of [['10', '&biz=1', '10営業日後'], ['10', '', '10日後'], ['10日', '&biz=1', '10日後'], ['-3', '&biz=1', '3営業日前'],
     ['2週', '', '2週間後'], ['3か月', '&biz=1', '3か月後'], ['1年', '', '1年後'], ['2.5', '', '2.5日後'], ['30', '&incl=1', '30日後（初日を含める）']]) {
-    await visit(`mode=add&d1=2026-12-07&n=${encodeURIComponent(n)}${options}`);
+    await visitQuery(`mode=add&d1=2026-12-07&n=${encodeURIComponent(n)}${options}`);
     assert.equal(await page.textContent('#note'), note, n);
   }
 });
 
 test('the year-end closing is stated with the count and shown in the calendar', async () => {
   for (const [yearend, rest] of [['12/29', '2026-12-29'], ['12/31', '2026-12-31']]) {
-    await visit(`d1=2026-12-25&d2=2027-01-08&biz=1&yearend=${encodeURIComponent(yearend)}&cal=2026-12`);
+    await visitQuery(`d1=2026-12-25&d2=2027-01-08&biz=1&yearend=${encodeURIComponent(yearend)}&cal=2026-12`);
     assert.match(await page.textContent('#note'), new RegExp(`${yearend}〜1/3休み`));
     const marks = await page.$$eval('#months td[data-date]', (cells) => Object.fromEntries(cells.map((cell) => [cell.dataset.date, cell.className])));
     assert.match(marks[rest], /\brest\b/, rest);
@@ -191,7 +204,7 @@ test('the closed and open days count as kalvenor-cli\'s --closed and --open file
   const folder = mkdtempSync(path.join(os.tmpdir(), 'kalvenor-days-'));
   const lists = { closed: '2026/12/28\n# 年末\n2026-12-29\n\n令和8年12月30日\n', open: '2026/12/26  # 土曜出勤\n' };
   for (const [name, text] of Object.entries(lists)) writeFileSync(path.join(folder, name), text);
-  await visit('d1=2026-12-01&d2=2027-01-15&biz=1');
+  await visitQuery('d1=2026-12-01&d2=2027-01-15&biz=1');
   for (const [name, text] of Object.entries(lists)) {
     await page.fill(`#${name}`, text);
     await page.press(`#${name}`, 'Tab');

@@ -10,7 +10,7 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { after, before, test } from 'node:test';
 
-import { launchChromium, openPage, pageFolder, pageUrl } from './support.mjs';
+import { launchChromium, openPage, pageFolder, pageUrl, visit } from './support.mjs';
 
 const axeSource = readFileSync(createRequire(path.resolve('web/package.json')).resolve('axe-core/axe.min.js'), 'utf8');
 
@@ -148,8 +148,7 @@ test('served over http, the page works offline after the first visit, a shared l
   await page.waitForFunction(() => navigator.serviceWorker.controller);
   server.close();
   await page.context().setOffline(true);
-  await page.goto(`${base}?mode=span&d1=2000-02-29&d2=2026-12-07`);
-  await page.waitForSelector('form[data-ready]');
+  await visit(page, `${base}?mode=span&d1=2000-02-29&d2=2026-12-07`);
   assert.equal(await page.textContent('#result'), '26年9か月8日');
   assert.deepEqual(page.errors, []);
   await page.context().close();

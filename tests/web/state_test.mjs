@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 
-import { cli, launchChromium, openPage, pageUrl, randomSource, styleOption, unpadded } from './support.mjs';
+import { cli, launchChromium, openPage, pageUrl, randomSource, styleOption, unpadded, visit } from './support.mjs';
 
 let browser;
 before(async () => { browser = await launchChromium(); });
@@ -146,8 +146,7 @@ describe('the address', () => {
   });
 
   test('リンクをコピー copies it, and it opens to the same answer; コピー copies the result, 西暦 without blanks', async () => {
-    await page.goto(`${pageUrl}?mode=add&d1=2026-12-07&n=10&style=western`);
-    await page.waitForSelector('form[data-ready]');
+    await visit(page, `${pageUrl}?mode=add&d1=2026-12-07&n=10&style=western`);
     await page.click('#share');
     const link = await page.evaluate(() => navigator.clipboard.readText());
     assert.equal(link, page.url());
@@ -159,8 +158,7 @@ describe('the address', () => {
   });
 
   test('今日 fills the focused date box and everything is worked out again', async () => {
-    await page.goto(pageUrl);
-    await page.waitForSelector('form[data-ready]');
+    await visit(page, pageUrl);
     assert.equal(await calculate('2026/4/1', '2027/4/1'), '365日');
     await page.focus('#date1');
     await page.click('#today');

@@ -33,9 +33,14 @@ export async function openPage(browser, { url = pageUrl, viewport = { width: 128
   page.errors = [];
   page.on('pageerror', (error) => page.errors.push(error.message));
   page.on('dialog', (dialog) => page.errors.push(`a dialog: ${dialog.message()}`));
+  await visit(page, url);
+  return page;
+}
+
+// Goes to url and waits until the page has read it.
+export async function visit(page, url = pageUrl) {
   await page.goto(url);
   await page.waitForSelector('form[data-ready]');
-  return page;
 }
 
 // What the page shows for its answer, as the modes test compares it.
